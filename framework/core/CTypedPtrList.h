@@ -1,0 +1,41 @@
+// CTypedPtrList: a CObList or CPtrList (BASE_CLASS) whose elements are TYPE pointers. The typed
+// members hide the base ones, so only TYPE pointers go in and TYPE pointers come out.
+#pragma once
+
+#include "framework/core/AfxDefs.h"
+#include "framework/core/CollectionHelpers.h"
+
+template <class BASE_CLASS, class TYPE> class CTypedPtrList : public BASE_CLASS {
+    using Stored = typename BASE_CLASS::BASE_TYPE;
+    static_assert(sizeof(TYPE) == sizeof(Stored), "TYPE must be a pointer type");
+
+public:
+    explicit CTypedPtrList(INT_PTR nBlockSize = 10) : BASE_CLASS(nBlockSize) {}
+
+    TYPE& GetHead() { return reinterpret_cast<TYPE&>(BASE_CLASS::GetHead()); }
+    TYPE GetHead() const { return CollectionCast<TYPE>(BASE_CLASS::GetHead()); }
+    TYPE& GetTail() { return reinterpret_cast<TYPE&>(BASE_CLASS::GetTail()); }
+    TYPE GetTail() const { return CollectionCast<TYPE>(BASE_CLASS::GetTail()); }
+    TYPE RemoveHead() { return CollectionCast<TYPE>(BASE_CLASS::RemoveHead()); }
+    TYPE RemoveTail() { return CollectionCast<TYPE>(BASE_CLASS::RemoveTail()); }
+
+    POSITION AddHead(TYPE newElement) { return BASE_CLASS::AddHead(newElement); }
+    POSITION AddTail(TYPE newElement) { return BASE_CLASS::AddTail(newElement); }
+    void AddHead(CTypedPtrList* pNewList) { BASE_CLASS::AddHead(pNewList); }
+    void AddTail(CTypedPtrList* pNewList) { BASE_CLASS::AddTail(pNewList); }
+
+    TYPE& GetNext(POSITION& rPosition) { return reinterpret_cast<TYPE&>(BASE_CLASS::GetNext(rPosition)); }
+    TYPE GetNext(POSITION& rPosition) const { return CollectionCast<TYPE>(BASE_CLASS::GetNext(rPosition)); }
+    TYPE& GetPrev(POSITION& rPosition) { return reinterpret_cast<TYPE&>(BASE_CLASS::GetPrev(rPosition)); }
+    TYPE GetPrev(POSITION& rPosition) const { return CollectionCast<TYPE>(BASE_CLASS::GetPrev(rPosition)); }
+    TYPE& GetAt(POSITION position) { return reinterpret_cast<TYPE&>(BASE_CLASS::GetAt(position)); }
+    TYPE GetAt(POSITION position) const { return CollectionCast<TYPE>(BASE_CLASS::GetAt(position)); }
+    void SetAt(POSITION pos, TYPE newElement) { BASE_CLASS::SetAt(pos, newElement); }
+
+    POSITION InsertBefore(POSITION position, TYPE newElement) {
+        return BASE_CLASS::InsertBefore(position, newElement);
+    }
+    POSITION InsertAfter(POSITION position, TYPE newElement) {
+        return BASE_CLASS::InsertAfter(position, newElement);
+    }
+};
