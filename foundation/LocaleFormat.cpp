@@ -95,11 +95,15 @@ CString SystemCurrencyText(const CString& digits, const CURRENCYFMTA& format) {
 }
 
 // Removes up to `count` trailing '0' characters.
-void TrimTrailingZeros(CString& text, int count) {
-    int length = text.GetLength();
-    for (; count > 0 && length > 0 && text[length - 1] == '0'; --count)
+// Drops up to `count` trailing zeros of the decimals (counting them off `decimals`); the decimal point
+// stays, since at least the locale's digits remain.
+void TrimExtraZeros(CString& digits, int& decimals, int count) {
+    int length = digits.GetLength();
+    for (; count > 0 && length > 0 && digits[length - 1] == '0'; --count) {
         --length;
-    text = text.Left(length);
+        --decimals;
+    }
+    digits = digits.Left(length);
 }
 
 const char* Plural(long count, const char* one, const char* many) {
@@ -153,9 +157,9 @@ CString AcxFormatNumber(double value, int decimals, DWORD flags) {
     return SystemNumberText(digits, number.AsNumberFmt(static_cast<UINT>(decimals), grouping));
 }
 
-// With the locale's number of digits the locale's own currency format is used; with any other number
-// the currency symbol is placed by the cached number values. Either way an explicit format is passed,
-// as the system's default grouping is not reliable everywhere.
+// The locale's own currency format, with the number of digits asked for: the symbol and the sign stand
+// where the locale puts them whatever the number of digits. An explicit format is always passed, as the
+// system's default grouping is not reliable everywhere.
 CString FormatCurrency(double value, int decimals, DWORD flags) {
     InitLocaleFormats();
     if (!std::isfinite(value))
@@ -167,18 +171,18 @@ CString FormatCurrency(double value, int decimals, DWORD flags) {
 
     const SharedFormats& formats = Shared();
     const int localeDigits = static_cast<int>(formats.number.Digits());
-    CString text;
-    if (decimals != localeDigits) {
-        text = SystemCurrencyText(digits, formats.number.AsCurrencyFmt(static_cast<UINT>(decimals)));
-    } else {
-        const UINT currencyDigits = formats.currency.Digits();
-        if (currencyDigits < static_cast<UINT>(decimals))
-            digits = PrintFixed(value, static_cast<int>(currencyDigits));
-        text = SystemCurrencyText(digits, formats.currency.AsCurrencyFmt(currencyDigits));
+    // Digits beyond the locale's are shown only where they are not zeros. They are dropped from the
+    // digits before formatting, so a symbol or sign after the number does not hide them.
+    if (decimals > localeDigits) {
+        TrimExtraZeros(digits, decimals, decimals - localeDigits);
+    } else if (decimals == localeDigits) {
+        // The locale's usual number of digits: the currency's own number of digits applies.
+        const int currencyDigits = static_cast<int>(formats.currency.Digits());
+        if (currencyDigits < decimals)
+            digits = PrintFixed(value, currencyDigits);
+        decimals = currencyDigits;
     }
-    if (decimals > localeDigits)
-        TrimTrailingZeros(text, decimals - localeDigits);
-    return text;
+    return SystemCurrencyText(digits, formats.currency.AsCurrencyFmt(static_cast<UINT>(decimals)));
 }
 
 bool ParseLocaleDouble(const CString& text, double* out) {

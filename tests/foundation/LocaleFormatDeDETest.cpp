@@ -58,9 +58,9 @@ TEST_F(LocaleFormatDeDE, FormatCurrency) {
         {1234.5, 2, 0, "1.234,50 " EURO},
         {-5.0, 2, 0, "-5,00 " EURO},
         {1234567.891, 2, 0, "1.234.567,89 " EURO},
-        {1.2345, 4, 0, EURO "1,2345"},
-        {1.5, 4, 0, EURO "1,50"},
-        {-1.5, 3, 0, "-" EURO "1,50"},
+        {1.2345, 4, 0, "1,2345 " EURO},
+        {1.5, 4, 0, "1,50 " EURO},
+        {-1.5, 3, 0, "-1,50 " EURO},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.value << " decimals " << c.decimals);

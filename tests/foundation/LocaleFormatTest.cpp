@@ -95,7 +95,7 @@ TEST_F(LocaleFormat, FormatCurrency) {
         {1234567.891, 2, 0, "$1,234,567.89"},
         {999.995, 2, 0, "$1,000.00"},
         {-5.0, 2, 0, "($5.00)"},
-        // Other numbers of digits: symbol first, '-' for negative values.
+        // Other numbers of digits: still the locale's currency form.
         {2.50, 2, ACXFMT_STRIPZEROS, "$2.5"},
         {2.00, 2, ACXFMT_STRIPZEROS, "$2"},
         {1234.125, 3, 0, "$1,234.125"},
@@ -104,7 +104,7 @@ TEST_F(LocaleFormat, FormatCurrency) {
         {1.5, 4, 0, "$1.50"},
         {1.2345, 4, 0, "$1.2345"},
         {1.2340, 4, 0, "$1.234"},
-        {-1.5, 3, 0, "-$1.50"},
+        {-1.5, 3, 0, "($1.50)"},
         {100.0, 3, 0, "$100.00"},
         {kNaN, 2, 0, ""},
         {kInfinity, 3, 0, ""},
@@ -129,7 +129,7 @@ TEST(LocaleFormatCache, FirstUseFromManyThreadsGivesOneConsistentFormat) {
     for (auto& t : threads)
         t.join();
     for (int i = 0; i < kThreads; ++i) {
-        EXPECT_EQ(currency[i], "-$1,234.50");
+        EXPECT_EQ(currency[i], "($1,234.50)");
         EXPECT_DOUBLE_EQ(parsed[i], 1234567.5);
     }
 }

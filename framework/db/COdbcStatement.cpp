@@ -1,0 +1,302 @@
+#include "framework/db/COdbcStatement.h"
+
+#include "framework/db/CDatabase.h"
+#include "framework/db/COdbcApi.h"
+
+#include <cstring>
+
+struct COdbcStatement::Param {
+    CDBVariant value;
+    SQLSMALLINT nullSqlType = SQL_VARCHAR;
+    std::string bytes; // text and binary data, timestamps as text
+    TIMESTAMP_STRUCT timestamp{};
+    long number = 0;
+    short smallNumber = 0;
+    float single = 0;
+    double real = 0;
+    SQLLEN indicator = 0;
+};
+
+COdbcStatement::COdbcStatement(CDatabase& db) : m_db(db) {
+    if (!db.IsOpen())
+        AfxThrowDBException(AFX_SQL_ERROR_DATABASE_NOT_OPEN, &db, SQL_NULL_HSTMT);
+    const SQLRETURN rc = m_stmt.Alloc(db.m_hdbc);
+    if (!SQL_SUCCEEDED(rc))
+        AfxThrowDBException(rc, &db, SQL_NULL_HSTMT);
+    // A driver without timeouts says so with a warning or an error; the statement works either way.
+    if (const DWORD timeout = db.GetQueryTimeout(); timeout != 0)
+        COdbcApi::SetStmtAttr(m_stmt.Get(), SQL_ATTR_QUERY_TIMEOUT,
+                              reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(timeout)), SQL_IS_UINTEGER);
+}
+
+COdbcStatement::~COdbcStatement() = default;
+
+void COdbcStatement::Fail(SQLRETURN rc) {
+    AfxThrowDBException(rc, &m_db, m_stmt.Get());
+}
+
+void COdbcStatement::AddParam(const CDBVariant& value, SQLSMALLINT nullSqlType) {
+    auto param = std::make_unique<Param>();
+    param->value = value;
+    param->nullSqlType = nullSqlType;
+    m_params.push_back(std::move(param));
+}
+
+void COdbcStatement::BindParams() {
+    const bool timestampsAsText = m_db.GetDialect().BindsTimestampsAsText();
+    SQLUSMALLINT number = 0;
+    for (const auto& p : m_params) {
+        ++number;
+        SQLSMALLINT cType = SQL_C_CHAR;
+        SQLSMALLINT sqlType = SQL_VARCHAR;
+        SQLULEN size = 0;
+        SQLSMALLINT digits = 0;
+        SQLPOINTER data = nullptr;
+        SQLLEN bufferLength = 0;
+        p->indicator = 0;
+        const CDBVariant& v = p->value;
+        switch (v.m_dwType) {
+        case DBVT_NULL:
+            sqlType = p->nullSqlType;
+            size = sqlType == SQL_TYPE_TIMESTAMP ? 19 : 1;
+            p->indicator = SQL_NULL_DATA;
+            break;
+        case DBVT_BOOL:
+        case DBVT_LONG:
+            p->number = v.m_dwType == DBVT_BOOL ? (v.m_boolVal ? 1 : 0) : v.m_lVal;
+            cType = SQL_C_SLONG;
+            sqlType = SQL_INTEGER;
+            data = &p->number;
+            break;
+        case DBVT_UCHAR:
+        case DBVT_SHORT:
+            p->smallNumber = v.m_dwType == DBVT_UCHAR ? v.m_chVal : v.m_iVal;
+            cType = SQL_C_SSHORT;
+            sqlType = SQL_SMALLINT;
+            data = &p->smallNumber;
+            break;
+        case DBVT_SINGLE:
+            p->single = v.m_fltVal;
+            cType = SQL_C_FLOAT;
+            sqlType = SQL_REAL;
+            data = &p->single;
+            break;
+        case DBVT_DOUBLE:
+            p->real = v.m_dblVal;
+            cType = SQL_C_DOUBLE;
+            sqlType = SQL_DOUBLE;
+            data = &p->real;
+            break;
+        case DBVT_DATE:
+            if (timestampsAsText) {
+                p->bytes = v.ToText().GetString();
+                sqlType = SQL_VARCHAR;
+                size = p->bytes.size();
+                data = p->bytes.data();
+                bufferLength = p->indicator = static_cast<SQLLEN>(p->bytes.size());
+            } else {
+                p->timestamp = *v.m_pdate;
+                cType = SQL_C_TYPE_TIMESTAMP;
+                sqlType = SQL_TYPE_TIMESTAMP;
+                size = p->timestamp.fraction ? 29 : 19;
+                digits = p->timestamp.fraction ? 9 : 0;
+                data = &p->timestamp;
+                bufferLength = sizeof p->timestamp;
+            }
+            break;
+        case DBVT_BINARY:
+            p->bytes = v.ToText().GetString();
+            cType = SQL_C_BINARY;
+            sqlType = SQL_LONGVARBINARY;
+            size = p->bytes.empty() ? 1 : p->bytes.size();
+            data = p->bytes.data();
+            bufferLength = p->indicator = static_cast<SQLLEN>(p->bytes.size());
+            break;
+        default: // text
+            p->bytes = m_db.ToDriverText(v.ToText()).GetString();
+            // Long texts go as long data: some drivers refuse more than 255 characters of VARCHAR.
+            sqlType = p->bytes.size() > 255 ? SQL_LONGVARCHAR : SQL_VARCHAR;
+            size = p->bytes.empty() ? 1 : p->bytes.size();
+            data = p->bytes.data();
+            bufferLength = p->indicator = static_cast<SQLLEN>(p->bytes.size());
+            break;
+        }
+        const SQLRETURN rc = COdbcApi::BindParameter(m_stmt.Get(), number, cType, sqlType, size, digits, data,
+                                                     bufferLength, &p->indicator);
+        if (!SQL_SUCCEEDED(rc))
+            Fail(rc);
+    }
+}
+
+void COdbcStatement::Execute(const CString& sql) {
+    BindParams();
+    const CString text = m_db.ToDriverText(sql);
+    const SQLRETURN rc = COdbcApi::ExecDirect(m_stmt.Get(), text, SQL_NTS);
+    if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA)
+        Fail(rc);
+    // An UPDATE ... RETURNING that reached no row has no result to fetch from.
+    m_bNoData = rc == SQL_NO_DATA;
+}
+
+SQLLEN COdbcStatement::GetRowCount() {
+    SQLLEN rows = -1;
+    const SQLRETURN rc = COdbcApi::RowCount(m_stmt.Get(), &rows);
+    if (!SQL_SUCCEEDED(rc))
+        Fail(rc);
+    return rows;
+}
+
+short COdbcStatement::GetColumnCount() {
+    SQLSMALLINT count = 0;
+    const SQLRETURN rc = COdbcApi::NumResultCols(m_stmt.Get(), &count);
+    if (!SQL_SUCCEEDED(rc))
+        Fail(rc);
+    return count;
+}
+
+CODBCFieldInfo COdbcStatement::DescribeColumn(short column) {
+    SQLCHAR name[256] = {};
+    SQLSMALLINT nameLength = 0;
+    CODBCFieldInfo info;
+    const SQLRETURN rc =
+        COdbcApi::DescribeCol(m_stmt.Get(), static_cast<SQLUSMALLINT>(column), name, sizeof name, &nameLength,
+                              &info.m_nSQLType, &info.m_nPrecision, &info.m_nScale, &info.m_nNullability);
+    if (!SQL_SUCCEEDED(rc))
+        Fail(rc);
+    info.m_strName = m_db.FromDriverText(reinterpret_cast<const char*>(name));
+    return info;
+}
+
+bool COdbcStatement::Fetch() {
+    if (m_bNoData)
+        return false;
+    const SQLRETURN rc = COdbcApi::Fetch(m_stmt.Get());
+    if (rc == SQL_NO_DATA)
+        return false;
+    if (!SQL_SUCCEEDED(rc))
+        Fail(rc);
+    return true;
+}
+
+CString COdbcStatement::ReadText(short column, bool binary, bool& isNull) {
+    // Read in pieces: the length of long text columns is often unknown in advance.
+    std::string data;
+    std::vector<char> buffer(8192);
+    const SQLSMALLINT cType = binary ? SQL_C_BINARY : SQL_C_CHAR;
+    isNull = false;
+    for (;;) {
+        SQLLEN indicator = 0;
+        const SQLRETURN rc = COdbcApi::GetData(m_stmt.Get(), static_cast<SQLUSMALLINT>(column), cType,
+                                               buffer.data(), static_cast<SQLLEN>(buffer.size()), &indicator);
+        if (rc == SQL_NO_DATA)
+            break;
+        if (!SQL_SUCCEEDED(rc))
+            Fail(rc);
+        if (indicator == SQL_NULL_DATA) {
+            isNull = true;
+            return CString();
+        }
+        const size_t room = binary ? buffer.size() : buffer.size() - 1;
+        const bool truncated = indicator == SQL_NO_TOTAL || static_cast<size_t>(indicator) > room;
+        data.append(buffer.data(), truncated ? room : static_cast<size_t>(indicator));
+        if (!truncated)
+            break;
+    }
+    return CString(data.data(), static_cast<int>(data.size()));
+}
+
+CDBVariant COdbcStatement::GetValue(short column, SQLSMALLINT cType, SQLSMALLINT sqlType) {
+    if (cType == 0) {
+        switch (sqlType) {
+        case SQL_BIT:
+            cType = SQL_C_BIT;
+            break;
+        case SQL_TINYINT:
+            cType = SQL_C_UTINYINT;
+            break;
+        case SQL_SMALLINT:
+            cType = SQL_C_SSHORT;
+            break;
+        case SQL_INTEGER:
+            cType = SQL_C_SLONG;
+            break;
+        case SQL_REAL:
+            cType = SQL_C_FLOAT;
+            break;
+        case SQL_FLOAT:
+        case SQL_DOUBLE:
+            cType = SQL_C_DOUBLE;
+            break;
+        case SQL_DATE:
+        case SQL_TIME:
+        case SQL_TIMESTAMP:
+        case SQL_TYPE_DATE:
+        case SQL_TYPE_TIME:
+        case SQL_TYPE_TIMESTAMP:
+            cType = SQL_C_TYPE_TIMESTAMP;
+            break;
+        case SQL_BINARY:
+        case SQL_VARBINARY:
+        case SQL_LONGVARBINARY:
+            cType = SQL_C_BINARY;
+            break;
+        default: // character data, and numbers that need more than a double (NUMERIC, DECIMAL, BIGINT)
+            cType = SQL_C_CHAR;
+            break;
+        }
+    }
+
+    CDBVariant value;
+    if (cType == SQL_C_CHAR || cType == SQL_C_BINARY) {
+        bool isNull = false;
+        const CString data = ReadText(column, cType == SQL_C_BINARY, isNull);
+        if (isNull)
+            return value;
+        if (cType == SQL_C_BINARY)
+            value.SetBinary(static_cast<LPCSTR>(data), static_cast<SQLULEN>(data.GetLength()));
+        else
+            value.SetString(m_db.FromDriverText(data));
+        return value;
+    }
+
+    union {
+        long number;
+        short smallNumber;
+        unsigned char byte;
+        float single;
+        double real;
+        TIMESTAMP_STRUCT timestamp;
+    } buffer;
+    std::memset(&buffer, 0, sizeof buffer);
+    SQLLEN indicator = 0;
+    const SQLRETURN rc = COdbcApi::GetData(m_stmt.Get(), static_cast<SQLUSMALLINT>(column), cType, &buffer,
+                                           sizeof buffer, &indicator);
+    if (!SQL_SUCCEEDED(rc))
+        Fail(rc);
+    if (indicator == SQL_NULL_DATA)
+        return value;
+    switch (cType) {
+    case SQL_C_BIT:
+        value.SetBool(buffer.byte != 0);
+        break;
+    case SQL_C_UTINYINT:
+        value.SetUChar(buffer.byte);
+        break;
+    case SQL_C_SSHORT:
+        value.SetShort(buffer.smallNumber);
+        break;
+    case SQL_C_FLOAT:
+        value.SetSingle(buffer.single);
+        break;
+    case SQL_C_DOUBLE:
+        value.SetDouble(buffer.real);
+        break;
+    case SQL_C_TYPE_TIMESTAMP:
+        value.SetDate(buffer.timestamp);
+        break;
+    default:
+        value.SetLong(buffer.number);
+        break;
+    }
+    return value;
+}
