@@ -29,6 +29,7 @@ fi
 if [ -n "${TEST_PG:-}" ]; then
   PGDIR=$(mktemp -d /tmp/pg-test-XXXXXX)   # under /tmp: user postgres cannot enter /root
   port="${TEST_PG_PORT:-55432}"
+  while (echo >"/dev/tcp/127.0.0.1/$port") 2>/dev/null; do port=$((port + 1)); done   # first free port
   "$root/scripts/pg-throwaway.sh" start "$PGDIR" "$port"
   export TEST_PG_CONNSTR="DRIVER={PostgreSQL Unicode};Server=127.0.0.1;Port=$port;Database=brindlemark;Uid=postgres;Pwd=;"
 fi

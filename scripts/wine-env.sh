@@ -9,7 +9,9 @@ export LC_ALL="${TEST_LC_ALL:-C.UTF-8}" 2>/dev/null   # bash warns when the host
 export TZ="${TEST_TZ:-UTC}"
 locale_tag=""
 [ "$LC_ALL" != C.UTF-8 ] && locale_tag="-${LC_ALL%%.*}"
-export WINEPREFIX="${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/brindlemark/wineprefix-$WINE_GRAPHICS$locale_tag}"
+# Always derived here, never inherited: a test that asks for another locale must not run in the prefix
+# of its parent's locale.
+export WINEPREFIX="${BRINDLEMARK_WINE_ROOT:-${XDG_CACHE_HOME:-$HOME/.cache}/brindlemark}/wineprefix-$WINE_GRAPHICS$locale_tag"
 unset locale_tag
 export WINEARCH=win64
 export WINEDEBUG="${WINEDEBUG:--all}"                    # e.g. WINEDEBUG=err+all,fixme-all when debugging

@@ -18,9 +18,21 @@ CMemFile::~CMemFile() {
     FreeBuffer();
 }
 
+BYTE* CMemFile::Alloc(SIZE_T nBytes) {
+    return static_cast<BYTE*>(std::malloc(nBytes));
+}
+
+BYTE* CMemFile::Realloc(BYTE* lpMem, SIZE_T nBytes) {
+    return lpMem == nullptr ? Alloc(nBytes) : static_cast<BYTE*>(std::realloc(lpMem, nBytes));
+}
+
+void CMemFile::Free(BYTE* lpMem) {
+    std::free(lpMem);
+}
+
 void CMemFile::FreeBuffer() {
     if (m_lpBuffer != nullptr && m_bAutoDelete)
-        std::free(m_lpBuffer);
+        Free(m_lpBuffer);
     m_lpBuffer = nullptr;
     m_nBufferSize = 0;
     m_nFileSize = 0;
@@ -55,7 +67,7 @@ void CMemFile::GrowFile(SIZE_T dwNewLen) {
     if (steps > SIZE_MAX / m_nGrowBytes)
         AfxThrowMemoryException();
     const SIZE_T newSize = steps * m_nGrowBytes;
-    auto* grown = static_cast<BYTE*>(std::realloc(m_lpBuffer, newSize));
+    BYTE* grown = Realloc(m_lpBuffer, newSize);
     if (grown == nullptr)
         AfxThrowMemoryException();
     m_lpBuffer = grown;

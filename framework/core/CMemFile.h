@@ -35,6 +35,11 @@ public:
 protected:
     void GrowFile(SIZE_T dwNewLen);
     void FreeBuffer();
+    // Where the bytes live: malloc here; a derived file may keep them elsewhere. Realloc with a null
+    // lpMem allocates; a null result means no memory.
+    virtual BYTE* Alloc(SIZE_T nBytes);
+    virtual BYTE* Realloc(BYTE* lpMem, SIZE_T nBytes);
+    virtual void Free(BYTE* lpMem);
 
     SIZE_T m_nGrowBytes;
     SIZE_T m_nPosition = 0;

@@ -209,6 +209,13 @@ void CDBVariant::SetString(const CString& value) {
     m_pstring = text;
 }
 
+void CDBVariant::SetString(CString&& value) {
+    auto* text = new CString(std::move(value));
+    Clear();
+    m_dwType = DBVT_STRING;
+    m_pstring = text;
+}
+
 void CDBVariant::SetBinary(const void* data, SQLULEN length) {
     auto* binary = new CLongBinary;
     if (!binary->Assign(data, length)) {

@@ -38,6 +38,7 @@ public:
     void SetDouble(double value);
     void SetDate(const TIMESTAMP_STRUCT& value);
     void SetString(const CString& value);
+    void SetString(CString&& value); // takes the text over: no copy of a fetched value
     void SetBinary(const void* data, SQLULEN length);
 
     bool IsNull() const noexcept { return m_dwType == DBVT_NULL; }

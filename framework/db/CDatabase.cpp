@@ -138,6 +138,12 @@ const char* PostgresEncoding(UINT codePage) {
 CString Convert(LPCSTR text, UINT from, UINT to, DWORD fromFlags) {
     if (!text || !*text)
         return CString();
+    // Plain ASCII is the same in UTF-8 and in every ANSI code page: most values need no conversion.
+    const unsigned char* byte = reinterpret_cast<const unsigned char*>(text);
+    while (*byte && *byte < 0x80)
+        ++byte;
+    if (!*byte)
+        return CString(text);
     const int wideLength = MultiByteToWideChar(from, fromFlags, text, -1, nullptr, 0);
     if (wideLength <= 0)
         return CString(text); // not valid in the source encoding: keep the bytes

@@ -143,10 +143,13 @@ void CFieldExchange::LoadValue(const Binding& b, const CDBVariant& v) {
     }
     switch (b.kind) {
     case kindText: {
-        CString text = v.ToText();
-        if (b.maxLength > 0 && text.GetLength() > b.maxLength)
-            text = text.Left(b.maxLength);
-        *static_cast<CString*>(b.value) = text;
+        auto& member = *static_cast<CString*>(b.value);
+        if (v.m_dwType == DBVT_STRING) // the common case, without a copy in between
+            member = *v.m_pstring;
+        else
+            member = v.ToText();
+        if (b.maxLength > 0 && member.GetLength() > b.maxLength)
+            member = member.Left(b.maxLength);
         break;
     }
     case kindInt:

@@ -179,15 +179,19 @@ bool COdbcStatement::Fetch() {
 }
 
 CString COdbcStatement::ReadText(short column, bool binary, bool& isNull) {
-    // Read in pieces: the length of long text columns is often unknown in advance.
+    // Most values fit the first piece, read into a buffer on the stack: a value costs no more than its
+    // own string. Longer values are read in pieces (the length of long columns is often unknown).
+    char first[1024];
+    std::vector<char> large;
+    char* buffer = first;
+    size_t size = sizeof first;
     std::string data;
-    std::vector<char> buffer(8192);
     const SQLSMALLINT cType = binary ? SQL_C_BINARY : SQL_C_CHAR;
     isNull = false;
     for (;;) {
         SQLLEN indicator = 0;
-        const SQLRETURN rc = COdbcApi::GetData(m_stmt.Get(), static_cast<SQLUSMALLINT>(column), cType,
-                                               buffer.data(), static_cast<SQLLEN>(buffer.size()), &indicator);
+        const SQLRETURN rc = COdbcApi::GetData(m_stmt.Get(), static_cast<SQLUSMALLINT>(column), cType, buffer,
+                                               static_cast<SQLLEN>(size), &indicator);
         if (rc == SQL_NO_DATA)
             break;
         if (!SQL_SUCCEEDED(rc))
@@ -196,11 +200,19 @@ CString COdbcStatement::ReadText(short column, bool binary, bool& isNull) {
             isNull = true;
             return CString();
         }
-        const size_t room = binary ? buffer.size() : buffer.size() - 1;
+        const size_t room = binary ? size : size - 1;
         const bool truncated = indicator == SQL_NO_TOTAL || static_cast<size_t>(indicator) > room;
-        data.append(buffer.data(), truncated ? room : static_cast<size_t>(indicator));
+        const size_t got = truncated ? room : static_cast<size_t>(indicator);
+        if (!truncated && data.empty())
+            return CString(buffer, static_cast<int>(got));
+        data.append(buffer, got);
         if (!truncated)
             break;
+        if (large.empty()) {
+            large.resize(8192);
+            buffer = large.data();
+            size = large.size();
+        }
     }
     return CString(data.data(), static_cast<int>(data.size()));
 }

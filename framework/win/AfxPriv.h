@@ -20,6 +20,20 @@
 #define WM_ACTIVATETOPLEVEL 0x036E
 #define WM_POPMESSAGESTRING 0x0375
 
+// What WM_SIZEPARENT carries to each control bar while a frame lays out its bars (RepositionBars): the
+// rectangle still free, which each bar shrinks by the room it takes, and the batch of window moves
+// (hDWP; nullptr when only the layout is asked for).
+struct AFX_SIZEPARENTPARAMS {
+    HDWP hDWP;
+    RECT rect;
+    SIZE sizeTotal; // room taken by all bars so far
+    BOOL bStretch;  // bars stretch to the full width (height) of the free rectangle
+};
+
+// Moves hWnd to lpRect (the parent's client coordinates) through the batch of lpLayout, when it is not
+// there already. Nothing moves without a batch (a layout that is only asked for).
+void AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect);
+
 // Notifications reflected back to the child control that sent them arrive as this base plus the
 // original message.
 #define WM_REFLECT_BASE 0xBC00

@@ -103,3 +103,66 @@
 #define AFX_IDP_PARSE_RADIO_BUTTON 0xF115
 #define AFX_IDP_PARSE_BYTE 0xF116
 #define AFX_IDP_PARSE_UINT 0xF117
+
+// ---- window ids of frame parts ----
+// Control bars (tool bars, status bar, dialog bars and the dock sites that hold them) take ids in
+// AFX_IDW_CONTROLBAR_FIRST..LAST; the frame lays them out in that range and gives the rest of its
+// client area to the pane AFX_IDW_PANE_FIRST.
+#define AFX_IDW_CONTROLBAR_FIRST 0xE800
+#define AFX_IDW_CONTROLBAR_LAST 0xE8FF
+#define AFX_IDW_TOOLBAR 0xE800
+#define AFX_IDW_STATUS_BAR 0xE801
+#define AFX_IDW_PREVIEW_BAR 0xE802
+#define AFX_IDW_RESIZE_BAR 0xE803
+#define AFX_IDW_REBAR 0xE804
+#define AFX_IDW_DIALOGBAR 0xE805
+#define AFX_IDW_DOCKBAR_TOP 0xE81B
+#define AFX_IDW_DOCKBAR_LEFT 0xE81C
+#define AFX_IDW_DOCKBAR_RIGHT 0xE81D
+#define AFX_IDW_DOCKBAR_BOTTOM 0xE81E
+#define AFX_IDW_DOCKBAR_FLOAT 0xE81F
+#define AFX_IDW_PANE_FIRST 0xE900
+#define AFX_IDW_PANE_LAST 0xE9FF
+#define AFX_IDW_HSCROLL_FIRST 0xEA00
+#define AFX_IDW_VSCROLL_FIRST 0xEA10
+#define AFX_IDW_SIZE_BOX 0xEA20
+#define AFX_IDW_PANE_SAVE 0xEA21
+
+// ---- property sheet buttons (command ids of the sheet's buttons) ----
+#define ID_APPLY_NOW 0x3021
+#define ID_WIZBACK 0x3023
+#define ID_WIZNEXT 0x3024
+#define ID_WIZFINISH 0x3025
+
+// ---- documents, frames and printing ----
+// Strings: file dialogs, document titles, print preview.
+#define AFX_IDS_OPENFILE 0xF000
+#define AFX_IDS_SAVEFILE 0xF001
+#define AFX_IDS_ALLFILTER 0xF002
+#define AFX_IDS_UNTITLED 0xF003
+#define AFX_IDS_SAVEFILECOPY 0xF004
+#define AFX_IDS_PREVIEW_CLOSE 0xF005
+#define AFX_IDS_ONEPAGE 0xF006
+#define AFX_IDS_TWOPAGE 0xF007
+#define AFX_IDS_PRINTPAGENUM 0xF008
+#define AFX_IDS_PREVIEWPAGEDESC 0xF009
+#define AFX_IDS_PRINTDEFAULTEXT 0xF00A
+#define AFX_IDS_PRINTDEFAULT 0xF00B
+// Prompts (message boxes); %1 stands for the file name.
+#define AFX_IDP_INVALID_FILENAME 0xF100
+#define AFX_IDP_FAILED_TO_OPEN_DOC 0xF101
+#define AFX_IDP_FAILED_TO_SAVE_DOC 0xF102
+#define AFX_IDP_ASK_TO_SAVE 0xF103
+#define AFX_IDP_FAILED_TO_CREATE_DOC 0xF104
+#define AFX_IDP_FILE_TOO_LARGE 0xF105
+#define AFX_IDP_FAILED_TO_START_PRINT 0xF106
+#define AFX_IDP_NO_PRINTER 0xF1A0
+// Print preview: its tool bar (a dialog template) and the tool bar's commands.
+#define AFX_IDD_PREVIEW_TOOLBAR 0x7801
+#define AFX_ID_PREVIEW_CLOSE 0xE300
+#define AFX_ID_PREVIEW_NUMPAGE 0xE301
+#define AFX_ID_PREVIEW_NEXT 0xE302
+#define AFX_ID_PREVIEW_PREV 0xE303
+#define AFX_ID_PREVIEW_PRINT 0xE304
+#define AFX_ID_PREVIEW_ZOOMIN 0xE305
+#define AFX_ID_PREVIEW_ZOOMOUT 0xE306

@@ -1,10 +1,13 @@
 // The window framework in one include: application, message maps and command routing, windows,
-// dialogs and data exchange.
+// dialogs and data exchange, drawing and menus.
 #pragma once
 
 #include "framework/win/AfxMsgMap.h"
 #include "framework/win/AfxPriv.h"
 #include "framework/win/AfxRes.h"
+#include "framework/win/CBitmap.h"
+#include "framework/win/CBrush.h"
+#include "framework/win/CClientDC.h"
 #include "framework/win/CCmdTarget.h"
 #include "framework/win/CCmdUI.h"
 #include "framework/win/CCommandLineInfo.h"
@@ -14,9 +17,13 @@
 #include "framework/win/CFont.h"
 #include "framework/win/CGdiObject.h"
 #include "framework/win/CMenu.h"
+#include "framework/win/CPaintDC.h"
+#include "framework/win/CPalette.h"
+#include "framework/win/CPen.h"
 #include "framework/win/CRecentFileList.h"
 #include "framework/win/CRgn.h"
 #include "framework/win/CWaitCursor.h"
 #include "framework/win/CWinApp.h"
 #include "framework/win/CWinThread.h"
+#include "framework/win/CWindowDC.h"
 #include "framework/win/CWnd.h"

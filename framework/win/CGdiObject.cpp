@@ -32,6 +32,15 @@ BOOL CGdiObject::Attach(HGDIOBJ hObject) {
     return TRUE;
 }
 
+BOOL CGdiObject::AttachNew(HGDIOBJ hObject) {
+    if (hObject == nullptr)
+        return FALSE;
+    if (Attach(hObject))
+        return TRUE;
+    ::DeleteObject(hObject);
+    return FALSE;
+}
+
 HGDIOBJ CGdiObject::Detach() {
     HGDIOBJ h = m_hObject;
     if (h != nullptr)
@@ -55,6 +64,9 @@ UINT CGdiObject::GetObjectType() const {
 }
 
 BOOL CGdiObject::CreateStockObject(int nIndex) {
-    HGDIOBJ h = ::GetStockObject(nIndex);
-    return h != nullptr && Attach(h);
+    return AttachNew(::GetStockObject(nIndex)); // deleting a stock object does nothing
+}
+
+BOOL CGdiObject::UnrealizeObject() {
+    return m_hObject != nullptr && ::UnrealizeObject(m_hObject);
 }

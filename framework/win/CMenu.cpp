@@ -1,16 +1,121 @@
 #include "framework/win/CMenu.h"
 
+#include "framework/win/CBitmap.h"
+#include "framework/win/CWnd.h"
+
+#include <algorithm>
+#include <vector>
+
 IMPLEMENT_DYNCREATE(CMenu, CObject)
 
 namespace {
 void ClearMenuHandle(CMenu* menu) {
     menu->m_hMenu = nullptr;
 }
+
+// Popups CMenu::TrackPopupMenu is showing on this thread, the innermost last.
+thread_local std::vector<HMENU> t_trackedMenus;
+
+class TrackingScope {
+public:
+    explicit TrackingScope(HMENU hMenu) { t_trackedMenus.push_back(hMenu); }
+    ~TrackingScope() { t_trackedMenus.pop_back(); }
+    TrackingScope(const TrackingScope&) = delete;
+    TrackingScope& operator=(const TrackingScope&) = delete;
+};
+
+// An owner-drawn item as the owner's WM_MEASUREITEM/WM_DRAWITEM names it; hContainer is the menu holding
+// it when known.
+struct OwnerDrawnItem {
+    UINT itemID;
+    ULONG_PTR itemData;
+    HMENU hContainer;
+};
+
+bool IsItem(HMENU hMenu, int nPos, const OwnerDrawnItem& item) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA;
+    if (!::GetMenuItemInfoA(hMenu, static_cast<UINT>(nPos), TRUE, &info))
+        return false;
+    return (info.fType & MFT_OWNERDRAW) != 0 && info.wID == item.itemID && info.dwItemData == item.itemData;
+}
+
+constexpr int kMaxMenuDepth = 16; // menus nest a few levels; this only bounds a malformed chain
+
+// Searches hMenu and its popups for the item. Returns the CMenu attached to the menu holding it or, when
+// that has none, to its nearest enclosing menu that has one (pNearest so far). nullptr when not found or
+// no menu on the way is attached.
+CMenu* FindItemOwner(HMENU hMenu, const OwnerDrawnItem& item, CMenu* pNearest, int depth) {
+    if (hMenu == nullptr || depth > kMaxMenuDepth)
+        return nullptr;
+    if (CMenu* pMenu = CMenu::FromHandlePermanent(hMenu))
+        pNearest = pMenu;
+    const int count = ::GetMenuItemCount(hMenu);
+    if (item.hContainer == nullptr || item.hContainer == hMenu) {
+        for (int nPos = 0; nPos < count; ++nPos)
+            if (IsItem(hMenu, nPos, item))
+                return pNearest;
+    }
+    for (int nPos = 0; nPos < count; ++nPos) {
+        if (CMenu* pMenu = FindItemOwner(::GetSubMenu(hMenu, nPos), item, pNearest, depth + 1))
+            return pMenu;
+    }
+    return nullptr;
+}
+
+// The menus an owner-drawn item of hWndOwner can belong to, most likely first.
+std::vector<HMENU> MenusOf(HWND hWndOwner) {
+    std::vector<HMENU> menus(t_trackedMenus.rbegin(), t_trackedMenus.rend());
+    if (hWndOwner == nullptr)
+        return menus;
+    const DWORD style = static_cast<DWORD>(::GetWindowLongPtrA(hWndOwner, GWL_STYLE));
+    if ((style & WS_CHILD) == 0) // a child window's "menu" is its control id
+        menus.push_back(::GetMenu(hWndOwner));
+    if ((style & WS_SYSMENU) != 0)
+        menus.push_back(::GetSystemMenu(hWndOwner, FALSE));
+    return menus;
+}
+
+CMenu* FindItemOwner(HWND hWndOwner, const OwnerDrawnItem& item) {
+    for (HMENU hMenu : MenusOf(hWndOwner)) {
+        if (CMenu* pMenu = FindItemOwner(hMenu, item, nullptr, 0))
+            return pMenu;
+    }
+    return nullptr;
+}
 } // namespace
 
 CHandleMap<CMenu, HMENU>* AfxMapHMENU() {
     return AfxThreadHandleMap<CMenu, HMENU, &ClearMenuHandle>();
 }
+
+BOOL AfxDrawMenuItem(HWND hWndOwner, LPDRAWITEMSTRUCT lpDrawItemStruct) {
+    if (lpDrawItemStruct == nullptr || lpDrawItemStruct->CtlType != ODT_MENU)
+        return FALSE;
+    const auto hMenu = reinterpret_cast<HMENU>(lpDrawItemStruct->hwndItem);
+    CMenu* pMenu = CMenu::FromHandlePermanent(hMenu);
+    if (pMenu == nullptr)
+        pMenu = FindItemOwner(hWndOwner, {lpDrawItemStruct->itemID, lpDrawItemStruct->itemData, hMenu});
+    if (pMenu == nullptr)
+        return FALSE;
+    pMenu->DrawItem(lpDrawItemStruct);
+    return TRUE;
+}
+
+BOOL AfxMeasureMenuItem(HWND hWndOwner, LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
+    if (lpMeasureItemStruct == nullptr || lpMeasureItemStruct->CtlType != ODT_MENU)
+        return FALSE;
+    CMenu* pMenu =
+        FindItemOwner(hWndOwner, {lpMeasureItemStruct->itemID, lpMeasureItemStruct->itemData, nullptr});
+    if (pMenu == nullptr)
+        return FALSE;
+    pMenu->MeasureItem(lpMeasureItemStruct);
+    return TRUE;
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Handles
 
 CMenu::~CMenu() {
     DestroyMenu();
@@ -53,20 +158,36 @@ HMENU CMenu::Detach() {
     return hMenu;
 }
 
+BOOL CMenu::AttachNew(HMENU hMenu) {
+    if (hMenu == nullptr)
+        return FALSE;
+    if (Attach(hMenu))
+        return TRUE;
+    ::DestroyMenu(hMenu);
+    return FALSE;
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Creation
+
 BOOL CMenu::CreateMenu() {
-    return Attach(::CreateMenu());
+    return AttachNew(::CreateMenu());
 }
 
 BOOL CMenu::CreatePopupMenu() {
-    return Attach(::CreatePopupMenu());
+    return AttachNew(::CreatePopupMenu());
 }
 
 BOOL CMenu::LoadMenu(LPCSTR lpszResourceName) {
-    return Attach(::LoadMenuA(AfxGetResourceHandle(), lpszResourceName));
+    return lpszResourceName != nullptr && AttachNew(::LoadMenuA(AfxGetResourceHandle(), lpszResourceName));
 }
 
 BOOL CMenu::LoadMenu(UINT nIDResource) {
     return LoadMenu(MAKEINTRESOURCEA(nIDResource));
+}
+
+BOOL CMenu::LoadMenuIndirect(const void* lpMenuTemplate) {
+    return lpMenuTemplate != nullptr && AttachNew(::LoadMenuIndirectA(lpMenuTemplate));
 }
 
 BOOL CMenu::DestroyMenu() {
@@ -74,6 +195,9 @@ BOOL CMenu::DestroyMenu() {
         return FALSE;
     return ::DestroyMenu(Detach());
 }
+
+// ---------------------------------------------------------------------------------------------------
+// Reading
 
 UINT CMenu::GetMenuItemCount() const {
     const int count = ::GetMenuItemCount(m_hMenu);
@@ -89,7 +213,11 @@ UINT CMenu::GetMenuState(UINT nID, UINT nFlags) const {
 }
 
 int CMenu::GetMenuString(UINT nIDItem, LPSTR lpString, int nMaxCount, UINT nFlags) const {
-    return ::GetMenuStringA(m_hMenu, nIDItem, lpString, nMaxCount, nFlags);
+    const int copied = ::GetMenuStringA(m_hMenu, nIDItem, lpString, nMaxCount, nFlags);
+    // Some systems leave a cut string without its terminator.
+    if (lpString != nullptr && nMaxCount > 0)
+        lpString[std::clamp(copied, 0, nMaxCount - 1)] = '\0';
+    return copied;
 }
 
 int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const {
@@ -107,16 +235,62 @@ CMenu* CMenu::GetSubMenu(int nPos) const {
     return FromHandle(::GetSubMenu(m_hMenu, nPos));
 }
 
+BOOL CMenu::GetMenuItemInfo(UINT uItem, LPMENUITEMINFOA lpMenuItemInfo, BOOL fByPos) const {
+    return ::GetMenuItemInfoA(m_hMenu, uItem, fByPos, lpMenuItemInfo);
+}
+
+BOOL CMenu::GetMenuInfo(LPMENUINFO lpcmi) const {
+    return ::GetMenuInfo(m_hMenu, lpcmi);
+}
+
+DWORD CMenu::GetMenuContextHelpId() const {
+    return ::GetMenuContextHelpId(m_hMenu);
+}
+
+DWORD CMenu::GetMenuCheckMarkDimensions() {
+    return static_cast<DWORD>(::GetMenuCheckMarkDimensions());
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Changing
+
 BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, LPCSTR lpszNewItem) {
     return ::AppendMenuA(m_hMenu, nFlags, nIDNewItem, lpszNewItem);
+}
+
+BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, const CBitmap* pBmp) {
+    return ::AppendMenuA(m_hMenu, nFlags | MF_BITMAP, nIDNewItem,
+                         reinterpret_cast<LPCSTR>(pBmp->GetSafeHandle()));
 }
 
 BOOL CMenu::InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, LPCSTR lpszNewItem) {
     return ::InsertMenuA(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem);
 }
 
+BOOL CMenu::InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const CBitmap* pBmp) {
+    return ::InsertMenuA(m_hMenu, nPosition, nFlags | MF_BITMAP, nIDNewItem,
+                         reinterpret_cast<LPCSTR>(pBmp->GetSafeHandle()));
+}
+
 BOOL CMenu::ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, LPCSTR lpszNewItem) {
     return ::ModifyMenuA(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem);
+}
+
+BOOL CMenu::ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const CBitmap* pBmp) {
+    return ::ModifyMenuA(m_hMenu, nPosition, nFlags | MF_BITMAP, nIDNewItem,
+                         reinterpret_cast<LPCSTR>(pBmp->GetSafeHandle()));
+}
+
+BOOL CMenu::InsertMenuItem(UINT uItem, LPMENUITEMINFOA lpMenuItemInfo, BOOL fByPos) {
+    return ::InsertMenuItemA(m_hMenu, uItem, fByPos, lpMenuItemInfo);
+}
+
+BOOL CMenu::SetMenuItemInfo(UINT uItem, LPMENUITEMINFOA lpMenuItemInfo, BOOL fByPos) {
+    return ::SetMenuItemInfoA(m_hMenu, uItem, fByPos, lpMenuItemInfo);
+}
+
+BOOL CMenu::SetMenuInfo(LPCMENUINFO lpcmi) {
+    return ::SetMenuInfo(m_hMenu, lpcmi);
 }
 
 BOOL CMenu::RemoveMenu(UINT nPosition, UINT nFlags) {
@@ -138,3 +312,42 @@ UINT CMenu::CheckMenuItem(UINT nIDCheckItem, UINT nCheck) {
 BOOL CMenu::CheckMenuRadioItem(UINT nIDFirst, UINT nIDLast, UINT nIDItem, UINT nFlags) {
     return ::CheckMenuRadioItem(m_hMenu, nIDFirst, nIDLast, nIDItem, nFlags);
 }
+
+BOOL CMenu::SetMenuItemBitmaps(UINT nPosition, UINT nFlags, const CBitmap* pBmpUnchecked,
+                               const CBitmap* pBmpChecked) {
+    return ::SetMenuItemBitmaps(m_hMenu, nPosition, nFlags,
+                                static_cast<HBITMAP>(pBmpUnchecked->GetSafeHandle()),
+                                static_cast<HBITMAP>(pBmpChecked->GetSafeHandle()));
+}
+
+BOOL CMenu::SetMenuDefaultItem(UINT uItem, BOOL fByPos) {
+    return ::SetMenuDefaultItem(m_hMenu, uItem, static_cast<UINT>(fByPos));
+}
+
+UINT CMenu::GetDefaultItem(UINT gmdiFlags, BOOL fByPos) {
+    return ::GetMenuDefaultItem(m_hMenu, static_cast<UINT>(fByPos), gmdiFlags);
+}
+
+BOOL CMenu::SetMenuContextHelpId(DWORD dwContextHelpId) {
+    return ::SetMenuContextHelpId(m_hMenu, dwContextHelpId);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Showing
+
+BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect) {
+    TrackingScope tracking(m_hMenu);
+    return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd->GetSafeHwnd(), lpRect);
+}
+
+BOOL CMenu::TrackPopupMenuEx(UINT fuFlags, int x, int y, CWnd* pWnd, LPTPMPARAMS lptpm) {
+    TrackingScope tracking(m_hMenu);
+    return ::TrackPopupMenuEx(m_hMenu, fuFlags, x, y, pWnd->GetSafeHwnd(), lptpm);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Owner-drawn items: a menu with such items derives from CMenu and overrides these.
+
+void CMenu::DrawItem(LPDRAWITEMSTRUCT) {}
+
+void CMenu::MeasureItem(LPMEASUREITEMSTRUCT) {}

@@ -3,6 +3,9 @@
 #include "framework/win/AfxRes.h"
 #include "framework/win/CCmdUI.h"
 #include "framework/win/CCommandLineInfo.h"
+#include "framework/win/CDocManager.h"
+#include "framework/win/CDocument.h"
+#include "framework/win/CPrintDialog.h"
 #include "framework/win/CRecentFileList.h"
 #include "framework/win/CWnd.h"
 
@@ -17,6 +20,7 @@ IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
 ON_COMMAND(ID_APP_EXIT, OnAppExit)
 ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, OnUpdateRecentFileMenu)
+ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, OnOpenRecentFile)
 END_MESSAGE_MAP()
 
 namespace {
@@ -122,6 +126,9 @@ CWinApp::CWinApp(LPCSTR lpszAppName) {
 }
 
 CWinApp::~CWinApp() {
+    SelectPrinter(nullptr, nullptr, TRUE);
+    delete m_pDocManager;
+    m_pDocManager = nullptr;
     delete m_pRecentFileList;
     m_pRecentFileList = nullptr;
     for (LPCSTR* member :
@@ -528,6 +535,105 @@ void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo) {
 }
 
 // ---------------------------------------------------------------------------------------------------
+// Documents
+
+void CWinApp::AddDocTemplate(CDocTemplate* pTemplate) {
+    if (m_pDocManager == nullptr)
+        m_pDocManager = new CDocManager;
+    m_pDocManager->AddDocTemplate(pTemplate);
+}
+
+POSITION CWinApp::GetFirstDocTemplatePosition() const {
+    return m_pDocManager != nullptr ? m_pDocManager->GetFirstDocTemplatePosition() : nullptr;
+}
+
+CDocTemplate* CWinApp::GetNextDocTemplate(POSITION& pos) const {
+    return m_pDocManager->GetNextDocTemplate(pos);
+}
+
+CDocument* CWinApp::OpenDocumentFile(LPCSTR lpszFileName) {
+    return m_pDocManager != nullptr ? m_pDocManager->OpenDocumentFile(lpszFileName) : nullptr;
+}
+
+BOOL CWinApp::SaveAllModified() {
+    return m_pDocManager == nullptr || m_pDocManager->SaveAllModified();
+}
+
+void CWinApp::CloseAllDocuments(BOOL bEndSession) {
+    if (m_pDocManager != nullptr)
+        m_pDocManager->CloseAllDocuments(bEndSession);
+}
+
+BOOL CWinApp::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
+                               CDocTemplate* pTemplate) {
+    CDocManager manager;
+    CDocManager* pManager = m_pDocManager != nullptr ? m_pDocManager : &manager;
+    return pManager->DoPromptFileName(fileName, nIDSTitle, lFlags, bOpenFileDialog, pTemplate);
+}
+
+void CWinApp::OnFileNew() {
+    if (m_pDocManager != nullptr)
+        m_pDocManager->OnFileNew();
+}
+
+void CWinApp::OnFileOpen() {
+    if (m_pDocManager != nullptr)
+        m_pDocManager->OnFileOpen();
+}
+
+BOOL CWinApp::OnOpenRecentFile(UINT nID) {
+    if (m_pRecentFileList == nullptr)
+        return FALSE;
+    const int nIndex = static_cast<int>(nID - ID_FILE_MRU_FILE1);
+    if (nIndex < 0 || nIndex >= m_pRecentFileList->GetSize() || (*m_pRecentFileList)[nIndex].IsEmpty())
+        return FALSE;
+    // A file that cannot be opened any more leaves the list.
+    const CString path = (*m_pRecentFileList)[nIndex];
+    if (OpenDocumentFile(path) == nullptr)
+        m_pRecentFileList->Remove(nIndex);
+    return TRUE;
+}
+
+BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo) {
+    // Started by an automation client: the main window stays hidden until the client shows it.
+    if (rCmdInfo.m_bRunEmbedded || rCmdInfo.m_bRunAutomated)
+        m_nCmdShow = SW_HIDE;
+    BOOL bResult = TRUE;
+    switch (rCmdInfo.m_nShellCommand) {
+    case CCommandLineInfo::FileNew:
+        if (!OnCmdMsg(ID_FILE_NEW, CN_COMMAND, nullptr, nullptr))
+            OnFileNew();
+        if (m_pMainWnd == nullptr)
+            bResult = FALSE;
+        break;
+    case CCommandLineInfo::FileOpen:
+        if (OpenDocumentFile(rCmdInfo.m_strFileName) == nullptr)
+            bResult = FALSE;
+        break;
+    case CCommandLineInfo::FilePrintTo:
+    case CCommandLineInfo::FilePrint:
+        // Print without showing anything, then end.
+        m_nCmdShow = SW_HIDE;
+        if (OpenDocumentFile(rCmdInfo.m_strFileName) != nullptr && m_pMainWnd != nullptr)
+            m_pMainWnd->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
+        bResult = FALSE;
+        break;
+    case CCommandLineInfo::FileDDE:
+        // The shell sends its request later through DDE: stay hidden until then.
+        m_nCmdShow = SW_HIDE;
+        break;
+    case CCommandLineInfo::AppRegister:
+    case CCommandLineInfo::AppUnregister:
+        // These switches only ask for (un)registration, after which the program ends.
+        bResult = FALSE;
+        break;
+    case CCommandLineInfo::FileNothing:
+        break;
+    }
+    return bResult;
+}
+
+// ---------------------------------------------------------------------------------------------------
 // Global functions
 
 LPCSTR AfxGetAppName() {
@@ -590,4 +696,83 @@ int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, in
     }
     AfxWinTerm();
     return nReturnCode;
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Printer
+
+void CWinApp::SelectPrinter(HANDLE hDevNames, HANDLE hDevMode, BOOL bFreeOld) {
+    if (bFreeOld) {
+        if (m_hDevNames != nullptr && m_hDevNames != hDevNames)
+            ::GlobalFree(m_hDevNames);
+        if (m_hDevMode != nullptr && m_hDevMode != hDevMode)
+            ::GlobalFree(m_hDevMode);
+    }
+    m_hDevNames = static_cast<HGLOBAL>(hDevNames);
+    m_hDevMode = static_cast<HGLOBAL>(hDevMode);
+}
+
+void CWinApp::UpdatePrinterSelection(BOOL bForceDefaults) {
+    if (!bForceDefaults && m_hDevNames != nullptr)
+        return;
+    CPrintDialog defaults(FALSE);
+    if (defaults.GetDefaults())
+        SelectPrinter(defaults.m_pd.hDevNames, defaults.m_pd.hDevMode);
+}
+
+BOOL CWinApp::GetPrinterDeviceDefaults(PRINTDLGA* pPrintDlg) {
+    UpdatePrinterSelection(m_hDevNames == nullptr);
+    if (m_hDevNames == nullptr || pPrintDlg == nullptr)
+        return FALSE;
+    pPrintDlg->hDevNames = m_hDevNames;
+    pPrintDlg->hDevMode = m_hDevMode;
+    return TRUE;
+}
+
+INT_PTR CWinApp::DoPrintDialog(CPrintDialog* pPD) {
+    UpdatePrinterSelection(FALSE);
+    pPD->m_pd.hDevMode = m_hDevMode;
+    pPD->m_pd.hDevNames = m_hDevNames;
+    INT_PTR nResponse = pPD->DoModal();
+    // A printer that went away (or changed) since it was chosen: once more on the system's default.
+    const DWORD dwError = ::CommDlgExtendedError();
+    if (nResponse != IDOK &&
+        (dwError == PDERR_PRINTERNOTFOUND || dwError == PDERR_DNDMMISMATCH || dwError == PDERR_DEFAULTDIFFERENT)) {
+        if (pPD->m_pd.hDevNames != m_hDevNames && pPD->m_pd.hDevNames != nullptr)
+            ::GlobalFree(pPD->m_pd.hDevNames);
+        if (pPD->m_pd.hDevMode != m_hDevMode && pPD->m_pd.hDevMode != nullptr)
+            ::GlobalFree(pPD->m_pd.hDevMode);
+        SelectPrinter(nullptr, nullptr, TRUE);
+        pPD->m_pd.hDevMode = nullptr;
+        pPD->m_pd.hDevNames = nullptr;
+        nResponse = pPD->DoModal();
+    }
+    // The dialog may have replaced (and freed) the handles it was given.
+    SelectPrinter(pPD->m_pd.hDevNames, pPD->m_pd.hDevMode, FALSE);
+    return nResponse;
+}
+
+BOOL CWinApp::CreatePrinterDC(CDC& dc) {
+    PRINTDLGA pd{};
+    pd.lStructSize = sizeof pd;
+    if (!GetPrinterDeviceDefaults(&pd))
+        return FALSE;
+    CPrintDialog printer(FALSE);
+    printer.m_pd.hDevNames = pd.hDevNames;
+    printer.m_pd.hDevMode = pd.hDevMode;
+    HDC hDC = printer.CreatePrinterDC();
+    printer.m_pd.hDevNames = nullptr; // still the application's
+    printer.m_pd.hDevMode = nullptr;
+    if (hDC == nullptr)
+        return FALSE;
+    if (!dc.Attach(hDC)) {
+        ::DeleteDC(hDC); // the wrapper holds a DC already
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CWinApp::OnFilePrintSetup() {
+    CPrintDialog setup(TRUE);
+    DoPrintDialog(&setup);
 }

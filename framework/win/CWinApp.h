@@ -11,8 +11,15 @@
 #include "framework/core/CString.h"
 #include "framework/win/CWinThread.h"
 
+#include <commdlg.h>
+
 class CCmdUI;
 class CCommandLineInfo;
+class CDC;
+class CPrintDialog;
+class CDocManager;
+class CDocTemplate;
+class CDocument;
 class CRecentFileList;
 
 class CWinApp : public CWinThread {
@@ -76,6 +83,24 @@ public:
     // parameters, like the C runtime does, and hands each to rCmdInfo.ParseParam. Parameters that start
     // with '/' or '-' are flags (passed without that character).
     void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+    // Carries out the command line's request: a new document, open or print a file, register (the
+    // program then ends: FALSE). Embedded or automated starts keep the main window hidden. FALSE when
+    // the program should end.
+    BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+
+    // ---- documents ----
+    // The application owns its templates (deleted with it).
+    void AddDocTemplate(CDocTemplate* pTemplate);
+    POSITION GetFirstDocTemplatePosition() const;
+    CDocTemplate* GetNextDocTemplate(POSITION& pos) const;
+    // Opens the file in the template that fits it best (or brings an open copy forward).
+    virtual CDocument* OpenDocumentFile(LPCSTR lpszFileName);
+    virtual BOOL SaveAllModified();
+    void CloseAllDocuments(BOOL bEndSession);
+    virtual BOOL DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
+                                  CDocTemplate* pTemplate);
+
+    CDocManager* m_pDocManager = nullptr; // owned
 
     HINSTANCE m_hInstance = nullptr;
     HINSTANCE m_hPrevInstance = nullptr;
@@ -94,6 +119,30 @@ public:
 
     int m_nWaitCursorCount = 0;
     HCURSOR m_hcurWaitCursorRestore = nullptr;
+
+    // ---- printer ----
+    // The program's printer: device mode and names in global memory the application owns (freed with
+    // it). The system's default printer until the user picks another in a print dialog.
+    HGLOBAL m_hDevMode = nullptr;
+    HGLOBAL m_hDevNames = nullptr;
+    // Puts the program's printer into pPrintDlg->hDevMode and hDevNames (still the application's).
+    // FALSE when there is no printer.
+    BOOL GetPrinterDeviceDefaults(PRINTDLGA* pPrintDlg);
+    // Runs pPD on the program's printer and keeps the printer it ends with.
+    virtual INT_PTR DoPrintDialog(CPrintDialog* pPD);
+    // Makes hDevNames and hDevMode the program's printer; bFreeOld frees the ones before.
+    void SelectPrinter(HANDLE hDevNames, HANDLE hDevMode, BOOL bFreeOld = TRUE);
+    // Takes the system's default printer when there is none yet, or always with bForceDefaults.
+    void UpdatePrinterSelection(BOOL bForceDefaults);
+    // A device context on the program's printer. FALSE without a printer.
+    BOOL CreatePrinterDC(CDC& dc);
+    // The Print Setup dialog on the program's printer (for ID_FILE_PRINT_SETUP in a message map).
+    afx_msg void OnFilePrintSetup();
+
+    // File New, File Open and the recent-file commands (ID_FILE_MRU_FILE1..16, in the map).
+    afx_msg void OnFileNew();
+    afx_msg void OnFileOpen();
+    afx_msg BOOL OnOpenRecentFile(UINT nID);
 
 protected:
     afx_msg void OnAppExit();

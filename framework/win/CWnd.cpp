@@ -892,6 +892,64 @@ void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType) {
     ::AdjustWindowRectEx(lpClientRect, GetStyle(), FALSE, dwExStyle);
 }
 
+void AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect) {
+    if (lpLayout->hDWP == nullptr || hWnd == nullptr)
+        return;
+    RECT current{};
+    ::GetWindowRect(hWnd, &current);
+    ::MapWindowPoints(nullptr, ::GetParent(hWnd), reinterpret_cast<LPPOINT>(&current), 2);
+    if (::EqualRect(&current, lpRect))
+        return;
+    lpLayout->hDWP =
+        ::DeferWindowPos(lpLayout->hDWP, hWnd, nullptr, lpRect->left, lpRect->top, lpRect->right - lpRect->left,
+                         lpRect->bottom - lpRect->top, SWP_NOACTIVATE | SWP_NOZORDER);
+}
+
+void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags, LPRECT lpRectParam,
+                          LPCRECT lpRectClient, BOOL bStretch) {
+    AFX_SIZEPARENTPARAMS layout{};
+    layout.bStretch = bStretch;
+    if (lpRectClient != nullptr)
+        layout.rect = *lpRectClient;
+    else
+        ::GetClientRect(m_hWnd, &layout.rect);
+    const bool query = (nFlags & ~reposNoPosLeftOver) == reposQuery;
+    layout.hDWP = query ? nullptr : ::BeginDeferWindowPos(8);
+
+    // Bars earlier in z-order take their room first, so they sit outermost.
+    HWND hWndLeftOver = nullptr;
+    for (HWND hChild = ::GetTopWindow(m_hWnd); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        const UINT nID = static_cast<UINT>(static_cast<WORD>(::GetDlgCtrlID(hChild)));
+        if (nID == nIDLeftOver && nIDLeftOver != 0)
+            hWndLeftOver = hChild;
+        else if (nID >= nIDFirst && nID <= nIDLast && FromHandlePermanent(hChild) != nullptr)
+            ::SendMessageA(hChild, WM_SIZEPARENT, 0, reinterpret_cast<LPARAM>(&layout));
+    }
+
+    if (query) {
+        if (lpRectParam != nullptr) {
+            if (bStretch)
+                *lpRectParam = layout.rect;
+            else
+                ::SetRect(lpRectParam, 0, 0, layout.sizeTotal.cx, layout.sizeTotal.cy);
+        }
+        return;
+    }
+    if (hWndLeftOver != nullptr && !(nFlags & reposNoPosLeftOver)) {
+        if ((nFlags & ~reposNoPosLeftOver) == reposExtra && lpRectParam != nullptr) {
+            layout.rect.left += lpRectParam->left;
+            layout.rect.top += lpRectParam->top;
+            layout.rect.right -= lpRectParam->right;
+            layout.rect.bottom -= lpRectParam->bottom;
+        }
+        if (CWnd* pLeftOver = FromHandlePermanent(hWndLeftOver))
+            pLeftOver->CalcWindowRect(&layout.rect);
+        AfxRepositionWindow(&layout, hWndLeftOver, &layout.rect);
+    }
+    if (layout.hDWP != nullptr)
+        ::EndDeferWindowPos(layout.hDWP);
+}
+
 BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const {
     lpwndpl->length = sizeof(WINDOWPLACEMENT);
     return ::GetWindowPlacement(m_hWnd, lpwndpl);
@@ -1630,13 +1688,17 @@ HBRUSH CWnd::OnCtlColor(CDC*, CWnd* pWnd, UINT) {
 }
 
 void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct) {
-    if (lpDrawItemStruct->CtlType != ODT_MENU && ReflectLastMsg(lpDrawItemStruct->hwndItem))
+    if (lpDrawItemStruct->CtlType == ODT_MENU ? AfxDrawMenuItem(m_hWnd, lpDrawItemStruct)
+                                               : ReflectLastMsg(lpDrawItemStruct->hwndItem))
         return;
     Default();
 }
 
 void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
-    if (lpMeasureItemStruct->CtlType != ODT_MENU) {
+    if (lpMeasureItemStruct->CtlType == ODT_MENU) {
+        if (AfxMeasureMenuItem(m_hWnd, lpMeasureItemStruct))
+            return;
+    } else {
         CWnd* pChild = GetDescendantWindow(static_cast<int>(lpMeasureItemStruct->CtlID), TRUE);
         if (pChild != nullptr && pChild->SendChildNotifyLastMsg())
             return;

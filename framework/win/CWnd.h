@@ -180,6 +180,13 @@ public:
     enum AdjustType { adjustBorder = 0, adjustOutside = 1 };
     // Grows a client rectangle to the window rectangle that holds it.
     virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = adjustBorder);
+    // Lays out the child control bars whose ids lie in nIDFirst..nIDLast (each takes its room from the
+    // client rectangle through WM_SIZEPARENT, in z-order) and gives the rest to the child nIDLeftOver.
+    // reposQuery moves nothing and returns in lpRectParam the rectangle that would be left (bStretch)
+    // or the bars' total size; reposExtra first shrinks what is left by lpRectParam's four sides.
+    enum RepositionFlags { reposDefault = 0, reposQuery = 1, reposExtra = 2, reposNoPosLeftOver = 0x8000 };
+    void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags = reposDefault,
+                        LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
     BOOL GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const;
     BOOL SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl);
     // Centres over the owner (popups) or parent (child windows), or the work area; stays on screen.

@@ -1,0 +1,15 @@
+#include "framework/win/CClientDC.h"
+
+#include "framework/core/CResourceException.h"
+#include "framework/win/CWnd.h"
+
+IMPLEMENT_DYNAMIC(CClientDC, CDC)
+
+CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd()) {
+    if (!Attach(::GetDC(m_hWnd)))
+        AfxThrowResourceException();
+}
+
+CClientDC::~CClientDC() {
+    ::ReleaseDC(m_hWnd, Detach());
+}

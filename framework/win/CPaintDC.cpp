@@ -1,0 +1,16 @@
+#include "framework/win/CPaintDC.h"
+
+#include "framework/core/CResourceException.h"
+#include "framework/win/CWnd.h"
+
+IMPLEMENT_DYNAMIC(CPaintDC, CDC)
+
+CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd()) {
+    if (!Attach(::BeginPaint(m_hWnd, &m_ps)))
+        AfxThrowResourceException();
+}
+
+CPaintDC::~CPaintDC() {
+    ::EndPaint(m_hWnd, &m_ps);
+    Detach();
+}

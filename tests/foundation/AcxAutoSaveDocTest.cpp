@@ -1,0 +1,180 @@
+// The autosaving document: when it saves, what it leaves on disk when a save fails, and when a save is
+// due.
+#include <gtest/gtest.h>
+
+#include "ScratchRegistry.h"
+#include "foundation/CAcxAutoSaveDoc.h"
+#include "framework/core/CArchive.h"
+#include "framework/core/CFile.h"
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+class LogDoc : public CAcxAutoSaveDoc {
+public:
+    CString text;
+    bool failStore = false;
+    int stores = 0;
+
+    void Serialize(CArchive& ar) override {
+        if (!ar.IsStoring()) {
+            ar >> text;
+            return;
+        }
+        ++stores;
+        ar << text;
+        if (failStore) {
+            ar.Flush(); // part of the new contents has reached the file
+            AfxThrowFileException(CFileException::diskFull, ERROR_DISK_FULL);
+        }
+    }
+    void SetLastSave(__time64_t t) { m_timeLastSave = CTime(t); }
+};
+
+std::string ReadAll(const CString& path) {
+    std::ifstream in(static_cast<LPCSTR>(path), std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::vector<std::string> FilesIn(const CString& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found{};
+    HANDLE h = FindFirstFileA(folder + "*", &found);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                names.emplace_back(found.cFileName);
+        } while (FindNextFileA(h, &found));
+        FindClose(h);
+    }
+    return names;
+}
+
+class AutoSave : public ::testing::Test {
+protected:
+    ScratchFolder folder;
+    LogDoc doc;
+    CString path = folder.File("Time Log.bmk");
+
+    // A document that has its own file on disk, saved once with text.
+    void SaveFirst(const char* text) {
+        doc.text = text;
+        ASSERT_TRUE(doc.DoSave(path));
+        ASSERT_FALSE(doc.IsModified());
+    }
+};
+
+TEST_F(AutoSave, DocumentWithoutAFileIsNotWritten) {
+    doc.text = "never saved";
+    doc.SetModifiedFlag();
+    EXPECT_FALSE(doc.DoAutoSave(true));
+    EXPECT_EQ(doc.stores, 0);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(FilesIn(folder.Path()).empty());
+}
+
+TEST_F(AutoSave, UnmodifiedDocumentIsWrittenOnlyWhenForced) {
+    SaveFirst("first");
+    const int storesBefore = doc.stores;
+    EXPECT_TRUE(doc.DoAutoSave(false));
+    EXPECT_EQ(doc.stores, storesBefore);
+    EXPECT_TRUE(doc.DoAutoSave(true));
+    EXPECT_EQ(doc.stores, storesBefore + 1);
+}
+
+TEST_F(AutoSave, ModifiedDocumentIsWrittenToItsFileAndKeepsItsPath) {
+    SaveFirst("first");
+    const CString pathBefore = doc.GetPathName();
+    doc.text = "second";
+    doc.SetModifiedFlag();
+    ASSERT_TRUE(doc.DoAutoSave(false));
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.GetPathName(), pathBefore);
+    EXPECT_NE(doc.GetLastSaveTime().GetTime(), 0);
+    LogDoc reread;
+    ASSERT_TRUE(reread.OnOpenDocument(path));
+    EXPECT_EQ(reread.text, "second");
+    EXPECT_EQ(FilesIn(folder.Path()), std::vector<std::string>{"Time Log.bmk"});
+}
+
+TEST_F(AutoSave, FailedSaveLeavesTheLastGoodFileWhole) {
+    SaveFirst("the last good copy");
+    const std::string good = ReadAll(path);
+    const CTime lastSave = doc.GetLastSaveTime();
+    doc.text = "a much longer text that is only partly written before the disk is full";
+    doc.SetModifiedFlag();
+    doc.failStore = true;
+    EXPECT_FALSE(doc.DoAutoSave(false));
+    EXPECT_EQ(ReadAll(path), good);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.GetLastSaveTime(), lastSave);
+    EXPECT_EQ(FilesIn(folder.Path()), std::vector<std::string>{"Time Log.bmk"}); // no temporary left
+    // The next save that works replaces it.
+    doc.failStore = false;
+    EXPECT_TRUE(doc.DoAutoSave(false));
+    LogDoc reread;
+    ASSERT_TRUE(reread.OnOpenDocument(path));
+    EXPECT_EQ(reread.text, doc.text);
+}
+
+TEST_F(AutoSave, ReadOnlyOrMissingFileIsNotWritten) {
+    SaveFirst("first");
+    doc.SetModifiedFlag();
+    SetFileAttributesA(path, FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(doc.DoAutoSave(false));
+    EXPECT_TRUE(doc.IsModified());
+    SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(path);
+    EXPECT_FALSE(doc.DoAutoSave(true));
+    EXPECT_EQ(GetFileAttributesA(path), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(AutoSave, DisabledAutoSaveDoesNothingAndSucceeds) {
+    SaveFirst("first");
+    doc.SetModifiedFlag();
+    const int storesBefore = doc.stores;
+    doc.EnableAutoSave(false);
+    EXPECT_TRUE(doc.DoAutoSave(true));
+    EXPECT_EQ(doc.stores, storesBefore);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(AutoSave, SaveOnModificationWaitsForTheInterval) {
+    SaveFirst("first");
+    doc.SetAutoSave(600, 1);
+    const int storesBefore = doc.stores;
+    doc.SetModifiedFlag(); // just saved: not due
+    EXPECT_EQ(doc.stores, storesBefore);
+    EXPECT_TRUE(doc.IsModified());
+
+    doc.SetLastSave(CTime::GetCurrentTime().GetTime() - 601);
+    doc.SetModifiedFlag(); // due: saved at once
+    EXPECT_EQ(doc.stores, storesBefore + 1);
+    EXPECT_FALSE(doc.IsModified());
+
+    // Without flag bit 0 a modification never saves.
+    doc.SetAutoSave(600, 0);
+    doc.SetLastSave(CTime::GetCurrentTime().GetTime() - 6000);
+    doc.SetModifiedFlag();
+    EXPECT_EQ(doc.stores, storesBefore + 1);
+}
+
+TEST_F(AutoSave, DueTestCountsSignedSecondsSinceTheLastSave) {
+    doc.SetAutoSave(600, 0);
+    EXPECT_TRUE(doc.IsAutoSaveDue()); // never saved
+    const __time64_t now = CTime::GetCurrentTime().GetTime();
+    doc.SetLastSave(now - 599);
+    EXPECT_FALSE(doc.IsAutoSaveDue());
+    doc.SetLastSave(now - 600);
+    EXPECT_TRUE(doc.IsAutoSaveDue());
+    doc.SetLastSave(now + 3600); // the clock was set back
+    EXPECT_FALSE(doc.IsAutoSaveDue());
+}
+
+} // namespace

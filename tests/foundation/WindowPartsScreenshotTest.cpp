@@ -1,0 +1,140 @@
+// A picture of a dialog built like the program's: edit, combo box, check box, list, a hover button and
+// the month calendar. Runs only when SCREENSHOT_DIR names a folder (scripts/screenshot-tests.sh does,
+// under Xvfb and Wine's X11 driver); the picture is written there as a 24-bit BMP.
+#include "WindowPartsSupport.h"
+#include "foundation/CHoverButton.h"
+#include "foundation/CMonthCalendarWnd.h"
+#include "foundation/WindowHelpers.h"
+#include "framework/win/CComboBox.h"
+#include "framework/win/CDialog.h"
+#include "resource.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+using namespace wptest;
+
+namespace {
+
+const UINT g_calendarDataMessage = CMonthCalendarWnd::GetUserDataMessage();
+
+// The dialog of the picture, filled as the program would fill it.
+class LogTaskDialog : public CDialog {
+public:
+    LogTaskDialog() : CDialog(IDD_WP_SCREENSHOT) {}
+
+    CHoverButton m_filter;
+    CMonthCalendarWnd m_calendar;
+
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        SetDlgItemText(IDC_WP_EDIT, "Design review");
+        CComboBox* projects = static_cast<CComboBox*>(GetDlgItem(IDC_WP_COMBO));
+        for (const char* name : {"Harbour Bridge", "Northwind Audit", "Office Move"})
+            ::SendMessageA(projects->GetSafeHwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+        ::SendMessageA(projects->GetSafeHwnd(), CB_SETCURSEL, 1, 0);
+        CheckDlgButton(IDC_WP_CHECK, BST_CHECKED);
+        for (const char* task : {"Client meeting", "Design review", "Expense report", "Site visit"})
+            SendDlgItemMessage(IDC_WP_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(task));
+        SendDlgItemMessage(IDC_WP_LIST, LB_SETCURSEL, 1, 0);
+
+        m_filter.SubclassDlgItem(IDC_WP_HOVER, this);
+        m_filter.SetBitmap(IDB_CALENDAR_ARROWS, 1, 6, 9);
+        m_filter.SetImagePosition(CHoverButton::imageRight);
+
+        CRect place;
+        GetDlgItem(IDC_WP_CALENDAR)->GetWindowRect(&place);
+        ScreenToClient(&place);
+        m_calendar.SetShownDate(CTime(2024, 6, 12, 12, 0, 0));
+        m_calendar.Create(WS_VISIBLE | WS_TABSTOP, place, this, IDC_WP_CALENDAR_WND);
+        m_calendar.SetSelectedDay(m_calendar.GetDayTime(17));
+        return TRUE;
+    }
+
+protected:
+    // Logged hours for a few days of the shown month.
+    afx_msg LRESULT OnCalendarData(WPARAM slot, LPARAM) {
+        if (slot == 10 || slot == 17 || slot == 24)
+            m_calendar.SetDayText(static_cast<int>(slot), slot == 17 ? "7.5h" : "3h");
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(LogTaskDialog, CDialog)
+ON_REGISTERED_MESSAGE(g_calendarDataMessage, OnCalendarData)
+END_MESSAGE_MAP()
+
+// Writes the whole window (frame and caption included) as a 24-bit BMP; false when nothing was written.
+bool SaveWindowBitmap(HWND hWnd, const std::string& path, int& width, int& height) {
+    RECT rect{};
+    ::GetWindowRect(hWnd, &rect);
+    width = rect.right - rect.left;
+    height = rect.bottom - rect.top;
+    const int stride = (width * 3 + 3) & ~3;
+    BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER),
+                            width,
+                            height,
+                            1,
+                            24,
+                            BI_RGB,
+                            static_cast<DWORD>(stride * height),
+                            0,
+                            0,
+                            0,
+                            0};
+    HDC windowDc = ::GetWindowDC(hWnd);
+    HDC memory = ::CreateCompatibleDC(windowDc);
+    void* bits = nullptr;
+    HBITMAP section = ::CreateDIBSection(windowDc, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS,
+                                         &bits, nullptr, 0);
+    HGDIOBJ old = ::SelectObject(memory, section);
+    // What the screen shows of the window: its frame, caption and every child as drawn.
+    const bool captured = ::BitBlt(memory, 0, 0, width, height, windowDc, 0, 0, SRCCOPY) != FALSE;
+    ::GdiFlush();
+    bool written = false;
+    if (captured && bits != nullptr) {
+        BITMAPFILEHEADER file{};
+        file.bfType = 0x4D42; // "BM"
+        file.bfOffBits = sizeof file + sizeof header;
+        file.bfSize = file.bfOffBits + header.biSizeImage;
+        std::ofstream out(path, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(&file), sizeof file);
+        out.write(reinterpret_cast<const char*>(&header), sizeof header);
+        out.write(static_cast<const char*>(bits), header.biSizeImage);
+        written = out.good();
+    }
+    ::SelectObject(memory, old);
+    ::DeleteObject(section);
+    ::DeleteDC(memory);
+    ::ReleaseDC(hWnd, windowDc);
+    return written;
+}
+
+TEST(WindowPartsScreenshot, LogTaskDialogWithCalendarAndHoverButton) {
+    const char* folder = std::getenv("SCREENSHOT_DIR");
+    if (folder == nullptr || *folder == '\0')
+        GTEST_SKIP() << "SCREENSHOT_DIR is not set";
+
+    LogTaskDialog dialog;
+    ASSERT_TRUE(dialog.Create(IDD_WP_SCREENSHOT));
+    dialog.SetWindowPos(nullptr, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    // The hover button as the mouse passes over it.
+    dialog.m_filter.SendMessage(WM_MOUSEMOVE, 0, MousePoint(5, 5));
+    WaitPumpingMessages(500);
+
+    const std::string path = std::string(folder) + "\\WindowParts-LogTaskDialog.bmp";
+    int width = 0;
+    int height = 0;
+    EXPECT_TRUE(SaveWindowBitmap(dialog.GetSafeHwnd(), path, width, height)) << path;
+    EXPECT_GT(width, 400);
+    EXPECT_GT(height, 300);
+    dialog.m_filter.SendMessage(WM_MOUSEMOVE, 0, MousePoint(-5, -5));
+    dialog.DestroyWindow();
+}
+
+} // namespace
