@@ -536,8 +536,7 @@ bool LoadBitmapReplacingColor(CBitmap* bitmap, UINT resourceId, COLORREF to, COL
     if (bitmap == nullptr)
         return false;
     const HINSTANCE instance = AfxGetResourceHandle();
-    HRSRC found =
-        ::FindResourceA(instance, MAKEINTRESOURCEA(resourceId), RT_BITMAP);
+    HRSRC found = ::FindResourceA(instance, MAKEINTRESOURCEA(resourceId), RT_BITMAP);
     HGLOBAL loaded = found != nullptr ? ::LoadResource(instance, found) : nullptr;
     const void* data = loaded != nullptr ? ::LockResource(loaded) : nullptr;
     const DWORD size = found != nullptr ? ::SizeofResource(instance, found) : 0;

@@ -6,15 +6,27 @@ HINSTANCE g_instance = nullptr;
 HINSTANCE g_resources = nullptr;
 } // namespace
 
-CWinApp* AfxGetApp() { return g_app; }
+CWinApp* AfxGetApp() {
+    return g_app;
+}
 
-void AfxSetApp(CWinApp* app) { g_app = app; }
+void AfxSetApp(CWinApp* app) {
+    g_app = app;
+}
 
-HINSTANCE AfxGetInstanceHandle() { return g_instance ? g_instance : GetModuleHandleA(nullptr); }
+HINSTANCE AfxGetInstanceHandle() {
+    return g_instance ? g_instance : GetModuleHandleA(nullptr);
+}
 
-void AfxSetInstanceHandle(HINSTANCE instance) { g_instance = instance; }
+void AfxSetInstanceHandle(HINSTANCE instance) {
+    g_instance = instance;
+}
 
 // Resources come from the executable unless a resource module was set.
-HINSTANCE AfxGetResourceHandle() { return g_resources ? g_resources : AfxGetInstanceHandle(); }
+HINSTANCE AfxGetResourceHandle() {
+    return g_resources ? g_resources : AfxGetInstanceHandle();
+}
 
-void AfxSetResourceHandle(HINSTANCE resources) { g_resources = resources; }
+void AfxSetResourceHandle(HINSTANCE resources) {
+    g_resources = resources;
+}

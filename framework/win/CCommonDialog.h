@@ -20,7 +20,8 @@ protected:
 
     // The hook procedure of every common dialog: at WM_INITDIALOG, lParam points at the dialog's
     // structure T (OPENFILENAMEA, FINDREPLACEA, PRINTDLGA), whose lCustData holds the CCommonDialog.
-    template <class T> static UINT_PTR CALLBACK HookProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    template <class T>
+    static UINT_PTR CALLBACK HookProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message != WM_INITDIALOG || lParam == 0)
             return 0;
         auto* pDlg = reinterpret_cast<CCommonDialog*>(reinterpret_cast<const T*>(lParam)->lCustData);

@@ -291,8 +291,8 @@ LRESULT CControlBar::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_MOUSEMOVE:
         // Over the bar itself (children come through PreTranslateMessage).
-        OnMouseMove(static_cast<UINT>(wParam), CPoint(static_cast<short>(LOWORD(lParam)),
-                                                      static_cast<short>(HIWORD(lParam))));
+        OnMouseMove(static_cast<UINT>(wParam),
+                    CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
         return DefWindowProc(nMsg, wParam, lParam);
     default:
         return CWnd::WindowProc(nMsg, wParam, lParam);

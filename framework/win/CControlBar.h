@@ -7,10 +7,10 @@
 // frame (OnUpdateCmdUI). Commands and notifications of the bar's child windows go to the bar's owner,
 // normally the frame, whatever window the bar sits in (a dock bar, a floating mini frame).
 //
-// The frame side of docking lives with the bars: CDockBar::EnableDocking, CDockBar::DockControlBar,
-// CDockBar::FloatControlBar, CControlBar::ShowBar and CDockState (the saved bar state). A frame window
-// calls them from its members of the classic names (EnableDocking, DockControlBar, FloatControlBar,
-// ShowControlBar, LoadBarState, SaveBarState, GetControlBar).
+// The frame side of docking lives with the bars, and a frame window's members of the classic names call
+// it: EnableDocking, DockControlBar and FloatControlBar -> CDockBar's static members of those names;
+// ShowControlBar -> CControlBar::ShowBar; GetControlBar -> CControlBar::FindBar; LoadBarState,
+// SaveBarState, GetDockState, SetDockState -> CDockState's static members of those names.
 #pragma once
 
 #include "framework/core/AfxDefs.h"
@@ -36,15 +36,15 @@ class CFrameWnd;
 #define CBRS_BORDER_BOTTOM 0x0800L
 #define CBRS_BORDER_ANY 0x0F00L
 
-#define CBRS_TOOLTIPS 0x0010L      // tool tips for the bar's items
-#define CBRS_FLYBY 0x0020L         // the item under the mouse shows its prompt in the status bar
-#define CBRS_FLOAT_MULTI 0x0040L   // several bars may share one floating frame
-#define CBRS_BORDER_3D 0x0080L     // 3-D borders
-#define CBRS_HIDE_INPLACE 0x0008L  // hidden while an embedded object is active in place
-#define CBRS_SIZE_DYNAMIC 0x0004L  // the bar's shape follows CalcDynamicLayout
-#define CBRS_SIZE_FIXED 0x0002L    // the bar keeps its shape when floating
-#define CBRS_FLOATING 0x0001L      // set while the bar floats
-#define CBRS_GRIPPER 0x00400000L   // a grip to drag the bar by
+#define CBRS_TOOLTIPS 0x0010L     // tool tips for the bar's items
+#define CBRS_FLYBY 0x0020L        // the item under the mouse shows its prompt in the status bar
+#define CBRS_FLOAT_MULTI 0x0040L  // several bars may share one floating frame
+#define CBRS_BORDER_3D 0x0080L    // 3-D borders
+#define CBRS_HIDE_INPLACE 0x0008L // hidden while an embedded object is active in place
+#define CBRS_SIZE_DYNAMIC 0x0004L // the bar's shape follows CalcDynamicLayout
+#define CBRS_SIZE_FIXED 0x0002L   // the bar keeps its shape when floating
+#define CBRS_FLOATING 0x0001L     // set while the bar floats
+#define CBRS_GRIPPER 0x00400000L  // a grip to drag the bar by
 
 #define CBRS_ORIENT_HORZ (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)
 #define CBRS_ORIENT_VERT (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)
@@ -137,11 +137,11 @@ public:
     UINT m_nMRUWidth = 32767; // width of the bar when it last floated
 
     int m_nCount = 0;
-    DWORD m_dwStyle = 0;                // CBRS_xxx
-    DWORD m_dwDockStyle = 0;            // sides it may dock to (CBRS_ALIGN_xxx)
-    CFrameWnd* m_pDockSite = nullptr;   // the frame whose bar this is
-    CDockBar* m_pDockBar = nullptr;     // the dock bar that holds it, if docked or floating
-    int m_nDockPos = -1;                // wanted offset along its dock bar's row (-1: packed)
+    DWORD m_dwStyle = 0;              // CBRS_xxx
+    DWORD m_dwDockStyle = 0;          // sides it may dock to (CBRS_ALIGN_xxx)
+    CFrameWnd* m_pDockSite = nullptr; // the frame whose bar this is
+    CDockBar* m_pDockBar = nullptr;   // the dock bar that holds it, if docked or floating
+    int m_nDockPos = -1;              // wanted offset along its dock bar's row (-1: packed)
 
 protected:
     CControlBar();

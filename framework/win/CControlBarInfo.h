@@ -9,7 +9,7 @@
 
 class CControlBarInfo {
 public:
-    UINT m_nBarID = 0;       // the bar's child window id
+    UINT m_nBarID = 0; // the bar's child window id
     BOOL m_bVisible = TRUE;
     BOOL m_bFloating = FALSE;
     BOOL m_bHorz = TRUE;     // laid out horizontally

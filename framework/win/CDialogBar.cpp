@@ -58,8 +58,9 @@ BOOL CDialogBar::Create(CWnd* pParentWnd, LPCSTR lpszTemplateName, UINT nStyle, 
     const size_t offset = StyleOffset(pTemplate, cbSize);
     DWORD dwStyle = 0;
     std::memcpy(&dwStyle, pTemplate + offset, sizeof dwStyle);
-    dwStyle &= ~(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_BORDER | WS_DLGFRAME | DS_MODALFRAME |
-                 WS_VISIBLE | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | DS_CENTER | DS_SYSMODAL | DS_ABSALIGN);
+    dwStyle &=
+        ~(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_BORDER | WS_DLGFRAME | DS_MODALFRAME |
+          WS_VISIBLE | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | DS_CENTER | DS_SYSMODAL | DS_ABSALIGN);
     dwStyle |= WS_CHILD | WS_CLIPSIBLINGS | (nStyle & WS_VISIBLE);
     std::memcpy(pTemplate + offset, &dwStyle, sizeof dwStyle);
 

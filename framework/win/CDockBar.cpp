@@ -33,12 +33,13 @@ CDockBar::~CDockBar() {
 }
 
 BOOL CDockBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID) {
-    static LPCSTR className =
-        AfxRegisterWndClass(0, ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)), ::GetSysColorBrush(COLOR_BTNFACE));
+    static LPCSTR className = AfxRegisterWndClass(0, ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)),
+                                                  ::GetSysColorBrush(COLOR_BTNFACE));
     const CRect rect(0, 0, 0, 0);
     m_dwStyle = dwStyle & CBRS_ALL;
-    return CWnd::Create(className, nullptr, (dwStyle & ~CBRS_ALL) | WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                        rect, pParentWnd, nID);
+    return CWnd::Create(className, nullptr,
+                        (dwStyle & ~CBRS_ALL) | WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, rect,
+                        pParentWnd, nID);
 }
 
 BOOL CDockBar::IsHorz() const {
@@ -88,7 +89,8 @@ void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect) {
     DWORD dwAlign = m_dwStyle & CBRS_ALIGN_ANY;
     if (m_bFloating)
         dwAlign = (dwOld & CBRS_ORIENT_HORZ) ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT;
-    pBar->m_dwStyle = (dwOld & ~(CBRS_ALIGN_ANY | CBRS_FLOATING)) | dwAlign | (m_bFloating ? CBRS_FLOATING : 0);
+    pBar->m_dwStyle =
+        (dwOld & ~(CBRS_ALIGN_ANY | CBRS_FLOATING)) | dwAlign | (m_bFloating ? CBRS_FLOATING : 0);
     pBar->m_pDockBar = this;
 
     const BOOL bHorz = IsHorz() || (m_bFloating && (dwAlign & CBRS_ORIENT_HORZ));
@@ -125,7 +127,8 @@ void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect) {
             }
         }
         if (bNewRow) {
-            m_rows.insert(m_rows.begin() + static_cast<std::ptrdiff_t>(nInsertRow), std::vector<CControlBar*>{pBar});
+            m_rows.insert(m_rows.begin() + static_cast<std::ptrdiff_t>(nInsertRow),
+                          std::vector<CControlBar*>{pBar});
         } else {
             auto& row = m_rows[nInsertRow];
             auto at = std::find_if(row.begin(), row.end(), [&](CControlBar* pOther) {
@@ -217,6 +220,10 @@ CSize CDockBar::LayoutRows(int nLength, bool bMove) {
         int nAlong = 0;
         int nThickness = 0;
         for (CControlBar* pBar : row) {
+            if (bMove && pBar->m_nDelayShow != 0) {
+                pBar->ShowWindow(pBar->m_nDelayShow > 0 ? SW_SHOWNOACTIVATE : SW_HIDE);
+                pBar->m_nDelayShow = 0;
+            }
             if (!pBar->IsVisible())
                 continue;
             CSize size = BarSize(pBar, bHorz);
@@ -406,8 +413,9 @@ void CDockBar::FloatControlBar(CFrameWnd* pFrame, CControlBar* pBar, CPoint poin
     if (!pMini->Create(AfxFrameAsWnd(pFrame), pFrame, point))
         return; // a window that failed to be created deleted its object
     // The bar's orientation while floating.
-    pBar->m_dwStyle = (pBar->m_dwStyle & ~CBRS_ALIGN_ANY) |
-                      ((dwStyle & CBRS_ORIENT_HORZ) || !(dwStyle & CBRS_ALIGN_ANY) ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT);
+    pBar->m_dwStyle =
+        (pBar->m_dwStyle & ~CBRS_ALIGN_ANY) |
+        ((dwStyle & CBRS_ORIENT_HORZ) || !(dwStyle & CBRS_ALIGN_ANY) ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT);
     CDockBar& dockBar = pMini->m_wndDockBar;
     dockBar.m_dwStyle = (dockBar.m_dwStyle & ~CBRS_ALIGN_ANY) | (pBar->m_dwStyle & CBRS_ALIGN_ANY);
     CString title;

@@ -25,7 +25,8 @@ size_t BoundedLength(const char* p, const char* end) {
 }
 
 bool IsFullPath(const CString& name) {
-    return (name.GetLength() >= 2 && name[1] == ':') || (name.GetLength() >= 2 && name[0] == '\\' && name[1] == '\\');
+    return (name.GetLength() >= 2 && name[1] == ':') ||
+           (name.GetLength() >= 2 && name[0] == '\\' && name[1] == '\\');
 }
 
 } // namespace
@@ -95,7 +96,8 @@ CString CFileDialog::AskDialog(UINT message) const {
     const auto nLength = static_cast<int>(::SendMessageA(hDlg, message, 0, 0));
     if (nLength <= 0)
         return text;
-    ::SendMessageA(hDlg, message, static_cast<WPARAM>(nLength), reinterpret_cast<LPARAM>(text.GetBuffer(nLength)));
+    ::SendMessageA(hDlg, message, static_cast<WPARAM>(nLength),
+                   reinterpret_cast<LPARAM>(text.GetBuffer(nLength)));
     text.ReleaseBuffer();
     return text;
 }
@@ -177,7 +179,8 @@ CString CFileDialog::GetFolderPath() const {
 
 void CFileDialog::SetControlText(int nID, LPCSTR lpsz) {
     if (m_hWnd != nullptr)
-        ::SendMessageA(::GetParent(m_hWnd), CDM_SETCONTROLTEXT, static_cast<WPARAM>(nID), reinterpret_cast<LPARAM>(lpsz));
+        ::SendMessageA(::GetParent(m_hWnd), CDM_SETCONTROLTEXT, static_cast<WPARAM>(nID),
+                       reinterpret_cast<LPARAM>(lpsz));
 }
 
 void CFileDialog::HideControl(int nID) {

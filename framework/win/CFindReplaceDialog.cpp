@@ -15,8 +15,8 @@ CFindReplaceDialog::CFindReplaceDialog() : CCommonDialog(nullptr) {
 
 CFindReplaceDialog::~CFindReplaceDialog() = default;
 
-BOOL CFindReplaceDialog::Create(BOOL bFindDialogOnly, LPCSTR lpszFindWhat, LPCSTR lpszReplaceWith, DWORD dwFlags,
-                                CWnd* pParentWnd) {
+BOOL CFindReplaceDialog::Create(BOOL bFindDialogOnly, LPCSTR lpszFindWhat, LPCSTR lpszReplaceWith,
+                                DWORD dwFlags, CWnd* pParentWnd) {
     if (m_hWnd != nullptr)
         return FALSE;
     m_pParentWnd = pParentWnd;
@@ -27,7 +27,8 @@ BOOL CFindReplaceDialog::Create(BOOL bFindDialogOnly, LPCSTR lpszFindWhat, LPCST
     m_fr.Flags = dwFlags | FR_ENABLEHOOK;
     m_fr.lpfnHook = &HookProc<FINDREPLACEA>;
     m_fr.lCustData = reinterpret_cast<LPARAM>(this);
-    lstrcpynA(m_szFindWhat, lpszFindWhat != nullptr ? lpszFindWhat : "", static_cast<int>(sizeof m_szFindWhat));
+    lstrcpynA(m_szFindWhat, lpszFindWhat != nullptr ? lpszFindWhat : "",
+              static_cast<int>(sizeof m_szFindWhat));
     m_fr.lpstrFindWhat = m_szFindWhat;
     m_fr.wFindWhatLen = sizeof m_szFindWhat;
     if (!bFindDialogOnly) {

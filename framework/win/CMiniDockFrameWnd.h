@@ -22,7 +22,6 @@ public:
     CDockBar m_wndDockBar;
 
 protected:
-
     afx_msg void OnClose();
     afx_msg void OnSize(UINT nType, int cx, int cy);
 

@@ -7,7 +7,8 @@ namespace {
 // Locks a global handle for the life of the object.
 template <class T> class LockedGlobal {
 public:
-    explicit LockedGlobal(HGLOBAL hGlobal) : m_hGlobal(hGlobal), m_p(hGlobal ? static_cast<T*>(::GlobalLock(hGlobal)) : nullptr) {}
+    explicit LockedGlobal(HGLOBAL hGlobal)
+        : m_hGlobal(hGlobal), m_p(hGlobal ? static_cast<T*>(::GlobalLock(hGlobal)) : nullptr) {}
     ~LockedGlobal() {
         if (m_p != nullptr)
             ::GlobalUnlock(m_hGlobal);
@@ -23,7 +24,8 @@ private:
 
 } // namespace
 
-CPrintDialog::CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags, CWnd* pParentWnd) : CCommonDialog(pParentWnd) {
+CPrintDialog::CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags, CWnd* pParentWnd)
+    : CCommonDialog(pParentWnd) {
     m_pd = PRINTDLGA{};
     m_pd.lStructSize = sizeof(PRINTDLGA);
     m_pd.Flags = dwFlags | PD_ENABLEPRINTHOOK | PD_ENABLESETUPHOOK;
@@ -90,7 +92,8 @@ CString CPrintDialog::DevNamesText(size_t fieldIndex) const {
     LockedGlobal<DEVNAMES> names(m_pd.hDevNames);
     if (names.get() == nullptr)
         return CString();
-    const WORD offsets[] = {names.get()->wDriverOffset, names.get()->wDeviceOffset, names.get()->wOutputOffset};
+    const WORD offsets[] = {names.get()->wDriverOffset, names.get()->wDeviceOffset,
+                            names.get()->wOutputOffset};
     return CString(reinterpret_cast<const char*>(names.get()) + offsets[fieldIndex]);
 }
 

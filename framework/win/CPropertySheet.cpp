@@ -19,7 +19,8 @@ namespace {
 // The sheet whose window PropertySheet is making (its template may need another style).
 thread_local CPropertySheet* t_pSheetCreating = nullptr;
 
-constexpr DWORD kDefaultModelessStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK | WS_VISIBLE;
+constexpr DWORD kDefaultModelessStyle =
+    WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK | WS_VISIBLE;
 
 } // namespace
 

@@ -63,7 +63,8 @@ public:
     // ---- running ----
     virtual INT_PTR DoModal();
     // Modeless; dwStyle -1 takes a popup with caption and system menu, shown.
-    virtual BOOL Create(CWnd* pParentWnd = nullptr, DWORD dwStyle = static_cast<DWORD>(-1), DWORD dwExStyle = 0);
+    virtual BOOL Create(CWnd* pParentWnd = nullptr, DWORD dwStyle = static_cast<DWORD>(-1),
+                        DWORD dwExStyle = 0);
     // Ends a modal sheet with nEndID, destroys a modeless one.
     void EndDialog(int nEndID);
     // PSBTN_OK, PSBTN_CANCEL, PSBTN_APPLYNOW, PSBTN_BACK, PSBTN_NEXT, PSBTN_FINISH ...

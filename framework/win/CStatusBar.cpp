@@ -75,8 +75,8 @@ BOOL CStatusBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, UI
         return FALSE;
     AfxInitCommonControls(ICC_BAR_CLASSES);
     m_dwStyle = dwStyle & CBRS_ALL;
-    DWORD dwWndStyle = (dwStyle & ~CBRS_ALL) | dwCtrlStyle | CCS_NOPARENTALIGN | CCS_NOMOVEY | CCS_NODIVIDER |
-                       CCS_NORESIZE;
+    DWORD dwWndStyle =
+        (dwStyle & ~CBRS_ALL) | dwCtrlStyle | CCS_NOPARENTALIGN | CCS_NOMOVEY | CCS_NODIVIDER | CCS_NORESIZE;
     // A frame the user can size gets the grip in its corner.
     CWnd* pTop = pParentWnd->GetTopLevelParent();
     if (pTop != nullptr && (pTop->GetStyle() & WS_THICKFRAME))
@@ -217,7 +217,8 @@ void CStatusBar::ShowPaneText(int nIndex) {
     if (m_hWnd == nullptr || !IsValid(nIndex))
         return;
     const Pane& pane = m_panes[static_cast<size_t>(nIndex)];
-    const WPARAM wParam = static_cast<WPARAM>(nIndex) | (pane.nStyle & (SBT_NOBORDERS | SBT_POPOUT | SBT_OWNERDRAW));
+    const WPARAM wParam =
+        static_cast<WPARAM>(nIndex) | (pane.nStyle & (SBT_NOBORDERS | SBT_POPOUT | SBT_OWNERDRAW));
     LPCSTR text = (pane.nStyle & SBPS_DISABLED) ? "" : static_cast<LPCSTR>(pane.strText);
     SendMessage(SB_SETTEXTA, wParam, reinterpret_cast<LPARAM>(text));
 }
@@ -264,15 +265,17 @@ void CStatusBar::UpdateAllPanes(BOOL bUpdateRects, BOOL bUpdateText) {
         int x = borders[0];
         for (int i = 0; i < nCount; ++i) {
             const Pane& pane = m_panes[static_cast<size_t>(i)];
-            const int nWidth = (pane.nStyle & SBPS_STRETCH) ? std::max(nStretchEach, pane.cxText + 2 * kPanePadding)
-                                                            : pane.cxText + 2 * kPanePadding;
+            const int nWidth = (pane.nStyle & SBPS_STRETCH)
+                                   ? std::max(nStretchEach, pane.cxText + 2 * kPanePadding)
+                                   : pane.cxText + 2 * kPanePadding;
             x += nWidth;
             edges[static_cast<size_t>(i)] = x;
             x += borders[2];
         }
         if (nCount == 0)
             edges[0] = -1;
-        SendMessage(SB_SETPARTS, static_cast<WPARAM>(std::max(nCount, 1)), reinterpret_cast<LPARAM>(edges.data()));
+        SendMessage(SB_SETPARTS, static_cast<WPARAM>(std::max(nCount, 1)),
+                    reinterpret_cast<LPARAM>(edges.data()));
     }
     if (bUpdateText) {
         for (int i = 0; i < nCount; ++i)

@@ -14,11 +14,13 @@ BOOL CStatusBarCtrl::SetParts(int nParts, int* pWidths) {
 }
 
 int CStatusBarCtrl::GetParts(int nParts, int* pParts) const {
-    return static_cast<int>(SendMessage(SB_GETPARTS, static_cast<WPARAM>(nParts), reinterpret_cast<LPARAM>(pParts)));
+    return static_cast<int>(
+        SendMessage(SB_GETPARTS, static_cast<WPARAM>(nParts), reinterpret_cast<LPARAM>(pParts)));
 }
 
 BOOL CStatusBarCtrl::SetText(LPCSTR lpszText, int nPane, int nType) {
-    return SendMessage(SB_SETTEXTA, static_cast<WPARAM>(nPane | nType), reinterpret_cast<LPARAM>(lpszText)) != 0;
+    return SendMessage(SB_SETTEXTA, static_cast<WPARAM>(nPane | nType), reinterpret_cast<LPARAM>(lpszText)) !=
+           0;
 }
 
 CString CStatusBarCtrl::GetText(int nPane, int* pType) const {
@@ -28,7 +30,8 @@ CString CStatusBarCtrl::GetText(int nPane, int* pType) const {
     if (pType != nullptr)
         *pType = HIWORD(result);
     if (nLength > 0) {
-        SendMessage(SB_GETTEXTA, static_cast<WPARAM>(nPane), reinterpret_cast<LPARAM>(text.GetBuffer(nLength)));
+        SendMessage(SB_GETTEXTA, static_cast<WPARAM>(nPane),
+                    reinterpret_cast<LPARAM>(text.GetBuffer(nLength)));
         text.ReleaseBuffer(nLength);
     }
     return text;

@@ -84,7 +84,8 @@ public:
     }
     void SetCheck(int nCheck) override {
         auto* pToolBar = static_cast<CToolBar*>(m_pOther);
-        UINT nNewStyle = pToolBar->GetButtonStyle(static_cast<int>(m_nIndex)) & ~(TBBS_CHECKED | TBBS_INDETERMINATE);
+        UINT nNewStyle =
+            pToolBar->GetButtonStyle(static_cast<int>(m_nIndex)) & ~(TBBS_CHECKED | TBBS_INDETERMINATE);
         if (nCheck == 1)
             nNewStyle |= TBBS_CHECKED;
         else if (nCheck == 2)
@@ -106,8 +107,8 @@ CToolBar::~CToolBar() {
 // Creation
 
 BOOL CToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID) {
-    return CreateEx(pParentWnd, 0, dwStyle, CRect(m_cxLeftBorder, m_cyTopBorder, m_cxRightBorder, m_cyBottomBorder),
-                    nID);
+    return CreateEx(pParentWnd, 0, dwStyle,
+                    CRect(m_cxLeftBorder, m_cyTopBorder, m_cxRightBorder, m_cyBottomBorder), nID);
 }
 
 BOOL CToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRect rcBorders, UINT nID) {
@@ -188,7 +189,8 @@ BOOL CToolBar::SetBitmap(HBITMAP hbmImageWell) {
         bResult = SendMessage(TB_REPLACEBITMAP, 0, reinterpret_cast<LPARAM>(&replace)) != 0;
     } else {
         TBADDBITMAP add{nullptr, reinterpret_cast<UINT_PTR>(hbmImageWell)};
-        bResult = SendMessage(TB_ADDBITMAP, static_cast<WPARAM>(nImages), reinterpret_cast<LPARAM>(&add)) != -1;
+        bResult =
+            SendMessage(TB_ADDBITMAP, static_cast<WPARAM>(nImages), reinterpret_cast<LPARAM>(&add)) != -1;
     }
     if (!bResult) {
         ::DeleteObject(hbmImageWell);
@@ -353,8 +355,8 @@ void CToolBar::GetButtonText(int nIndex, CString& rString) const {
     TBBUTTON button;
     if (!GetButton(nIndex, button))
         return;
-    const auto nLength = static_cast<int>(
-        SendMessage(TB_GETBUTTONTEXTA, static_cast<WPARAM>(button.idCommand), 0));
+    const auto nLength =
+        static_cast<int>(SendMessage(TB_GETBUTTONTEXTA, static_cast<WPARAM>(button.idCommand), 0));
     if (nLength <= 0)
         return;
     SendMessage(TB_GETBUTTONTEXTA, static_cast<WPARAM>(button.idCommand),

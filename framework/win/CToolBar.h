@@ -119,7 +119,7 @@ private:
     // Fills in a tool tip text the frame left empty, from the string table.
     void SupplyTipText(NMHDR* pNMHDR) const;
 
-    CBitmap m_bitmap;                 // the image strip the control was given
-    mutable CToolBarCtrl m_wndCtrl;   // the control's wrapper for GetToolBarCtrl
-    DWORD m_dwCtrlStyle = 0;          // TBSTYLE_xxx given to CreateEx
+    CBitmap m_bitmap;               // the image strip the control was given
+    mutable CToolBarCtrl m_wndCtrl; // the control's wrapper for GetToolBarCtrl
+    DWORD m_dwCtrlStyle = 0;        // TBSTYLE_xxx given to CreateEx
 };

@@ -736,8 +736,8 @@ INT_PTR CWinApp::DoPrintDialog(CPrintDialog* pPD) {
     INT_PTR nResponse = pPD->DoModal();
     // A printer that went away (or changed) since it was chosen: once more on the system's default.
     const DWORD dwError = ::CommDlgExtendedError();
-    if (nResponse != IDOK &&
-        (dwError == PDERR_PRINTERNOTFOUND || dwError == PDERR_DNDMMISMATCH || dwError == PDERR_DEFAULTDIFFERENT)) {
+    if (nResponse != IDOK && (dwError == PDERR_PRINTERNOTFOUND || dwError == PDERR_DNDMMISMATCH ||
+                              dwError == PDERR_DEFAULTDIFFERENT)) {
         if (pPD->m_pd.hDevNames != m_hDevNames && pPD->m_pd.hDevNames != nullptr)
             ::GlobalFree(pPD->m_pd.hDevNames);
         if (pPD->m_pd.hDevMode != m_hDevMode && pPD->m_pd.hDevMode != nullptr)

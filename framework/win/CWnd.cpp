@@ -900,9 +900,9 @@ void AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRe
     ::MapWindowPoints(nullptr, ::GetParent(hWnd), reinterpret_cast<LPPOINT>(&current), 2);
     if (::EqualRect(&current, lpRect))
         return;
-    lpLayout->hDWP =
-        ::DeferWindowPos(lpLayout->hDWP, hWnd, nullptr, lpRect->left, lpRect->top, lpRect->right - lpRect->left,
-                         lpRect->bottom - lpRect->top, SWP_NOACTIVATE | SWP_NOZORDER);
+    lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, hWnd, nullptr, lpRect->left, lpRect->top,
+                                      lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
+                                      SWP_NOACTIVATE | SWP_NOZORDER);
 }
 
 void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags, LPRECT lpRectParam,
@@ -1689,7 +1689,7 @@ HBRUSH CWnd::OnCtlColor(CDC*, CWnd* pWnd, UINT) {
 
 void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct) {
     if (lpDrawItemStruct->CtlType == ODT_MENU ? AfxDrawMenuItem(m_hWnd, lpDrawItemStruct)
-                                               : ReflectLastMsg(lpDrawItemStruct->hwndItem))
+                                              : ReflectLastMsg(lpDrawItemStruct->hwndItem))
         return;
     Default();
 }

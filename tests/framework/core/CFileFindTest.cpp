@@ -95,7 +95,8 @@ TEST(CFileFind, TimesAndAttributesOfTheCurrentFile) {
     SYSTEMTIME st{2021, 6, 2, 15, 10, 30, 0, 0};
     FILETIME stamp;
     ASSERT_TRUE(::SystemTimeToFileTime(&st, &stamp));
-    const HANDLE h = ::CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE h =
+        ::CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
     ASSERT_TRUE(::SetFileTime(h, nullptr, nullptr, &stamp));
     ::CloseHandle(h);

@@ -69,7 +69,8 @@ TEST(CSharedFile, GrowsInStepsOfGlobalMemoryAndDetachHandsTheBlockOver) {
 }
 
 TEST(CSharedFile, RoundTripThroughTheClipboardLeavesTheClipboardsBlockAlone) {
-    const UINT format = ::RegisterClipboardFormatA(("BrindlemarkSharedFileTest" + std::to_string(::GetCurrentProcessId())).c_str());
+    const UINT format = ::RegisterClipboardFormatA(
+        ("BrindlemarkSharedFileTest" + std::to_string(::GetCurrentProcessId())).c_str());
     ASSERT_NE(format, 0u);
     OpenedClipboard clipboard;
     ASSERT_TRUE(clipboard.IsOpen());

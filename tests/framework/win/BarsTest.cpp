@@ -30,12 +30,14 @@ public:
     int goClicks = 0;
     bool enableB = false;
     int checkMine = 1;
+    int checkNoTip = 0;
     CString hoursText = "7.5 hours";
 
     BOOL CreateFrame() {
         if (!Create(nullptr, "Bars", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 640, 480)))
             return FALSE;
-        return pane.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, AFX_IDW_PANE_FIRST);
+        return pane.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this,
+                           AFX_IDW_PANE_FIRST);
     }
 
     // Rectangle of a window in this frame's client coordinates.
@@ -52,6 +54,10 @@ protected:
     afx_msg void OnUpdateB(CCmdUI* pCmdUI) { pCmdUI->Enable(enableB); }
     afx_msg void OnGo() { ++goClicks; }
     afx_msg void OnUpdateCheck(CCmdUI* pCmdUI) { pCmdUI->SetCheck(checkMine); }
+    afx_msg void OnUpdateNoTip(CCmdUI* pCmdUI) {
+        pCmdUI->Enable(TRUE);
+        pCmdUI->SetCheck(checkNoTip);
+    }
     afx_msg void OnUpdateHours(CCmdUI* pCmdUI) { pCmdUI->SetText(hoursText); }
     DECLARE_MESSAGE_MAP()
 };
@@ -62,6 +68,7 @@ ON_COMMAND(ID_BARS_CMD_B, OnCmdB)
 ON_UPDATE_COMMAND_UI(ID_BARS_CMD_B, OnUpdateB)
 ON_BN_CLICKED(IDC_BARS_GO, OnGo)
 ON_UPDATE_COMMAND_UI(IDC_BARS_CHECK, OnUpdateCheck)
+ON_UPDATE_COMMAND_UI(ID_BARS_NOTIP, OnUpdateNoTip)
 ON_UPDATE_COMMAND_UI(IDS_BARS_HOURS, OnUpdateHours)
 END_MESSAGE_MAP()
 
@@ -85,15 +92,17 @@ protected:
         ASSERT_TRUE(frame->toolBar.LoadToolBar(IDR_BARS_TOOLBAR));
     }
     void CreateStatusBar() {
-        static const UINT indicators[] = {ID_SEPARATOR, IDS_BARS_HOURS, IDS_BARS_FILTERED, ID_INDICATOR_CAPS,
-                                          ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
+        static const UINT indicators[] = {ID_SEPARATOR,      IDS_BARS_HOURS,   IDS_BARS_FILTERED,
+                                          ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
         ASSERT_TRUE(frame->statusBar.Create(frame));
         ASSERT_TRUE(frame->statusBar.SetIndicators(indicators, 6));
     }
     void Idle() { app.OnIdle(0); }
 
     // The button's state as the control has it.
-    bool ButtonEnabled(UINT nID) const { return frame->toolBar.GetToolBarCtrl().IsButtonEnabled(static_cast<int>(nID)); }
+    bool ButtonEnabled(UINT nID) const {
+        return frame->toolBar.GetToolBarCtrl().IsButtonEnabled(static_cast<int>(nID));
+    }
 
     TestApp app;
     BarsFrame* frame = nullptr;
@@ -164,6 +173,17 @@ TEST_F(Bars, IdleUpdateEnablesButtonsByHandlerAndDisablesCommandsNobodyHandles) 
     EXPECT_TRUE(ButtonEnabled(ID_BARS_CMD_B));
     EXPECT_FALSE(frame->toolBar.GetButtonStyle(1) & TBBS_DISABLED);
 
+    // Checked from its handler: the button becomes a check box, checked or indeterminate.
+    EXPECT_FALSE(frame->toolBar.GetToolBarCtrl().IsButtonChecked(ID_BARS_NOTIP));
+    frame->checkNoTip = 1;
+    Idle();
+    EXPECT_TRUE(frame->toolBar.GetToolBarCtrl().IsButtonChecked(ID_BARS_NOTIP));
+    EXPECT_EQ(frame->toolBar.GetButtonStyle(4), static_cast<UINT>(TBBS_CHECKBOX | TBBS_CHECKED));
+    frame->checkNoTip = 2;
+    Idle();
+    EXPECT_FALSE(frame->toolBar.GetToolBarCtrl().IsButtonChecked(ID_BARS_NOTIP));
+    EXPECT_TRUE(frame->toolBar.GetToolBarCtrl().IsButtonIndeterminate(ID_BARS_NOTIP));
+
     // A hidden bar is not updated.
     frame->ShowControlBar(&frame->toolBar, FALSE, FALSE);
     frame->enableB = false;
@@ -233,8 +253,8 @@ TEST_F(Bars, ToolTipIsThePartOfTheCommandStringAfterTheNewline) {
         UINT nID;
         const char* tip;
     };
-    for (const Case& c : {Case{ID_BARS_CMD_A, "Command A"}, Case{ID_BARS_CMD_C, "Command C"},
-                          Case{ID_BARS_NOTIP, ""}}) {
+    for (const Case& c :
+         {Case{ID_BARS_CMD_A, "Command A"}, Case{ID_BARS_CMD_C, "Command C"}, Case{ID_BARS_NOTIP, ""}}) {
         NMTTDISPINFOA ansi{};
         ansi.hdr = NMHDR{hTip, c.nID, TTN_GETDISPINFOA};
         bar.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&ansi));
@@ -384,6 +404,14 @@ TEST_F(Bars, FrameLayoutPutsTheToolBarOnTopTheStatusBarBelowAndThePaneBetween) {
     frame->SendMessage(WM_COMMAND, ID_VIEW_TOOLBAR);
     EXPECT_FALSE(frame->toolBar.IsWindowVisible());
     EXPECT_EQ(frame->RectOf(frame->pane).top, 0);
+
+    // Hidden later: at the next idle time.
+    frame->ShowControlBar(&frame->statusBar, FALSE, TRUE);
+    EXPECT_TRUE(frame->statusBar.IsWindowVisible());
+    EXPECT_FALSE(frame->statusBar.IsVisible());
+    Idle();
+    EXPECT_FALSE(frame->statusBar.IsWindowVisible());
+    EXPECT_EQ(frame->RectOf(frame->pane).bottom, client.bottom);
 }
 
 TEST_F(Bars, DockedBarsTakeTheirSideAndOrientation) {
@@ -419,8 +447,8 @@ TEST_F(Bars, DockedBarsTakeTheirSideAndOrientation) {
 
 TEST_F(Bars, TwoBarsDockedWithoutAPlaceGetARowEachAndAPlaceJoinsARow) {
     CreateToolBar();
-    ASSERT_TRUE(frame->toolBar2.CreateEx(frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, 0, 0),
-                                         IDW_BARS_TOOLBAR2));
+    ASSERT_TRUE(frame->toolBar2.CreateEx(frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP,
+                                         CRect(0, 0, 0, 0), IDW_BARS_TOOLBAR2));
     // This resource comes from windres's TOOLBAR statement.
     ASSERT_TRUE(frame->toolBar2.LoadToolBar(IDR_BARS_TOOLBAR2));
     EXPECT_EQ(frame->toolBar2.GetCount(), 3);
@@ -554,7 +582,8 @@ protected:
                                                   CRect(0, 0, 0, 0), IDW_BARS_TOOLBAR2));
             ASSERT_TRUE(pFrame->toolBar2.LoadToolBar(IDR_BARS_TOOLBAR2));
         }
-        ASSERT_TRUE(pFrame->dialogBar.Create(pFrame, IDD_BARS_DIALOGBAR, WS_VISIBLE | CBRS_TOP, IDW_BARS_DIALOGBAR));
+        ASSERT_TRUE(
+            pFrame->dialogBar.Create(pFrame, IDD_BARS_DIALOGBAR, WS_VISIBLE | CBRS_TOP, IDW_BARS_DIALOGBAR));
         ASSERT_TRUE(pFrame->statusBar.Create(pFrame));
         pFrame->EnableDocking(CBRS_ALIGN_ANY);
         pFrame->toolBar.EnableDocking(CBRS_ALIGN_ANY);

@@ -134,17 +134,18 @@ TEST_F(Sheet, OkSavesThePagesDataAndAppliesEachShownPage) {
     sheet.AddPage(&notes);
     EXPECT_EQ(sheet.GetPageCount(), 3);
 
-    const INT_PTR nResult = Run(sheet, {[&] {
-                                            EXPECT_EQ(TextOf(sheet.m_hWnd), "Settings");
-                                            EXPECT_EQ(names.GetDlgItem(IDC_SHEET_NAME)->GetWindowTextLength(), 3);
-                                            names.SetDlgItemText(IDC_SHEET_NAME, "Grace");
-                                            return sheet.SetActivePage(1) == TRUE;
-                                        },
-                                        [&] {
-                                            counts.SetDlgItemText(IDC_SHEET_COUNT, "12");
-                                            return true;
-                                        },
-                                        Press(sheet, PSBTN_OK)});
+    const INT_PTR nResult =
+        Run(sheet, {[&] {
+                        EXPECT_EQ(TextOf(sheet.m_hWnd), "Settings");
+                        EXPECT_EQ(names.GetDlgItem(IDC_SHEET_NAME)->GetWindowTextLength(), 3);
+                        names.SetDlgItemText(IDC_SHEET_NAME, "Grace");
+                        return sheet.SetActivePage(1) == TRUE;
+                    },
+                    [&] {
+                        counts.SetDlgItemText(IDC_SHEET_COUNT, "12");
+                        return true;
+                    },
+                    Press(sheet, PSBTN_OK)});
     EXPECT_EQ(nResult, IDOK);
     EXPECT_STREQ(names.name, "Grace");
     EXPECT_EQ(counts.count, 12);
@@ -162,15 +163,15 @@ TEST_F(Sheet, ApplyReturningFalseKeepsTheSheetOpenOnThatPage) {
     sheet.AddPage(&counts);
     counts.applyAnswers = {FALSE};
 
-    const INT_PTR nResult = Run(sheet, {[&] { return sheet.SetActivePage(1) == TRUE; },
-                                        Press(sheet, PSBTN_OK),
-                                        [&] {
-                                            EXPECT_TRUE(::IsWindowVisible(sheet.m_hWnd));
-                                            EXPECT_EQ(sheet.GetActiveIndex(), 1);
-                                            EXPECT_EQ(counts.applies, 1);
-                                            return true;
-                                        },
-                                        Press(sheet, PSBTN_OK)});
+    const INT_PTR nResult =
+        Run(sheet, {[&] { return sheet.SetActivePage(1) == TRUE; }, Press(sheet, PSBTN_OK),
+                    [&] {
+                        EXPECT_TRUE(::IsWindowVisible(sheet.m_hWnd));
+                        EXPECT_EQ(sheet.GetActiveIndex(), 1);
+                        EXPECT_EQ(counts.applies, 1);
+                        return true;
+                    },
+                    Press(sheet, PSBTN_OK)});
     EXPECT_EQ(nResult, IDOK);
     EXPECT_EQ(counts.applies, 2);
 }
@@ -207,6 +208,9 @@ TEST_F(Sheet, OpensOnTheChosenPageAndSwitchesByIndexOrPage) {
                                             EXPECT_FALSE(sheet.SetActivePage(7));
                                             EXPECT_EQ(sheet.GetPageIndex(&counts), 1);
                                             EXPECT_EQ(sheet.GetPage(2), &notes);
+                                            EXPECT_EQ(TextOf(sheet.m_hWnd), "Options");
+                                            sheet.SetTitle("Preferences");
+                                            EXPECT_EQ(TextOf(sheet.m_hWnd), "Preferences");
                                             return true;
                                         },
                                         Press(sheet, PSBTN_CANCEL)});
@@ -225,7 +229,8 @@ TEST_F(Sheet, PageWithDataThatDoesNotValidateKeepsTheFocus) {
     const INT_PTR nResult = Run(sheet, {[&] {
                                             counts.SetDlgItemText(IDC_SHEET_COUNT, "many");
                                             sheet.SetActivePage(0);
-                                            EXPECT_EQ(sheet.GetActiveIndex(), 1) << "the bad number keeps its page";
+                                            EXPECT_EQ(sheet.GetActiveIndex(), 1)
+                                                << "the bad number keeps its page";
                                             EXPECT_FALSE(app.prompts.empty());
                                             counts.SetDlgItemText(IDC_SHEET_COUNT, "42");
                                             return sheet.SetActivePage(0) == TRUE;
@@ -351,8 +356,8 @@ TEST_F(Wizard, PagesFollowTheIdsTheirHandlersReturn) {
                                         },
                                         Press(sheet, PSBTN_FINISH)});
     EXPECT_EQ(nResult, ID_WIZFINISH);
-    const Log expected{"set1", "next1", "kill1", "set3", "back3", "kill3", "set2", "next2", "kill2", "set3",
-                       "next3", "next3", "kill3", "set4", "finish4", "finish4"};
+    const Log expected{"set1",  "next1", "kill1", "set3",  "back3", "kill3", "set2",    "next2",
+                       "kill2", "set3",  "next3", "next3", "kill3", "set4",  "finish4", "finish4"};
     EXPECT_EQ(log, expected);
 }
 
