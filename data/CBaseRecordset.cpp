@@ -81,12 +81,19 @@ bool CBaseRecordset::TestConnection(bool report) {
     CString connect = GetDefaultConnect();
     if (connect.Find("ODBC;") >= 0)
         connect = connect.Right(connect.GetLength() - 5);
-    connect = CDatabase::PrepareConnectString(connect);
+    SQLRETURN rc = SQL_SUCCESS;
+    try {
+        connect = CDatabase::PrepareConnectString(connect);
+    } catch (CDBException* e) {
+        e->Delete(); // a file the driver cannot reach: the test fails like any connection
+        rc = SQL_ERROR;
+    }
 
     // The handles are freed when the test ends, whatever its outcome.
     COdbcHandle env(SQL_HANDLE_ENV);
     COdbcHandle dbc(SQL_HANDLE_DBC);
-    SQLRETURN rc = env.Alloc(SQL_NULL_HANDLE);
+    if (SQL_SUCCEEDED(rc))
+        rc = env.Alloc(SQL_NULL_HANDLE);
     if (SQL_SUCCEEDED(rc))
         rc = COdbcApi::SetEnvAttr(env.Get(), SQL_ATTR_ODBC_VERSION,
                                   reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), SQL_IS_INTEGER);

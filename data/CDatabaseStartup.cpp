@@ -1,6 +1,7 @@
 #include "data/CDatabaseStartup.h"
 
 #include "data/CBaseRecordset.h"
+#include "data/CDatabaseOfflineDlg.h"
 #include "data/DatabaseSetup.h"
 #include "data/FileDataSource.h"
 
@@ -16,4 +17,11 @@ CDatabaseStartup::Result CDatabaseStartup::Run(const OfflinePrompt& prompt, bool
     if (openOptions)
         *openOptions = optionsRequested;
     return workOffline;
+}
+
+int CDatabaseStartup::AskOffline(const CString& dataSource, bool& optionsRequested) {
+    CDatabaseOfflineDlg dialog(dataSource);
+    const INT_PTR result = dialog.DoModal();
+    optionsRequested = dialog.OptionsRequested();
+    return static_cast<int>(result);
 }

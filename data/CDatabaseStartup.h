@@ -15,7 +15,12 @@ public:
     // options.
     using OfflinePrompt = std::function<int(const CString& dataSource, bool& optionsRequested)>;
 
-    // Sets the recordsets' offline flag when the user chooses to work offline. *openOptions (when given)
-    // tells whether the database options are to be opened once the main window exists.
-    static Result Run(const OfflinePrompt& prompt, bool* openOptions = nullptr);
+    // The offline question as the user sees it: the "Brindlemark Database is Offline" window.
+    static int AskOffline(const CString& dataSource, bool& optionsRequested);
+
+    // Sets up and tests the data source (a data source that cannot be used is reported in a message
+    // box), then asks prompt. Sets the recordsets' offline flag when the user chooses to work offline.
+    // *openOptions (when given) tells whether the database options are to be opened once the main
+    // window exists.
+    static Result Run(const OfflinePrompt& prompt = &AskOffline, bool* openOptions = nullptr);
 };

@@ -4,6 +4,7 @@
 
 #include "framework/core/CString.h"
 
+#include <functional>
 #include <vector>
 
 class CErrorList {
@@ -17,8 +18,11 @@ public:
     // The one list of the program.
     static CErrorList& Get();
 
-    // Adds an entry; ignored while the list is on hold.
+    // Adds an entry and tells the change handler; ignored while the list is on hold.
     void Add(const char* message, long code, const char* detail);
+    // Called after each entry added, so that the main window refreshes its error display; an empty
+    // handler removes it.
+    void SetChangeHandler(std::function<void()> handler) { m_onChange = std::move(handler); }
     void SetHold(bool hold) noexcept { m_hold = hold; }
     bool IsOnHold() const noexcept { return m_hold; }
 
@@ -30,4 +34,5 @@ public:
 private:
     std::vector<Entry> m_entries;
     bool m_hold = false;
+    std::function<void()> m_onChange;
 };

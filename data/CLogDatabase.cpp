@@ -1,6 +1,7 @@
 #include "data/CLogDatabase.h"
 
 #include "data/CErrorList.h"
+#include "data/CValidateDatabaseDlg.h"
 #include "data/CVersionSet.h"
 #include "data/FileDataSource.h"
 #include "foundation/CAcxLogFile.h"
@@ -15,7 +16,7 @@ IMPLEMENT_DYNAMIC(CLogDatabase, CDatabase)
 namespace {
 
 CLogDatabase::ProgressFactory& Factory() {
-    static CLogDatabase::ProgressFactory factory;
+    static CLogDatabase::ProgressFactory factory = &CValidateDatabaseDlg::Show;
     return factory;
 }
 
@@ -61,7 +62,7 @@ private:
 } // namespace
 
 void CLogDatabase::SetProgressFactory(ProgressFactory factory) {
-    Factory() = std::move(factory);
+    Factory() = factory ? std::move(factory) : &CValidateDatabaseDlg::Show;
 }
 
 CString CLogDatabase::GetConnectString() const {
@@ -281,7 +282,7 @@ bool CLogDatabase::CheckCompatibility(bool force) {
     if (!force && EnsureTable("Version", "", "", false) && versions.GetVersion() >= programVersion)
         return true;
 
-    ProgressScope progress(m_pProgress, Factory() ? Factory()() : nullptr);
+    ProgressScope progress(m_pProgress, Factory()());
     bool openedHere = false;
     if (!IsOpen()) {
         if (!OpenConnection(*this))

@@ -50,7 +50,8 @@ public:
 
     static CString GetUpdateLogPath();
 
-    // Makes the progress window of the check; none is shown without a factory.
+    // Makes the progress window of the check: the "Validating Database" window unless another factory
+    // is set (an empty one sets that window back); a factory may return nullptr to show nothing.
     using ProgressFactory = std::function<std::unique_ptr<IValidateDatabaseProgress>()>;
     static void SetProgressFactory(ProgressFactory factory);
 

@@ -23,8 +23,15 @@ SQLRETURN ConnectOnce(const CString& connect) {
         rc = dbc.Alloc(env.Get());
     if (!SQL_SUCCEEDED(rc))
         return rc;
+    CString prepared;
+    try {
+        prepared = CDatabase::PrepareConnectString(connect);
+    } catch (CDBException* e) {
+        e->Delete(); // a file the driver cannot reach is never handed to it
+        return SQL_ERROR;
+    }
     CString completed;
-    rc = COdbcApi::DriverConnect(dbc.Get(), CDatabase::PrepareConnectString(connect), completed);
+    rc = COdbcApi::DriverConnect(dbc.Get(), prepared, completed);
     if (SQL_SUCCEEDED(rc))
         COdbcApi::Disconnect(dbc.Get());
     return rc;

@@ -110,13 +110,21 @@ void CAppFileDialog::ApplyTypeExtension() {
         type = static_cast<int>(selected) + 1;
     if (type < 1 || type > m_extensions.GetSize())
         return;
-    CWnd* field = dialog->GetDlgItem(edt1);
+    // The name field: the combo box with an edit inside of newer dialogs, else the plain edit box.
+    CWnd* field = dialog->GetDlgItem(cmb13);
+    const bool combo = field != nullptr && field->IsWindowVisible();
+    if (!combo)
+        field = dialog->GetDlgItem(edt1);
     if (field == nullptr)
         return;
     CString name;
     field->GetWindowText(name);
     field->SetWindowText(ApplyExtension(name, m_extensions[type - 1]));
-    field->SendMessage(EM_SETSEL, 0, -1);
-    field->SendMessage(EM_SCROLLCARET);
+    if (combo) {
+        field->SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+    } else {
+        field->SendMessage(EM_SETSEL, 0, -1);
+        field->SendMessage(EM_SCROLLCARET);
+    }
     field->SetFocus();
 }

@@ -34,19 +34,16 @@ WNDPROC CurrentProc(HWND hWnd) {
 }
 
 // Makes msg the framework's current message of this thread for the life of the object (the hooks'
-// Default() and CWnd::GetCurrentMessage read it), then restores the previous one.
+// Default() and CWnd::GetCurrentMessage read it), then puts the previous one back.
 class CurrentMessageScope {
 public:
     CurrentMessageScope(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
-        : m_state(const_cast<MSG*>(CWnd::GetCurrentMessage())), m_saved(*m_state) {
-        *m_state = MSG{hWnd, msg, wParam, lParam, m_saved.time, m_saved.pt};
-    }
-    ~CurrentMessageScope() { *m_state = m_saved; }
+        : m_saved(CWnd::SetCurrentMessage(MSG{hWnd, msg, wParam, lParam, 0, {0, 0}})) {}
+    ~CurrentMessageScope() { CWnd::SetCurrentMessage(m_saved); }
     CurrentMessageScope(const CurrentMessageScope&) = delete;
     CurrentMessageScope& operator=(const CurrentMessageScope&) = delete;
 
 private:
-    MSG* m_state;
     MSG m_saved;
 };
 

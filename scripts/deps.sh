@@ -1,6 +1,6 @@
 #!/bin/bash
 # Installs the Debian packages that building, testing and running need (only what is missing).
-# usage: scripts/deps.sh [--with-postgres] [--with-x11]        needs root for apt-get
+# usage: scripts/deps.sh [--with-postgres] [--with-x11] [--with-printer]   needs root for apt-get
 set -euo pipefail
 pkgs=(cmake ninja-build g++-mingw-w64-x86-64 googletest bc
       wine64 fonts-wine fonts-liberation
@@ -9,6 +9,7 @@ for a in "$@"; do
   case "$a" in
     --with-postgres) pkgs+=(postgresql odbc-postgresql) ;;
     --with-x11)      pkgs+=(xvfb x11-apps imagemagick) ;;
+    --with-printer)  pkgs+=(cups printer-driver-cups-pdf) ;;
     *) echo "deps: unknown option $a" >&2; exit 2 ;;
   esac
 done

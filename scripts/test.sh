@@ -1,15 +1,17 @@
 #!/bin/bash
 # Installs what is missing, builds, and runs every test under Wine. Prints ctest's summary last.
 #   TEST_PG=0          skip the throwaway PostgreSQL server (database tests then use SQLite only)
+#   TEST_PRINT=0       skip the throwaway PDF printer (printing tests then check the no-printer path)
 #   WINE_GRAPHICS=x11  run under Xvfb and Wine's X11 driver instead of the null driver
 #   extra arguments go to ctest (for example -R Registry)
 set -euo pipefail
 TEST_PG="${TEST_PG:-1}"; [ "$TEST_PG" = 0 ] && TEST_PG=""
+TEST_PRINT="${TEST_PRINT:-1}"; [ "$TEST_PRINT" = 0 ] && TEST_PRINT=""
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
 T0=$(date +%s%N); t() { echo "[time] $1: $(( ($(date +%s%N) - T0) / 1000000 )) ms" >&2; }
 
-"$root/scripts/deps.sh" ${TEST_PG:+--with-postgres} $([ "${WINE_GRAPHICS:-null}" = x11 ] && echo --with-x11); t deps
+"$root/scripts/deps.sh" ${TEST_PG:+--with-postgres} ${TEST_PRINT:+--with-printer} $([ "${WINE_GRAPHICS:-null}" = x11 ] && echo --with-x11); t deps
 . "$root/scripts/wine-env.sh"
 
 cleanup() {
@@ -17,6 +19,7 @@ cleanup() {
   TEST_LC_ALL=de_DE.UTF-8 "$root/scripts/wine-prefix.sh" stop || true
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
   [ -n "${PGDIR:-}" ] && { "$root/scripts/pg-throwaway.sh" stop "$PGDIR"; rm -rf "$PGDIR"; } || true
+  [ -n "${PRINTDIR:-}" ] && { "$root/scripts/print-throwaway.sh" stop "$PRINTDIR"; rm -rf "$PRINTDIR"; } || true
 }
 trap cleanup EXIT
 
@@ -32,6 +35,15 @@ if [ -n "${TEST_PG:-}" ]; then
   while (echo >"/dev/tcp/127.0.0.1/$port") 2>/dev/null; do port=$((port + 1)); done   # first free port
   "$root/scripts/pg-throwaway.sh" start "$PGDIR" "$port"
   export TEST_PG_CONNSTR="DRIVER={PostgreSQL Unicode};Server=127.0.0.1;Port=$port;Database=brindlemark;Uid=postgres;Pwd=;"
+fi
+if [ -n "${TEST_PRINT:-}" ]; then
+  # Every Wine process of the run must see the same printers (they share one prefix), so it is all or none.
+  PRINTDIR=$(mktemp -d /tmp/print-test-XXXXXX)
+  if printenv=$("$root/scripts/print-throwaway.sh" start "$PRINTDIR"); then
+    eval "$printenv"
+  else
+    echo "test.sh: no throwaway printer; printing tests check the no-printer path" >&2
+  fi
 fi
 t services
 

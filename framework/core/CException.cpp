@@ -30,6 +30,8 @@ BOOL CException::GetErrorMessage(char* lpszError, UINT nMaxError, UINT* pnHelpCo
 }
 
 namespace {
+AFX_REPORT_PROC g_pfnReport = nullptr;
+
 // The program's title for the message box: the executable's name without folder and extension.
 std::string ModuleTitle() {
     char path[MAX_PATH] = {};
@@ -51,5 +53,13 @@ int CException::ReportError(UINT nType, UINT nMessageID) {
     }
     if ((nType & MB_ICONMASK) == 0)
         nType |= MB_ICONEXCLAMATION;
+    if (AFX_REPORT_PROC pfnReport = g_pfnReport)
+        return pfnReport(text, nType, nMessageID);
     return MessageBoxA(GetActiveWindow(), text, ModuleTitle().c_str(), nType);
+}
+
+AFX_REPORT_PROC AfxSetReportErrorProc(AFX_REPORT_PROC pfnReport) {
+    const AFX_REPORT_PROC previous = g_pfnReport;
+    g_pfnReport = pfnReport;
+    return previous;
 }

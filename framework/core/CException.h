@@ -17,7 +17,8 @@ public:
     // Returns FALSE when there is no text; the buffer then holds an empty string.
     virtual BOOL GetErrorMessage(char* lpszError, UINT nMaxError, UINT* pnHelpContext = nullptr) const;
 
-    // Shows the error text (or the string resource nMessageID when there is none) in a message box.
+    // Shows the error text (or the string resource nMessageID when there is none) in a message box,
+    // through the application's message box when the window layer provides one (AfxMessageBox).
     virtual int ReportError(UINT nType = MB_OK, UINT nMessageID = 0);
 
     BOOL m_bAutoDelete;
@@ -26,6 +27,11 @@ protected:
     // Copies text into a caller's buffer, truncating; used by the GetErrorMessage overrides.
     static BOOL CopyMessage(const char* text, char* lpszError, UINT nMaxError);
 };
+
+// How ReportError shows its message box (text, MB_ flags, help id); nullptr for the system's own.
+// The window layer's application object installs its AfxMessageBox. Returns the one it replaces.
+using AFX_REPORT_PROC = int (*)(LPCSTR lpszText, UINT nType, UINT nIDHelp);
+AFX_REPORT_PROC AfxSetReportErrorProc(AFX_REPORT_PROC pfnReport);
 
 // Deletes the caught exception when the CATCH block ends unless THROW_LAST passed it on, as
 // handlers written with the exception macros expect.

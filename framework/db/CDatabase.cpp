@@ -224,7 +224,7 @@ CString CDatabase::GetDriverFilePath(LPCSTR path) {
     MultiByteToWideChar(CP_ACP, 0, full, -1, wide.data(), wideLength);
     char* unixPath = toUnix(wide.c_str());
     if (!unixPath)
-        return full;
+        return CString();      // handed on as it stands, the host's driver would make a file named "X:\..."
     CString result = unixPath; // UTF-8, as the Linux side reads file names
     HeapFree(GetProcessHeap(), 0, unixPath);
     return result;
@@ -246,7 +246,15 @@ CString CDatabase::PrepareConnectString(LPCSTR connect) {
         else if (sqlite && (key == "DATABASE" || key == "DBQ"))
             convert = v.front() != ':'; // ":memory:" is no file
         if (convert) {
-            v = GetDriverFilePath(v.c_str()).GetString();
+            const CString path = GetDriverFilePath(v.c_str());
+            if (path.IsEmpty()) {
+                auto* e = new CDBException(AFX_SQL_ERROR_CONNECT_FAIL);
+                e->m_strError.Format("The file \"%s\" cannot be used: its folder or drive is not available "
+                                     "to the database driver.",
+                                     v.c_str());
+                throw e;
+            }
+            v = path.GetString();
             changed = true;
         }
     }

@@ -78,9 +78,11 @@ public:
     CString FromDriverText(LPCSTR text) const;
 
     // A Windows file path as the ODBC drivers and driver manager of this system need it: under Wine the
-    // Unix path (kernel32's wine_get_unix_file_name), elsewhere the full Windows path.
+    // Unix path (kernel32's wine_get_unix_file_name), elsewhere the full Windows path. "" when Wine has no
+    // Unix path for it (a drive without mapping, a missing folder): such a path must not reach the driver.
     static CString GetDriverFilePath(LPCSTR path);
-    // The connection string with "ODBC;" removed and its file paths made driver paths (see above).
+    // The connection string with "ODBC;" removed and its file paths made driver paths (see above). Throws
+    // CDBException (AFX_SQL_ERROR_CONNECT_FAIL) when a file path has no driver path.
     static CString PrepareConnectString(LPCSTR connect);
 
     HDBC m_hdbc = SQL_NULL_HDBC;

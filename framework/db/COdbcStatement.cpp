@@ -2,7 +2,9 @@
 
 #include "framework/db/CDatabase.h"
 #include "framework/db/COdbcApi.h"
+#include "framework/db/CRowStore.h"
 
+#include <algorithm>
 #include <cstring>
 
 struct COdbcStatement::Param {
@@ -178,85 +180,152 @@ bool COdbcStatement::Fetch() {
     return true;
 }
 
-CString COdbcStatement::ReadText(short column, bool binary, bool& isNull) {
-    // Most values fit the first piece, read into a buffer on the stack: a value costs no more than its
-    // own string. Longer values are read in pieces (the length of long columns is often unknown).
-    char first[1024];
-    std::vector<char> large;
-    char* buffer = first;
-    size_t size = sizeof first;
-    std::string data;
+template <typename Sink>
+bool COdbcStatement::ReadPieces(short column, bool binary, Sink& sink, char*& start, size_t& length) {
+    // Most values fit the first piece. Longer values are read in further pieces, as large as the rest
+    // when the driver tells its length (the length of long columns is often unknown).
+    size_t room = 1024;
+    char* buffer = sink.Begin(room);
+    start = buffer;
+    length = 0;
     const SQLSMALLINT cType = binary ? SQL_C_BINARY : SQL_C_CHAR;
-    isNull = false;
     for (;;) {
         SQLLEN indicator = 0;
         const SQLRETURN rc = COdbcApi::GetData(m_stmt.Get(), static_cast<SQLUSMALLINT>(column), cType, buffer,
-                                               static_cast<SQLLEN>(size), &indicator);
+                                               static_cast<SQLLEN>(room), &indicator);
         if (rc == SQL_NO_DATA)
-            break;
+            return true;
         if (!SQL_SUCCEEDED(rc))
             Fail(rc);
-        if (indicator == SQL_NULL_DATA) {
-            isNull = true;
-            return CString();
-        }
-        const size_t room = binary ? size : size - 1;
-        const bool truncated = indicator == SQL_NO_TOTAL || static_cast<size_t>(indicator) > room;
-        const size_t got = truncated ? room : static_cast<size_t>(indicator);
-        if (!truncated && data.empty())
-            return CString(buffer, static_cast<int>(got));
-        data.append(buffer, got);
+        if (indicator == SQL_NULL_DATA)
+            return false;
+        const size_t fits = binary ? room : room - 1;
+        const bool truncated = indicator == SQL_NO_TOTAL || static_cast<size_t>(indicator) > fits;
+        const size_t got = truncated ? fits : static_cast<size_t>(indicator);
+        length += got;
         if (!truncated)
-            break;
-        if (large.empty()) {
-            large.resize(8192);
-            buffer = large.data();
-            size = large.size();
-        }
+            return true;
+        room = indicator == SQL_NO_TOTAL ? std::max<size_t>(8192, length)
+                                         : static_cast<size_t>(indicator) - got + (binary ? 0 : 1);
+        buffer = sink.Grow(length, room);
+        start = buffer - length;
     }
-    return CString(data.data(), static_cast<int>(data.size()));
+}
+
+namespace {
+
+// Room for ReadText: a buffer on the stack for the first piece, so that a value costs no more than its
+// own string; a growing string for longer values.
+struct TextSink {
+    char first[1024];
+    std::string large;
+    char* Begin(size_t) { return first; }
+    char* Grow(size_t used, size_t room) {
+        if (large.empty())
+            large.assign(first, used);
+        large.resize(used + room);
+        return large.data() + used;
+    }
+};
+
+// Room in a row of a row store.
+struct StoreSink {
+    CRowStore& store;
+    size_t row;
+    char* Begin(size_t room) { return store.BeginText(row, room); }
+    char* Grow(size_t used, size_t room) { return store.GrowText(row, used, room); }
+};
+
+bool HasHighBytes(const char* text, size_t length) {
+    for (size_t i = 0; i < length; ++i)
+        if (static_cast<unsigned char>(text[i]) >= 0x80)
+            return true;
+    return false;
+}
+
+} // namespace
+
+CString COdbcStatement::ReadText(short column, bool binary, bool& isNull) {
+    TextSink sink;
+    char* start = nullptr;
+    size_t length = 0;
+    isNull = !ReadPieces(column, binary, sink, start, length);
+    if (isNull)
+        return CString();
+    return CString(start, static_cast<int>(length));
+}
+
+void COdbcStatement::ReadInto(short column, CRowStore& store, size_t row, size_t storeColumn) {
+    const SQLSMALLINT cType = store.GetColumnType(storeColumn);
+    if (cType == SQL_C_CHAR || cType == SQL_C_BINARY) {
+        StoreSink sink{store, row};
+        char* start = nullptr;
+        size_t length = 0;
+        if (!ReadPieces(column, cType == SQL_C_BINARY, sink, start, length))
+            return;
+        if (cType == SQL_C_CHAR) {
+            // As GetValue gives it: up to the first '\0', in the program's code page.
+            if (const void* end = std::memchr(start, '\0', length))
+                length = static_cast<size_t>(static_cast<const char*>(end) - start);
+            if (HasHighBytes(start, length)) {
+                const CString text = m_db.FromDriverText(CString(start, static_cast<int>(length)));
+                store.SetText(row, storeColumn, text.GetString(), static_cast<size_t>(text.GetLength()));
+                return;
+            }
+        }
+        store.EndText(row, storeColumn, length);
+        return;
+    }
+    union {
+        unsigned char bytes[sizeof(TIMESTAMP_STRUCT)];
+        TIMESTAMP_STRUCT timestamp;
+        double real;
+    } buffer;
+    std::memset(&buffer, 0, sizeof buffer);
+    SQLLEN indicator = 0;
+    const SQLRETURN rc = COdbcApi::GetData(m_stmt.Get(), static_cast<SQLUSMALLINT>(column), cType, &buffer,
+                                           sizeof buffer, &indicator);
+    if (!SQL_SUCCEEDED(rc))
+        Fail(rc);
+    if (indicator != SQL_NULL_DATA)
+        store.SetFixed(row, storeColumn, &buffer);
+}
+
+SQLSMALLINT COdbcStatement::ResolveCType(SQLSMALLINT cType, SQLSMALLINT sqlType) noexcept {
+    if (cType != 0)
+        return cType;
+    switch (sqlType) {
+    case SQL_BIT:
+        return SQL_C_BIT;
+    case SQL_TINYINT:
+        return SQL_C_UTINYINT;
+    case SQL_SMALLINT:
+        return SQL_C_SSHORT;
+    case SQL_INTEGER:
+        return SQL_C_SLONG;
+    case SQL_REAL:
+        return SQL_C_FLOAT;
+    case SQL_FLOAT:
+    case SQL_DOUBLE:
+        return SQL_C_DOUBLE;
+    case SQL_DATE:
+    case SQL_TIME:
+    case SQL_TIMESTAMP:
+    case SQL_TYPE_DATE:
+    case SQL_TYPE_TIME:
+    case SQL_TYPE_TIMESTAMP:
+        return SQL_C_TYPE_TIMESTAMP;
+    case SQL_BINARY:
+    case SQL_VARBINARY:
+    case SQL_LONGVARBINARY:
+        return SQL_C_BINARY;
+    default: // character data, and numbers that need more than a double (NUMERIC, DECIMAL, BIGINT)
+        return SQL_C_CHAR;
+    }
 }
 
 CDBVariant COdbcStatement::GetValue(short column, SQLSMALLINT cType, SQLSMALLINT sqlType) {
-    if (cType == 0) {
-        switch (sqlType) {
-        case SQL_BIT:
-            cType = SQL_C_BIT;
-            break;
-        case SQL_TINYINT:
-            cType = SQL_C_UTINYINT;
-            break;
-        case SQL_SMALLINT:
-            cType = SQL_C_SSHORT;
-            break;
-        case SQL_INTEGER:
-            cType = SQL_C_SLONG;
-            break;
-        case SQL_REAL:
-            cType = SQL_C_FLOAT;
-            break;
-        case SQL_FLOAT:
-        case SQL_DOUBLE:
-            cType = SQL_C_DOUBLE;
-            break;
-        case SQL_DATE:
-        case SQL_TIME:
-        case SQL_TIMESTAMP:
-        case SQL_TYPE_DATE:
-        case SQL_TYPE_TIME:
-        case SQL_TYPE_TIMESTAMP:
-            cType = SQL_C_TYPE_TIMESTAMP;
-            break;
-        case SQL_BINARY:
-        case SQL_VARBINARY:
-        case SQL_LONGVARBINARY:
-            cType = SQL_C_BINARY;
-            break;
-        default: // character data, and numbers that need more than a double (NUMERIC, DECIMAL, BIGINT)
-            cType = SQL_C_CHAR;
-            break;
-        }
-    }
+    cType = ResolveCType(cType, sqlType);
 
     CDBVariant value;
     if (cType == SQL_C_CHAR || cType == SQL_C_BINARY) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 class CDatabase;
+class CRowStore;
 
 class COdbcStatement {
 public:
@@ -37,12 +38,21 @@ public:
     // The value of a column (1-based) of the current row, read as the ODBC C type cType (SQL_C_CHAR,
     // SQL_C_SLONG ...) or, with cType 0, as the natural type of its SQL type. Each column is read once.
     CDBVariant GetValue(short column, SQLSMALLINT cType, SQLSMALLINT sqlType = 0);
+    // Reads a column (1-based) of the current row straight into a row of the store, as the store
+    // column's C type; NULL leaves the value NULL. Each column is read once.
+    void ReadInto(short column, CRowStore& store, size_t row, size_t storeColumn);
+    // The C type GetValue reads with: cType itself, or for 0 the natural C type of the SQL type.
+    static SQLSMALLINT ResolveCType(SQLSMALLINT cType, SQLSMALLINT sqlType) noexcept;
 
 private:
     struct Param;
     void BindParams();
     [[noreturn]] void Fail(SQLRETURN rc);
     CString ReadText(short column, bool binary, bool& isNull);
+    // Reads a text or binary value in pieces into the room sink.Begin / sink.Grow give; false for NULL.
+    // start and length describe the bytes read (a text's closing '\0' not counted).
+    template <typename Sink>
+    bool ReadPieces(short column, bool binary, Sink& sink, char*& start, size_t& length);
 
     CDatabase& m_db;
     COdbcHandle m_stmt{SQL_HANDLE_STMT};

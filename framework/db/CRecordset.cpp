@@ -1,18 +1,15 @@
 #include "framework/db/CRecordset.h"
 
 #include "framework/db/COdbcStatement.h"
+#include "framework/db/CRowStore.h"
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <string>
+#include <string_view>
 
 IMPLEMENT_DYNAMIC(CRecordset, CObject)
-
-struct CRecordset::Row {
-    std::vector<CDBVariant> values; // every result column, as fetched
-    std::vector<CString> locator;   // hidden row locator values; empty when there is none
-    bool deleted = false;
-};
 
 struct CRecordset::Query {
     CString sql;
@@ -40,7 +37,8 @@ struct CRecordset::Impl {
     std::vector<char> paramNull;
 
     std::vector<CODBCFieldInfo> info;
-    std::vector<Row> rows;
+    // Every fetched row: the result columns (info), then the hidden row locator columns as text.
+    CRowStore rows;
     long pos = -1;
     bool bof = true;
     bool eof = true;
@@ -49,6 +47,16 @@ struct CRecordset::Impl {
     std::vector<CDBVariant> saved; // field members before AddNew
 
     std::unique_ptr<CDatabase> ownedDatabase;
+
+    long Count() const noexcept { return static_cast<long>(rows.GetRowCount()); }
+    bool IsDeletedRow(long row) const noexcept { return rows.IsDeleted(static_cast<size_t>(row)); }
+    // The row locator values of a row; empty when there is no locator.
+    std::vector<CString> Locator(size_t row) const {
+        std::vector<CString> values;
+        for (size_t i = 0; i < locatorColumns.size(); ++i)
+            values.push_back(rows.GetValue(row, info.size() + i).ToText());
+        return values;
+    }
 };
 
 namespace {
@@ -171,6 +179,69 @@ private:
 
 bool IsLongType(SQLSMALLINT type) {
     return type == SQL_LONGVARCHAR || type == SQL_WLONGVARCHAR || type == SQL_LONGVARBINARY;
+}
+
+template <typename T> T SlotValue(const CRowStore& rows, size_t row, size_t column) {
+    T value;
+    std::memcpy(&value, rows.GetFixed(row, column), sizeof value);
+    return value;
+}
+
+// Copies a stored value into its field member, as CFieldExchange::LoadValue does with the value as a
+// CDBVariant, without making one (and reusing the member's text buffer).
+void LoadField(const CFieldExchange::Binding& b, const CRowStore& rows, size_t row, size_t column) {
+    if (rows.IsNull(row, column)) {
+        CFieldExchange::SetPseudoNull(b);
+        return;
+    }
+    if (rows.GetColumnType(column) != CFieldExchange::FetchType(b.kind)) {
+        CFieldExchange::LoadValue(b, rows.GetValue(row, column));
+        return;
+    }
+    switch (b.kind) {
+    case CFieldExchange::kindText: {
+        const std::string_view text = rows.GetText(row, column);
+        size_t length = text.size();
+        if (b.maxLength > 0)
+            length = std::min(length, static_cast<size_t>(b.maxLength));
+        char* member = static_cast<CString*>(b.value)->GetBufferSetLength(static_cast<int>(length));
+        if (length)
+            std::memcpy(member, text.data(), length);
+        break;
+    }
+    case CFieldExchange::kindInt:
+        *static_cast<int*>(b.value) = static_cast<int>(SlotValue<SQLINTEGER>(rows, row, column));
+        break;
+    case CFieldExchange::kindLong:
+        *static_cast<long*>(b.value) = SlotValue<SQLINTEGER>(rows, row, column);
+        break;
+    case CFieldExchange::kindBool:
+        *static_cast<BOOL*>(b.value) = SlotValue<SQLINTEGER>(rows, row, column) != 0 ? TRUE : FALSE;
+        break;
+    case CFieldExchange::kindByte:
+        *static_cast<BYTE*>(b.value) = SlotValue<unsigned char>(rows, row, column);
+        break;
+    case CFieldExchange::kindSingle:
+        *static_cast<float*>(b.value) = SlotValue<SQLREAL>(rows, row, column);
+        break;
+    case CFieldExchange::kindDouble:
+        *static_cast<double*>(b.value) = SlotValue<SQLDOUBLE>(rows, row, column);
+        break;
+    case CFieldExchange::kindTime: {
+        const auto ts = SlotValue<TIMESTAMP_STRUCT>(rows, row, column);
+        *static_cast<CTime*>(b.value) = CTime(ts.year, ts.month, ts.day, ts.hour, ts.minute, ts.second);
+        break;
+    }
+    case CFieldExchange::kindTimestamp:
+        *static_cast<TIMESTAMP_STRUCT*>(b.value) = SlotValue<TIMESTAMP_STRUCT>(rows, row, column);
+        break;
+    case CFieldExchange::kindOleDate: {
+        const auto ts = SlotValue<TIMESTAMP_STRUCT>(rows, row, column);
+        static_cast<COleDateTime*>(b.value)->SetDateTime(ts.year, ts.month, ts.day, ts.hour, ts.minute,
+                                                         ts.second);
+        break;
+    }
+    }
 }
 
 } // namespace
@@ -322,7 +393,7 @@ void CRecordset::RunQuery() {
     const CString translated = m_pDatabase->GetDialect().Translate(q.sql);
 
     std::vector<CODBCFieldInfo> info;
-    std::vector<Row> rows;
+    CRowStore rows;
     auto fetchAll = [&](const Query& query, const CString& sql) {
         COdbcStatement statement(*m_pDatabase);
         for (size_t i = 0; i < m.params.size(); ++i) {
@@ -340,19 +411,19 @@ void CRecordset::RunQuery() {
         info.clear();
         for (short c = 1; c <= visible; ++c)
             info.push_back(statement.DescribeColumn(c));
-        rows.clear();
+        // Bound columns are kept as their members read them, the others as their SQL type suggests,
+        // the locator as text.
+        std::vector<SQLSMALLINT> types;
+        for (size_t index = 0; index < info.size(); ++index)
+            types.push_back(COdbcStatement::ResolveCType(
+                index < m.columns.size() ? CFieldExchange::FetchType(m.columns[index].kind) : 0,
+                info[index].m_nSQLType));
+        types.resize(static_cast<size_t>(count), SQL_C_CHAR);
+        rows = CRowStore(std::move(types));
         while (statement.Fetch()) {
-            Row row;
-            row.values.reserve(static_cast<size_t>(visible));
-            for (short c = 1; c <= visible; ++c) {
-                const size_t index = static_cast<size_t>(c) - 1;
-                const SQLSMALLINT cType =
-                    index < m.columns.size() ? CFieldExchange::FetchType(m.columns[index].kind) : 0;
-                row.values.push_back(statement.GetValue(c, cType, info[index].m_nSQLType));
-            }
-            for (short c = static_cast<short>(visible + 1); c <= count; ++c)
-                row.locator.push_back(statement.GetValue(c, SQL_C_CHAR).ToText());
-            rows.push_back(std::move(row));
+            const size_t row = rows.AddRow();
+            for (short c = 1; c <= count; ++c)
+                statement.ReadInto(c, rows, row, static_cast<size_t>(c) - 1);
         }
     };
 
@@ -384,7 +455,7 @@ void CRecordset::RunQuery() {
 void CRecordset::ResetState() noexcept {
     Impl& m = *m_impl;
     m.open = false;
-    m.rows.clear();
+    m.rows.Clear();
     m.info.clear();
     m.pos = -1;
     m.bof = m.eof = true;
@@ -421,8 +492,7 @@ void CRecordset::CheckOpen() const {
 void CRecordset::CheckCurrent() const {
     CheckOpen();
     const Impl& m = *m_impl;
-    if (m.bof || m.eof || m.pos < 0 || m.pos >= static_cast<long>(m.rows.size()) ||
-        m.rows[static_cast<size_t>(m.pos)].deleted)
+    if (m.bof || m.eof || m.pos < 0 || m.pos >= m.Count() || m.IsDeletedRow(m.pos))
         AfxThrowDBException(AFX_SQL_ERROR_NO_CURRENT_RECORD, m_pDatabase, SQL_NULL_HSTMT);
 }
 
@@ -441,18 +511,18 @@ void CRecordset::CheckDatabase() const {
 
 void CRecordset::LoadCurrent() {
     Impl& m = *m_impl;
-    CFieldExchange fx(CFieldExchange::loadFields, this);
-    fx.m_pRow = &m.rows[static_cast<size_t>(m.pos)].values;
-    DoFieldExchange(&fx);
+    // Straight from the row store into the members DoFieldExchange bound.
+    for (size_t i = 0; i < m.columns.size() && i < m.info.size(); ++i)
+        LoadField(m.columns[i], m.rows, static_cast<size_t>(m.pos), i);
     std::fill(m.nullStates.begin(), m.nullStates.end(), Impl::NullState::automatic);
     std::fill(m.dirty.begin(), m.dirty.end(), 0);
 }
 
 long CRecordset::NextRow(long from, int direction) const {
     const Impl& m = *m_impl;
-    const long count = static_cast<long>(m.rows.size());
+    const long count = m.Count();
     long p = from + direction;
-    while (p >= 0 && p < count && (m.options & skipDeletedRecords) && m.rows[static_cast<size_t>(p)].deleted)
+    while (p >= 0 && p < count && (m.options & skipDeletedRecords) && m.IsDeletedRow(p))
         p += direction;
     return std::clamp(p, -1L, count);
 }
@@ -461,7 +531,7 @@ void CRecordset::PositionFirst() {
     Impl& m = *m_impl;
     m.editMode = noMode;
     m.pos = NextRow(-1, 1);
-    if (m.pos >= static_cast<long>(m.rows.size())) {
+    if (m.pos >= m.Count()) {
         m.pos = -1;
         m.bof = m.eof = true; // empty: the field members keep their values
         return;
@@ -484,8 +554,7 @@ BOOL CRecordset::IsEOF() const noexcept {
 
 BOOL CRecordset::IsDeleted() const noexcept {
     const Impl& m = *m_impl;
-    return m.open && m.pos >= 0 && m.pos < static_cast<long>(m.rows.size()) &&
-           m.rows[static_cast<size_t>(m.pos)].deleted;
+    return m.open && m.pos >= 0 && m.pos < m.Count() && m.IsDeletedRow(m.pos);
 }
 
 void CRecordset::MoveNext() {
@@ -504,7 +573,7 @@ void CRecordset::MoveLast() {
 void CRecordset::Move(long nRows, WORD wFetchType) {
     Impl& m = *m_impl;
     CheckOpen();
-    const long count = static_cast<long>(m.rows.size());
+    const long count = m.Count();
     switch (wFetchType) {
     case SQL_FETCH_FIRST:
     case SQL_FETCH_LAST: {
@@ -570,7 +639,7 @@ void CRecordset::SetAbsolutePosition(long nRows) {
     Impl& m = *m_impl;
     CheckScrollable();
     EndEditing();
-    const long count = static_cast<long>(m.rows.size());
+    const long count = m.Count();
     long p = nRows > 0 ? -1 : count;
     const int direction = nRows > 0 ? 1 : -1;
     for (long step = 0; step < (nRows > 0 ? nRows : -nRows) && (step == 0 || (p >= 0 && p < count)); ++step)
@@ -591,7 +660,7 @@ void CRecordset::SetAbsolutePosition(long nRows) {
 }
 
 long CRecordset::GetRecordCount() const noexcept {
-    return static_cast<long>(m_impl->rows.size());
+    return m_impl->Count();
 }
 
 // ---------------------------------------------------------------- capabilities
@@ -701,9 +770,9 @@ BOOL CRecordset::IsFieldDirty(void* pv) const {
     const size_t i = static_cast<size_t>(column);
     if (m.dirty[i])
         return TRUE;
-    if (m.editMode == edit && m.pos >= 0 && m.pos < static_cast<long>(m.rows.size()))
+    if (m.editMode == edit && m.pos >= 0 && m.pos < m.Count())
         return !(CurrentValue(i) ==
-                 CFieldExchange::Normalize(m.columns[i], m.rows[static_cast<size_t>(m.pos)].values[i]));
+                 CFieldExchange::Normalize(m.columns[i], m.rows.GetValue(static_cast<size_t>(m.pos), i)));
     if (m.editMode == addnew)
         return !CurrentValue(i).IsNull();
     return FALSE;
@@ -771,7 +840,7 @@ void CRecordset::CancelUpdate() {
         std::fill(m.dirty.begin(), m.dirty.end(), 0);
     } else if (m.editMode == edit) {
         m.editMode = noMode;
-        if (m.pos >= 0 && m.pos < static_cast<long>(m.rows.size()))
+        if (m.pos >= 0 && m.pos < m.Count())
             LoadCurrent();
     }
 }
@@ -822,14 +891,14 @@ void CRecordset::InsertRow(const std::vector<CDBVariant>& values) {
 
 BOOL CRecordset::UpdateRow(const std::vector<CDBVariant>& values) {
     Impl& m = *m_impl;
-    Row& row = m.rows[static_cast<size_t>(m.pos)];
+    const size_t row = static_cast<size_t>(m.pos);
     const CSqlDialect& dialect = m_pDatabase->GetDialect();
 
     std::vector<size_t> changed;
     for (size_t i = 0; i < m.columns.size(); ++i) {
         const bool forced =
             m.dirty[i] || (m.options & noDirtyFieldCheck) || m.nullStates[i] != Impl::NullState::automatic;
-        if (forced || !(values[i] == CFieldExchange::Normalize(m.columns[i], row.values[i])))
+        if (forced || !(values[i] == CFieldExchange::Normalize(m.columns[i], m.rows.GetValue(row, i))))
             changed.push_back(i);
     }
     if (changed.empty()) {
@@ -848,11 +917,11 @@ BOOL CRecordset::UpdateRow(const std::vector<CDBVariant>& values) {
     std::vector<CDBVariant> whereParams;
     const CString condition = RowCondition(row, whereParams);
     ChangeTransaction transaction(*m_pDatabase);
-    if (row.locator.empty())
+    if (m.locatorColumns.empty())
         CheckSingleRow(condition, whereParams);
 
     CString sql = "UPDATE " + m.table + " SET " + assignments + " WHERE " + condition;
-    const bool returning = !row.locator.empty() && dialect.UpdateReturnsNewLocator();
+    const bool returning = !m.locatorColumns.empty() && dialect.UpdateReturnsNewLocator();
     if (returning) {
         CString columns;
         for (const CString& c : m.locatorColumns)
@@ -868,7 +937,7 @@ BOOL CRecordset::UpdateRow(const std::vector<CDBVariant>& values) {
         statement.AddParam(p);
     statement.Execute(dialect.Translate(sql));
 
-    std::vector<CString> newLocator = row.locator;
+    std::vector<CString> newLocator = m.Locator(row);
     if (returning) {
         if (!statement.Fetch())
             AfxThrowDBException(AFX_SQL_ERROR_NO_ROWS_AFFECTED, m_pDatabase, SQL_NULL_HSTMT);
@@ -884,8 +953,10 @@ BOOL CRecordset::UpdateRow(const std::vector<CDBVariant>& values) {
     transaction.Commit();
 
     for (const size_t i : changed)
-        row.values[i] = values[i];
-    row.locator = std::move(newLocator);
+        m.rows.SetValue(row, i, values[i]);
+    for (size_t i = 0; i < newLocator.size(); ++i)
+        m.rows.SetText(row, m.info.size() + i, newLocator[i].GetString(),
+                       static_cast<size_t>(newLocator[i].GetLength()));
     m.editMode = noMode;
     std::fill(m.nullStates.begin(), m.nullStates.end(), Impl::NullState::automatic);
     std::fill(m.dirty.begin(), m.dirty.end(), 0);
@@ -900,11 +971,11 @@ void CRecordset::Delete() {
     CheckCurrent();
     CheckDatabase();
     EndEditing();
-    Row& row = m.rows[static_cast<size_t>(m.pos)];
+    const size_t row = static_cast<size_t>(m.pos);
     std::vector<CDBVariant> params;
     const CString condition = RowCondition(row, params);
     ChangeTransaction transaction(*m_pDatabase);
-    if (row.locator.empty())
+    if (m.locatorColumns.empty())
         CheckSingleRow(condition, params);
     COdbcStatement statement(*m_pDatabase);
     for (const CDBVariant& p : params)
@@ -916,28 +987,28 @@ void CRecordset::Delete() {
     if (affected > 1)
         AfxThrowDBException(AFX_SQL_ERROR_MULTIPLE_ROWS_AFFECTED, m_pDatabase, SQL_NULL_HSTMT);
     transaction.Commit();
-    row.deleted = true;
+    m.rows.SetDeleted(row);
 }
 
-CString CRecordset::RowCondition(const Row& row, std::vector<CDBVariant>& params) const {
+CString CRecordset::RowCondition(size_t row, std::vector<CDBVariant>& params) const {
     const Impl& m = *m_impl;
     const CSqlDialect& dialect = m_pDatabase->GetDialect();
-    if (!row.locator.empty())
-        return dialect.RowLocatorCondition(row.locator);
+    if (!m.locatorColumns.empty())
+        return dialect.RowLocatorCondition(m.Locator(row));
     // No locator: the row is the one with all these values. Long columns cannot be compared everywhere;
     // CheckSingleRow makes sure the values still pick one row.
     CString condition;
-    for (size_t i = 0; i < row.values.size() && i < m.info.size(); ++i) {
+    for (size_t i = 0; i < m.info.size(); ++i) {
         if (IsLongType(m.info[i].m_nSQLType))
             continue;
         const CString name = i < m.columns.size() ? ColumnName(m.columns[i].name)
                                                   : dialect.QuoteIdentifier(m.info[i].m_strName);
         condition += condition.IsEmpty() ? "" : " AND ";
-        if (row.values[i].IsNull()) {
+        if (m.rows.IsNull(row, i)) {
             condition += name + " IS NULL";
         } else {
             condition += name + " = ?";
-            params.push_back(row.values[i]);
+            params.push_back(m.rows.GetValue(row, i));
         }
     }
     return condition.IsEmpty() ? CString("1 = 1") : condition;
@@ -997,9 +1068,9 @@ void CRecordset::GetFieldValue(short nIndex, CDBVariant& varValue, short nFieldT
     const Impl& m = *m_impl;
     if (nIndex < 0 || nIndex >= GetODBCFieldCount())
         AfxThrowDBException(AFX_SQL_ERROR_NO_SUCH_FIELD, m_pDatabase, SQL_NULL_HSTMT);
-    const CDBVariant& value = m.rows[static_cast<size_t>(m.pos)].values[static_cast<size_t>(nIndex)];
+    CDBVariant value = m.rows.GetValue(static_cast<size_t>(m.pos), static_cast<size_t>(nIndex));
     if (nFieldType == DEFAULT_FIELD_TYPE) {
-        varValue = value;
+        varValue = std::move(value);
         return;
     }
     if (!value.ConvertTo(nFieldType, varValue))

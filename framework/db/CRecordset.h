@@ -2,7 +2,9 @@
 //
 // Open runs the SELECT and fetches every row into the recordset (all open types behave as snapshots:
 // changes of other users appear after Requery); no ODBC cursor or lock is kept between calls, so a
-// recordset may stay open as long as its owner likes. The first row is current after Open.
+// recordset may stay open as long as its owner likes. The first row is current after Open. The rows are
+// kept compactly (CRowStore); DoFieldExchange is called once per Open to learn the bound members, which
+// are then filled straight from the stored row whenever a row becomes current.
 //
 // Edit/Update and Delete change exactly the current row, also in tables without a key: on SQLite and
 // PostgreSQL the row is found again by its hidden row locator (rowid; ctid + xmin, which also notices a
@@ -120,7 +122,6 @@ public:
 
 private:
     struct Impl;
-    struct Row;
     struct Query;
 
     void CheckOpen() const;
@@ -140,7 +141,7 @@ private:
     int FindParam(const void* pv) const;
     int FindResultColumn(LPCSTR lpszName) const;
     CDBVariant CurrentValue(size_t column) const;
-    CString RowCondition(const Row& row, std::vector<CDBVariant>& params) const;
+    CString RowCondition(size_t row, std::vector<CDBVariant>& params) const;
     void CheckSingleRow(const CString& condition, const std::vector<CDBVariant>& params);
     void InsertRow(const std::vector<CDBVariant>& values);
     BOOL UpdateRow(const std::vector<CDBVariant>& values);

@@ -12,6 +12,10 @@ namespace AfxMsgThunk {
 inline CScrollBar* AsScrollBar(CWnd* pWnd) {
     return reinterpret_cast<CScrollBar*>(pWnd);
 }
+// The same for the list box that asks its owner about a key (WM_VKEYTOITEM, WM_CHARTOITEM).
+inline CListBox* AsListBox(CWnd* pWnd) {
+    return reinterpret_cast<CListBox*>(pWnd);
+}
 
 // Signed coordinates packed into lParam (several monitors give negative screen positions).
 inline int LowInt(LPARAM l) {
@@ -83,6 +87,7 @@ using SigCopyData = BOOL(CWnd*, COPYDATASTRUCT*);
 using SigEnterIdle = void(UINT, CWnd*);
 using SigParentNotify = void(UINT, LPARAM);
 using SigSizing = void(UINT, LPRECT);
+using SigListKey = int(UINT, CListBox*, UINT);
 // reflected forms
 using SigCtlColorReflect = HBRUSH(CDC*, UINT);
 using SigDrawItemReflect = void(LPDRAWITEMSTRUCT);
@@ -150,6 +155,8 @@ AFX_WM_CRACKER(CompareItem, SigCompareItem,
 AFX_WM_CRACKER(DeleteItem, SigDeleteItem,
                (p->*pmf)(static_cast<int>(m.wParam), Ptr<DELETEITEMSTRUCT>(m.lParam));
                return TRUE;)
+AFX_WM_CRACKER(ListKey, SigListKey,
+               return (p->*pmf)(LOWORD(m.wParam), AsListBox(WndOfL(m.lParam)), HIWORD(m.wParam));)
 AFX_WM_CRACKER(HelpInfo, SigHelpInfo, return (p->*pmf)(Ptr<HELPINFO>(m.lParam));)
 AFX_WM_CRACKER(WindowPos, SigWindowPos, (p->*pmf)(Ptr<WINDOWPOS>(m.lParam)); return 0;)
 AFX_WM_CRACKER(BoolVoid, SigBoolVoid, (void)m; return (p->*pmf)();)
@@ -266,6 +273,10 @@ template <auto pmf> BOOL CtlColorReflectThunk(CCmdTarget* t, AFX_MSGCALL& m) {
 #define ON_WM_MEASUREITEM() AFX_ON_WM(WM_MEASUREITEM, OnMeasureItem, MeasureItem)
 #define ON_WM_COMPAREITEM() AFX_ON_WM(WM_COMPAREITEM, OnCompareItem, CompareItem)
 #define ON_WM_DELETEITEM() AFX_ON_WM(WM_DELETEITEM, OnDeleteItem, DeleteItem)
+// The key (or character) and the caret's index; return the index to act on, -1 for the list box's
+// own handling, -2 when the key was handled.
+#define ON_WM_VKEYTOITEM() AFX_ON_WM(WM_VKEYTOITEM, OnVKeyToItem, ListKey)
+#define ON_WM_CHARTOITEM() AFX_ON_WM(WM_CHARTOITEM, OnCharToItem, ListKey)
 #define ON_WM_HELPINFO() AFX_ON_WM(WM_HELP, OnHelpInfo, HelpInfo)
 #define ON_WM_WINDOWPOSCHANGED() AFX_ON_WM(WM_WINDOWPOSCHANGED, OnWindowPosChanged, WindowPos)
 #define ON_WM_WINDOWPOSCHANGING() AFX_ON_WM(WM_WINDOWPOSCHANGING, OnWindowPosChanging, WindowPos)

@@ -1,6 +1,7 @@
 #include "framework/win/CDialog.h"
 
 #include "framework/core/CException.h"
+#include "framework/win/AfxDlgSupport.h"
 #include "framework/win/CWinThread.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -54,6 +55,8 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
         return TRUE;
     // Framework exceptions end here rather than unwind through the system's dialog code.
     try {
+        // The initial list strings are there before the dialog's own initialisation runs.
+        pDlg->ExecuteDlgInit(pDlg->m_lpszTemplateName);
         return pDlg->OnInitDialog();
     } catch (CException* e) {
         const MSG msg{hWnd, message, wParam, lParam, 0, {0, 0}};
@@ -66,6 +69,8 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
 BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATEA lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst) {
     if (lpDialogTemplate == nullptr || m_hWnd != nullptr)
         return FALSE;
+    // The controls of the template must have their window classes, whoever else initialised them.
+    AfxInitDialogTemplateClasses(lpDialogTemplate);
     AfxHookWindowCreate(this);
     HWND hWnd =
         ::CreateDialogIndirectParamA(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(), &DialogProc, 0);

@@ -89,8 +89,14 @@ void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect) {
     DWORD dwAlign = m_dwStyle & CBRS_ALIGN_ANY;
     if (m_bFloating)
         dwAlign = (dwOld & CBRS_ORIENT_HORZ) ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT;
-    pBar->m_dwStyle =
-        (dwOld & ~(CBRS_ALIGN_ANY | CBRS_FLOATING)) | dwAlign | (m_bFloating ? CBRS_FLOATING : 0);
+    // A bar with one border, the one towards the pane (CBRS_TOP, CBRS_LEFT ...), keeps it towards the
+    // pane on this side.
+    DWORD dwBorders = dwOld & CBRS_BORDER_ANY;
+    const DWORD dwFacing = m_dwStyle & CBRS_BORDER_ANY;
+    if (!m_bFloating && dwFacing != 0 && dwBorders != 0 && (dwBorders & (dwBorders - 1)) == 0)
+        dwBorders = dwFacing;
+    pBar->m_dwStyle = (dwOld & ~(CBRS_ALIGN_ANY | CBRS_FLOATING | CBRS_BORDER_ANY)) | dwBorders | dwAlign |
+                      (m_bFloating ? CBRS_FLOATING : 0);
     pBar->m_pDockBar = this;
 
     const BOOL bHorz = IsHorz() || (m_bFloating && (dwAlign & CBRS_ORIENT_HORZ));

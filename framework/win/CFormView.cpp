@@ -1,5 +1,6 @@
 #include "framework/win/CFormView.h"
 
+#include "framework/win/AfxDlgSupport.h"
 #include "framework/win/CCreateContext.h"
 #include "framework/win/CDocument.h"
 
@@ -29,6 +30,7 @@ BOOL CFormView::Create(LPCSTR, LPCSTR, DWORD dwStyle, const RECT& rect, CWnd* pP
     if (lpTemplate == nullptr || pParentWnd == nullptr)
         return FALSE;
 
+    AfxInitDialogTemplateClasses(lpTemplate);
     AfxHookWindowCreate(this);
     HWND hWnd = ::CreateDialogIndirectParamA(hInst, lpTemplate, pParentWnd->m_hWnd, &FormProc, 0);
     if (!AfxUnhookWindowCreate())
@@ -42,6 +44,7 @@ BOOL CFormView::Create(LPCSTR, LPCSTR, DWORD dwStyle, const RECT& rect, CWnd* pP
     SetScrollSizes(MM_TEXT, CSize(templateRect.Width(), templateRect.Height()));
 
     SetDlgCtrlID(static_cast<int>(nID));
+    ExecuteDlgInit(m_lpszTemplateName);
     // The frame asks for a border; the template's own style decides the rest.
     if (dwStyle & WS_BORDER)
         ModifyStyleEx(0, WS_EX_CLIENTEDGE, SWP_FRAMECHANGED);

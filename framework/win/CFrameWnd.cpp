@@ -6,6 +6,7 @@
 #include "framework/win/CControlBar.h"
 #include "framework/win/CCreateContext.h"
 #include "framework/win/CDockBar.h"
+#include "framework/win/CDockState.h"
 #include "framework/win/CDocTemplate.h"
 #include "framework/win/CDocument.h"
 #include "framework/win/CView.h"
@@ -343,6 +344,22 @@ void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle) 
     CDockBar::FloatControlBar(this, pBar, point, dwStyle);
 }
 
+void CFrameWnd::LoadBarState(LPCSTR lpszProfileName) {
+    CDockState::LoadBarState(this, lpszProfileName);
+}
+
+void CFrameWnd::SaveBarState(LPCSTR lpszProfileName) const {
+    CDockState::SaveBarState(this, lpszProfileName);
+}
+
+void CFrameWnd::GetDockState(CDockState& state) const {
+    CDockState::GetDockState(this, state);
+}
+
+void CFrameWnd::SetDockState(const CDockState& state) {
+    CDockState::SetDockState(this, state);
+}
+
 void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI) {
     CControlBar* pBar = GetControlBar(pCmdUI->m_nID);
     if (pBar == nullptr) {
@@ -521,6 +538,9 @@ BOOL CFrameWnd::OnQueryEndSession() {
 }
 
 void CFrameWnd::OnClose() {
+    // A print preview gives the frame back its view and bars before the frame closes.
+    if (m_pfnEndPreview != nullptr)
+        m_pfnEndPreview(this);
     CWinApp* pApp = AfxGetApp();
     CDocument* pDocument = GetActiveDocument();
     if (pDocument != nullptr && !pDocument->CanCloseFrame(this))
@@ -553,6 +573,8 @@ void CFrameWnd::OnClose() {
 }
 
 void CFrameWnd::OnDestroy() {
+    if (m_pfnEndPreview != nullptr)
+        m_pfnEndPreview(this);
     // The menu of the window goes with it; a menu the frame loaded and does not show now goes too.
     HMENU hMenuShown = ::GetMenu(m_hWnd);
     if (m_hMenuDefault != nullptr && m_hMenuDefault != hMenuShown && ::IsMenu(m_hMenuDefault))

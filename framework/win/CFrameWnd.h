@@ -11,6 +11,7 @@
 #include "framework/win/CWnd.h"
 
 class CControlBar;
+class CDockState;
 class CDocument;
 class CView;
 struct CCreateContext;
@@ -73,6 +74,12 @@ public:
     void EnableDocking(DWORD dwDockStyle);
     void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
     void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = 0x2000L /* CBRS_ALIGN_TOP */);
+    // The bars' places and visibility kept in the application's profile under lpszProfileName (see
+    // CDockState); a profile without that state leaves the bars as they are.
+    void LoadBarState(LPCSTR lpszProfileName);
+    void SaveBarState(LPCSTR lpszProfileName) const;
+    void GetDockState(CDockState& state) const;
+    void SetDockState(const CDockState& state);
 
     // ---- status bar ----
     // The window that shows prompts (the child AFX_IDW_STATUS_BAR).
@@ -97,6 +104,8 @@ public:
     UINT m_nIDTracking = 0;    // command whose prompt the status bar shows
     UINT m_nIDLastMessage = 0; // last prompt shown
     int m_nIdleFlags = 0;      // idleMenu | idleTitle | idleLayout | idleNotify
+    // Set while a print preview shows in the frame: ends the preview (before the frame closes or goes).
+    void (*m_pfnEndPreview)(CFrameWnd* pFrame) = nullptr;
 
     enum IdleFlags { idleMenu = 1, idleTitle = 2, idleNotify = 4, idleLayout = 8 };
     void DelayUpdateFrameTitle() { m_nIdleFlags |= idleTitle; }

@@ -81,17 +81,18 @@ private:
 
 // The calling thread's map. It lives for the rest of the process, because objects with static storage
 // may still detach their handles while the process ends; only its temporary wrappers are deleted when
-// the thread ends.
+// the thread ends. The map is kept in a fiber-local slot, whose end-of-thread callback receives the map
+// itself: a thread_local object's destructor may run after the thread's emulated TLS block is freed.
 template <class T, class H, void (*Clear)(T*)> CHandleMap<T, H>* AfxThreadHandleMap() {
     using Map = CHandleMap<T, H>;
-    struct Cleaner {
-        Map* map;
-        ~Cleaner() { map->DeleteTemporary(); }
-    };
-    thread_local Map* t_map = nullptr;
-    if (t_map == nullptr) {
-        t_map = new Map(Clear); // intentionally never deleted, see above
-        thread_local Cleaner cleaner{t_map};
+    static const DWORD index = ::FlsAlloc([](void* p) {
+        if (p != nullptr)
+            static_cast<Map*>(p)->DeleteTemporary();
+    });
+    auto* map = static_cast<Map*>(::FlsGetValue(index));
+    if (map == nullptr) {
+        map = new Map(Clear); // intentionally never deleted, see above
+        ::FlsSetValue(index, map);
     }
-    return t_map;
+    return map;
 }

@@ -386,6 +386,14 @@ CToolBarCtrl& CToolBar::GetToolBarCtrl() const {
 // Layout
 
 void CToolBar::SetWrapping(BOOL bHorz) {
+    // In a column the control must know it is vertical, or it lays a separator out as a button-high gap
+    // with an upright line instead of a thin band across the column.
+    if (m_hWnd != nullptr) {
+        const DWORD dwStyle = GetStyle();
+        const DWORD dwWanted = bHorz ? (dwStyle & ~CCS_VERT) : (dwStyle | CCS_VERT);
+        if (dwWanted != dwStyle)
+            ::SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(dwWanted));
+    }
     const int nCount = m_hWnd != nullptr ? static_cast<int>(SendMessage(TB_BUTTONCOUNT)) : 0;
     for (int i = 0; i < nCount; ++i) {
         TBBUTTON button;

@@ -1,5 +1,6 @@
 #include "framework/win/CWinApp.h"
 
+#include "framework/core/CException.h"
 #include "framework/win/AfxRes.h"
 #include "framework/win/CCmdUI.h"
 #include "framework/win/CCommandLineInfo.h"
@@ -96,6 +97,8 @@ bool DecodeBinary(const CString& text, std::vector<BYTE>& data) {
 
 CWinApp::CWinApp(LPCSTR lpszAppName) {
     AfxSetApp(this);
+    // Exceptions report their errors through the application's message box.
+    AfxSetReportErrorProc(static_cast<int (*)(LPCSTR, UINT, UINT)>(&AfxMessageBox));
     AttachToCurrentThread();
     m_hInstance = AfxGetInstanceHandle();
 

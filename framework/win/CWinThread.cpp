@@ -6,6 +6,7 @@
 #include "framework/win/AfxRes.h"
 #include "framework/win/CDC.h"
 #include "framework/win/CGdiObject.h"
+#include "framework/win/CImageList.h"
 #include "framework/win/CMenu.h"
 #include "framework/win/CWnd.h"
 
@@ -144,6 +145,7 @@ BOOL CWinThread::OnIdle(LONG lCount) {
         CMenu::DeleteTempMap();
         CDC::DeleteTempMap();
         CGdiObject::DeleteTempMap();
+        CImageList::DeleteTempMap();
     }
     return lCount < 1;
 }

@@ -27,7 +27,8 @@ public:
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     // Idle work while the queue is empty; lCount counts the calls since the last message. Count 0
     // updates the command user interface of the main window and its descendants; later counts free
-    // temporary handle wrappers. Returns TRUE while more idle work remains.
+    // temporary handle wrappers (windows, menus, DCs, GDI objects, image lists). Returns TRUE while more idle
+    // work remains.
     virtual BOOL OnIdle(LONG lCount);
     // FALSE for messages that must not restart idle processing (repeated mouse moves, paint, caret).
     virtual BOOL IsIdleMessage(MSG* pMsg);

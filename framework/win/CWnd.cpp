@@ -2,10 +2,12 @@
 
 #include "framework/core/CResourceException.h"
 #include "framework/core/CUserException.h"
+#include "framework/win/AfxDlgSupport.h"
 #include "framework/win/AfxRes.h"
 #include "framework/win/CCmdUI.h"
 #include "framework/win/CDataExchange.h"
 #include "framework/win/CRgn.h"
+#include "framework/win/CThreadToolTip.h"
 #include "framework/win/CWinApp.h"
 #include "framework/win/CWinThread.h"
 
@@ -25,6 +27,8 @@ ON_WM_DRAWITEM()
 ON_WM_MEASUREITEM()
 ON_WM_COMPAREITEM()
 ON_WM_DELETEITEM()
+ON_WM_VKEYTOITEM()
+ON_WM_CHARTOITEM()
 ON_WM_HSCROLL()
 ON_WM_VSCROLL()
 ON_WM_PARENTNOTIFY()
@@ -441,6 +445,12 @@ const MSG* CWnd::GetCurrentMessage() {
     return &t_lastSentMsg;
 }
 
+MSG CWnd::SetCurrentMessage(const MSG& msg) {
+    const MSG previous = t_lastSentMsg;
+    t_lastSentMsg = msg;
+    return previous;
+}
+
 BOOL CWnd::PreTranslateMessage(MSG*) {
     return FALSE;
 }
@@ -453,6 +463,8 @@ BOOL CWnd::PreTranslateInput(LPMSG lpMsg) {
 }
 
 BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg) {
+    // The tool tip sees the mouse first: a window's PreTranslateMessage may take the message.
+    CThreadToolTip::Get().FilterMessage(hWndStop, pMsg);
     for (HWND hWnd = pMsg->hwnd; hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
         CWnd* pWnd = FromHandlePermanent(hWnd);
         if (pWnd != nullptr && pWnd->PreTranslateMessage(pMsg))
@@ -498,7 +510,10 @@ BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
     if (pChild != nullptr && pChild->OnChildNotify(WM_NOTIFY, wParam, lParam, pResult))
         return TRUE;
     AFX_NOTIFY notify{pResult, pNMHDR};
-    return OnCmdMsg(nID, static_cast<int>(MAKELONG(nCode, WM_NOTIFY)), &notify, nullptr);
+    if (OnCmdMsg(nID, static_cast<int>(MAKELONG(nCode, WM_NOTIFY)), &notify, nullptr))
+        return TRUE;
+    // A tip of a child control that no handler of this window answered.
+    return CThreadToolTip::Get().SupplyText(pNMHDR, pResult);
 }
 
 BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
@@ -680,6 +695,18 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
 }
 
 void CWnd::DoDataExchange(CDataExchange*) {}
+
+BOOL CWnd::ExecuteDlgInit(LPCSTR lpszResourceName) {
+    if (lpszResourceName == nullptr)
+        return TRUE;
+    HINSTANCE hInst = AfxGetResourceHandle();
+    HRSRC hResource = ::FindResourceA(hInst, lpszResourceName, RT_DLGINIT);
+    if (hResource == nullptr)
+        return TRUE;
+    HGLOBAL hData = ::LoadResource(hInst, hResource);
+    const void* lpData = hData != nullptr ? ::LockResource(hData) : nullptr;
+    return lpData != nullptr && AfxExecuteDlgInit(m_hWnd, lpData, ::SizeofResource(hInst, hResource));
+}
 
 void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler) {
     CCmdUI state;
@@ -1410,8 +1437,8 @@ int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType) {
     return ::MessageBoxA(m_hWnd, lpszText, lpszCaption != nullptr ? lpszCaption : AfxGetAppName(), nType);
 }
 
-BOOL CWnd::EnableToolTips(BOOL) {
-    return FALSE;
+BOOL CWnd::EnableToolTips(BOOL bEnable) {
+    return CThreadToolTip::Get().Enable(this, bEnable);
 }
 
 INT_PTR CWnd::OnToolHitTest(CPoint point, TOOLINFOA* pTI) const {
@@ -1717,6 +1744,20 @@ void CWnd::OnDeleteItem(int, LPDELETEITEMSTRUCT lpDeleteItemStruct) {
     if (ReflectLastMsg(lpDeleteItemStruct->hwndItem))
         return;
     Default();
+}
+
+int CWnd::OnVKeyToItem(UINT, CListBox*, UINT) {
+    LRESULT lResult = -1;
+    if (ReflectLastMsg(reinterpret_cast<HWND>(t_lastSentMsg.lParam), &lResult))
+        return static_cast<int>(lResult);
+    return static_cast<int>(Default());
+}
+
+int CWnd::OnCharToItem(UINT, CListBox*, UINT) {
+    LRESULT lResult = -1;
+    if (ReflectLastMsg(reinterpret_cast<HWND>(t_lastSentMsg.lParam), &lResult))
+        return static_cast<int>(lResult);
+    return static_cast<int>(Default());
 }
 
 void CWnd::OnHScroll(UINT, UINT, CScrollBar*) {

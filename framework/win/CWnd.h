@@ -24,6 +24,7 @@
 
 class CDataExchange;
 class CFrameWnd;
+class CListBox;
 class CRgn;
 class CScrollBar;
 struct CCreateContext;
@@ -100,10 +101,14 @@ public:
     // Keyboard and mouse messages for this dialog-like window or its controls go through
     // IsDialogMessage (tab, arrow keys, default button, Escape). TRUE when it took the message.
     BOOL PreTranslateInput(LPMSG lpMsg);
-    // Calls PreTranslateMessage of the window of pMsg and each of its parents up to hWndStop.
+    // Calls PreTranslateMessage of the window of pMsg and each of its parents up to hWndStop, after the
+    // thread's tool tip has seen the message.
     static BOOL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
     // The message this thread is processing (window, message, parameters, time, position).
     static const MSG* GetCurrentMessage();
+    // Makes msg the message this thread is processing and returns the one it replaces, to be put back
+    // afterwards: for window procedures of the program's own that pass messages to framework code.
+    static MSG SetCurrentMessage(const MSG& msg);
 
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
@@ -135,6 +140,9 @@ public:
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
     virtual void DoDataExchange(CDataExchange* pDX);
     void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+    // Adds the list strings of the dialog initialisation data lpszResourceName (RT_DLGINIT) to this
+    // window's combo and list boxes. TRUE when there is no such data or every string was added.
+    BOOL ExecuteDlgInit(LPCSTR lpszResourceName);
 
     // ---- text ----
     void SetWindowText(LPCSTR lpszString);
@@ -292,7 +300,10 @@ public:
     // ---- misc ----
     // Caption defaults to the application's name.
     int MessageBox(LPCSTR lpszText, LPCSTR lpszCaption = nullptr, UINT nType = MB_OK);
-    // Tool tips for child controls are not available yet: EnableToolTips returns FALSE and shows none.
+    // Shows tips for the child controls (the tools OnToolHitTest finds) through the thread's tool tip
+    // control. A tip asked for by callback is answered by this window's ON_NOTIFY_EX(TTN_NEEDTEXT...)
+    // handlers, else by the string resource of the control's id (its part after '\n'). FALSE when the
+    // tool tip control cannot be made.
     BOOL EnableToolTips(BOOL bEnable = TRUE);
     // The child control under point (client coordinates) as a tool: fills pTI and returns its id, or -1.
     virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const;
@@ -365,6 +376,10 @@ public:
     afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
     afx_msg int OnCompareItem(int nIDCtl, LPCOMPAREITEMSTRUCT lpCompareItemStruct);
     afx_msg void OnDeleteItem(int nIDCtl, LPDELETEITEMSTRUCT lpDeleteItemStruct);
+    // A list box with LBS_WANTKEYBOARDINPUT asks about a key: the list box object answers (VKeyToItem,
+    // CharToItem), else the list box does its own handling (-1).
+    afx_msg int OnVKeyToItem(UINT nKey, CListBox* pListBox, UINT nIndex);
+    afx_msg int OnCharToItem(UINT nChar, CListBox* pListBox, UINT nIndex);
     afx_msg BOOL OnHelpInfo(HELPINFO* pHelpInfo);
     afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     afx_msg void OnWindowPosChanging(WINDOWPOS* lpwndpos);

@@ -309,4 +309,32 @@ TEST_F(ErrorListTest, KeepsEntriesInOrderAndIgnoresThemWhileOnHold) {
     EXPECT_EQ(list.GetCount(), 0);
 }
 
+TEST_F(ErrorListTest, ChangeHandlerLearnsOfEveryEntryAddedOnceItIsThere) {
+    CErrorList& list = CErrorList::Get();
+    std::vector<std::string> seen; // the newest entry, as the handler finds it
+    list.SetChangeHandler([&] { seen.emplace_back(list.GetEntry(list.GetCount() - 1).message.GetString()); });
+
+    list.Add("Opening database [Tasks]", -1, "first");
+    list.SetHold(true);
+    list.Add("Checking database compatibility", 0, "held");
+    list.SetHold(false);
+    // An entry from the database layer reaches the handler the same way.
+    CLogDatabase db;
+    CItemSet set(&db);
+    RegWriteString(REG_DATABASE, "DataSource", "Nowhere");
+    EXPECT_FALSE(set.Open());
+    EXPECT_THAT(seen, ::testing::ElementsAre("Opening database [Tasks]", "Opening database [Items]"));
+
+    // A handler may remove itself while it runs; none is called afterwards.
+    list.SetChangeHandler([&] {
+        seen.emplace_back("last");
+        list.SetChangeHandler(nullptr);
+    });
+    list.Add("Database error", 0, "one");
+    list.Add("Database error", 0, "two");
+    EXPECT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen.back(), "last");
+    EXPECT_EQ(list.GetCount(), 4);
+}
+
 } // namespace

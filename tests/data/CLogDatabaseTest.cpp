@@ -8,6 +8,7 @@
 #include <gmock/gmock.h>
 
 #include <algorithm>
+#include <commctrl.h>
 #include <cstdlib>
 
 using namespace datatest;
@@ -310,6 +311,68 @@ TEST_P(LogDatabaseTest, ProgressWindowFollowsEverySchemaRowAndClosesAfterwards) 
 
     ASSERT_TRUE(m_db.CheckCompatibility(false));
     EXPECT_EQ(made, 1) << "a current data source shows no progress window";
+}
+
+// What this thread's windows are sent while it is watched: the dialogs that start, those of them that
+// end, and the range and positions given to progress bars.
+class WindowWatch {
+public:
+    WindowWatch() {
+        s_current = this;
+        m_hook = ::SetWindowsHookExA(WH_CALLWNDPROC, &Hook, nullptr, ::GetCurrentThreadId());
+    }
+    ~WindowWatch() {
+        ::UnhookWindowsHookEx(m_hook);
+        s_current = nullptr;
+    }
+    WindowWatch(const WindowWatch&) = delete;
+    WindowWatch& operator=(const WindowWatch&) = delete;
+
+    std::vector<std::string> dialogs; // captions
+    int dialogsEnded = 0;
+    std::vector<std::pair<int, int>> progress; // (position, top of the range when it was set)
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        if (code == HC_ACTION && s_current != nullptr)
+            s_current->Seen(*reinterpret_cast<const CWPSTRUCT*>(lParam));
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    void Seen(const CWPSTRUCT& m) {
+        if (m.message == WM_INITDIALOG) {
+            char caption[128] = {};
+            ::GetWindowTextA(m.hwnd, caption, sizeof caption);
+            dialogs.emplace_back(caption);
+            m_dialogs.push_back(m.hwnd);
+        } else if (m.message == WM_DESTROY &&
+                   std::find(m_dialogs.begin(), m_dialogs.end(), m.hwnd) != m_dialogs.end()) {
+            ++dialogsEnded;
+        } else if (m.message == PBM_SETRANGE32) {
+            m_rangeTop = static_cast<int>(m.lParam);
+        } else if (m.message == PBM_SETPOS) {
+            progress.emplace_back(static_cast<int>(m.wParam), m_rangeTop);
+        }
+    }
+
+    static inline WindowWatch* s_current = nullptr;
+    HHOOK m_hook = nullptr;
+    std::vector<HWND> m_dialogs;
+    int m_rangeTop = -1;
+};
+
+TEST_P(LogDatabaseTest, CheckShowsTheValidatingWindowWhileItUpgrades) {
+    {
+        WindowWatch watch;
+        ASSERT_TRUE(m_db.CheckCompatibility(false));
+        EXPECT_THAT(watch.dialogs, ::testing::ElementsAre("Validating Database"));
+        EXPECT_EQ(watch.dialogsEnded, 1);
+        ASSERT_EQ(watch.progress.size(), 341u);
+        EXPECT_EQ(watch.progress.front(), std::make_pair(1, 341));
+        EXPECT_EQ(watch.progress.back(), std::make_pair(341, 341));
+    }
+    WindowWatch watch;
+    ASSERT_TRUE(m_db.CheckCompatibility(false));
+    EXPECT_TRUE(watch.dialogs.empty()) << "a current data source shows no window";
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, LogDatabaseTest, DATA_ENGINES);

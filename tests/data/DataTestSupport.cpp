@@ -33,6 +33,7 @@ void MakeWritable(const CString& folder) {
 void ResetDataLayer() {
     CErrorList::Get().RemoveAll();
     CErrorList::Get().SetHold(false);
+    CErrorList::Get().SetChangeHandler(nullptr);
     CBaseRecordset::offline = false;
     CBaseRecordset::accessDataSource = false;
     CLogDatabase::SetProgressFactory(nullptr);

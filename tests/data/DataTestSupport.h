@@ -17,15 +17,16 @@
 
 namespace datatest {
 
-// Records message boxes instead of showing them.
+// Records message boxes instead of showing them (or as well, when told to show them).
 class RecordingApp : public CWinApp {
 public:
     RecordingApp() : CWinApp("Data Tests") {}
-    int DoMessageBox(LPCSTR lpszPrompt, UINT, UINT) override {
+    int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt) override {
         prompts.emplace_back(lpszPrompt);
-        return IDOK;
+        return showMessageBoxes ? CWinApp::DoMessageBox(lpszPrompt, nType, nIDPrompt) : IDOK;
     }
     std::vector<std::string> prompts;
+    bool showMessageBoxes = false;
 };
 
 // A program folder whose files may be read-only (templates): they are made writable before the folder

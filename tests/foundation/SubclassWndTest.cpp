@@ -177,3 +177,86 @@ TEST_F(SubclassWndTest, AProcedurePutInFrontLaterStaysInCharge) {
 }
 
 } // namespace
+
+namespace {
+
+constexpr UINT kOuter = WM_APP + 21;
+constexpr UINT kInner = WM_APP + 22;
+
+// A framework window whose handlers note which message the framework says is being processed.
+class FrameworkWindow : public CWnd {
+public:
+    std::vector<UINT> seen;
+
+protected:
+    afx_msg LRESULT OnOuter(WPARAM, LPARAM) {
+        seen.push_back(GetCurrentMessage()->message);
+        return 100;
+    }
+    afx_msg LRESULT OnInner(WPARAM, LPARAM) {
+        seen.push_back(GetCurrentMessage()->message);
+        return 200;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(FrameworkWindow, CWnd)
+ON_MESSAGE(kOuter, OnOuter)
+ON_MESSAGE(kInner, OnInner)
+END_MESSAGE_MAP()
+
+// While it handles kOuter it sends kInner to the same window, then passes kOuter on with Default().
+class NestingHook : public CSubclassWnd {
+public:
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        if (msg != kOuter)
+            return CSubclassWnd::WindowProc(msg, wParam, lParam);
+        seenBefore = CWnd::GetCurrentMessage()->message;
+        innerResult = ::SendMessageA(GetHwnd(), kInner, 0, 0);
+        seenAfter = CWnd::GetCurrentMessage()->message;
+        return Default();
+    }
+    UINT seenBefore = 0;
+    UINT seenAfter = 0;
+    LRESULT innerResult = 0;
+};
+
+} // namespace
+
+TEST(SubclassWndCurrentMessage, FrameworkWindowsAndHooksAgreeOnTheMessageBeingProcessed) {
+    FrameworkWindow window;
+    ASSERT_TRUE(window.CreateEx(0, AfxRegisterWndClass(0), "Framework", WS_OVERLAPPED, 0, 0, 50, 50, nullptr,
+                                nullptr));
+    NestingHook hook;
+    ASSERT_TRUE(hook.HookWindow(&window));
+    const MSG outside = *CWnd::GetCurrentMessage();
+
+    EXPECT_EQ(window.SendMessage(kOuter), 100);
+    EXPECT_EQ(hook.seenBefore, kOuter);
+    EXPECT_EQ(hook.innerResult, 200);
+    EXPECT_EQ(hook.seenAfter, kOuter) << "the nested message was left as the current one";
+    // The framework's handlers, reached through the hook, saw their own messages.
+    EXPECT_EQ(window.seen, (std::vector<UINT>{kInner, kOuter}));
+    // Afterwards the thread's current message is the one from before.
+    EXPECT_EQ(CWnd::GetCurrentMessage()->message, outside.message);
+    EXPECT_EQ(CWnd::GetCurrentMessage()->hwnd, outside.hwnd);
+
+    hook.HookWindow(static_cast<HWND>(nullptr));
+    window.DestroyWindow();
+}
+
+TEST(SubclassWndCurrentMessage, SetCurrentMessageReturnsTheReplacedMessageForDefault) {
+    FrameworkWindow window;
+    ASSERT_TRUE(window.CreateEx(0, AfxRegisterWndClass(0), "Framework", WS_OVERLAPPED, 0, 0, 50, 50, nullptr,
+                                nullptr));
+    const MSG mine{window.m_hWnd, WM_GETTEXTLENGTH, 0, 0, 0, {0, 0}};
+    const MSG previous = CWnd::SetCurrentMessage(mine);
+    EXPECT_EQ(CWnd::GetCurrentMessage()->message, static_cast<UINT>(WM_GETTEXTLENGTH));
+    EXPECT_EQ(CWnd::GetCurrentMessage()->hwnd, window.m_hWnd);
+    // Default() processes the message set: the length of "Framework".
+    EXPECT_EQ(window.Default(), 9);
+    const MSG replaced = CWnd::SetCurrentMessage(previous);
+    EXPECT_EQ(replaced.message, static_cast<UINT>(WM_GETTEXTLENGTH));
+    EXPECT_EQ(CWnd::GetCurrentMessage()->message, previous.message);
+    window.DestroyWindow();
+}

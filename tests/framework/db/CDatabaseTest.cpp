@@ -168,6 +168,47 @@ TEST(DatabasePaths, FileDataSourceSavedAndUsedWithWindowsPaths) {
     DeleteFileA(file);
 }
 
+// A drive letter that this Wine prefix does not map; 0 when every letter is mapped.
+char UnmappedDrive() {
+    for (char letter = 'Y'; letter >= 'D'; --letter) {
+        const char root[] = {letter, ':', '\\', '\0'};
+        if (GetDriveTypeA(root) == DRIVE_NO_ROOT_DIR)
+            return letter;
+    }
+    return 0;
+}
+
+TEST(DatabasePaths, PathWithoutUnixNameNeverReachesTheDriver) {
+    if (!UnderWine())
+        GTEST_SKIP() << "only Wine translates paths for the drivers";
+    const char drive = UnmappedDrive();
+    ASSERT_NE(drive, 0) << "no unmapped drive letter to test with";
+    const CString unmapped = CString(drive) + ":\\brindlemark\\refused.db";
+    const CString missingFolder = UniqueTempPath("dir") + "\\deeper\\refused.db";
+
+    for (const CString& path : {unmapped, missingFolder}) {
+        SCOPED_TRACE(static_cast<LPCSTR>(path));
+        EXPECT_EQ(CDatabase::GetDriverFilePath(path), "");
+        for (const CString& connect : {"DRIVER={SQLite3};Database=" + path + ";",
+                                       "SAVEFILE=" + path + ".dsn;DRIVER={SQLite3};Database=" + path + ";",
+                                       "ODBC;FILEDSN=" + path + ".dsn"}) {
+            SCOPED_TRACE(static_cast<LPCSTR>(connect));
+            DbError e(CatchDb([&] { CDatabase::PrepareConnectString(connect); }));
+            ASSERT_TRUE(e);
+            EXPECT_EQ(e->m_nRetCode, AFX_SQL_ERROR_CONNECT_FAIL);
+            EXPECT_GE(e->m_strError.Find(path), 0) << static_cast<LPCSTR>(e->m_strError);
+        }
+        // The connection fails with that error instead of making a database somewhere else.
+        CDatabase db;
+        DbError e(CatchDb([&] { db.OpenEx("ODBC;DRIVER={SQLite3};Database=" + path + ";"); }));
+        ASSERT_TRUE(e);
+        EXPECT_EQ(e->m_nRetCode, AFX_SQL_ERROR_CONNECT_FAIL);
+        EXPECT_FALSE(db.IsOpen());
+    }
+    // A file that does not exist yet, in a folder that does, is fine.
+    EXPECT_EQ(CDatabase::GetDriverFilePath(UniqueTempPath("db")).Left(1), "/");
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, DatabaseTest, ::testing::Values("sqlite", "postgres"), EngineName);
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "framework/db/CSqlDialect.h"
 
 #include <cstring>
+#include <string>
 
 namespace dbtest {
 namespace {
@@ -578,6 +579,184 @@ TEST_P(RecordsetTest, CancelUpdateRestoresTheFieldMembers) {
     EXPECT_EQ(set.m_qty, 1);
     EXPECT_EQ(Count(t), 1);
     EXPECT_EQ(Count(t, "[Qty] = 99"), 0);
+}
+
+// Texts of every length around the pieces they are read in, non-ASCII characters across the piece
+// borders, and binary values with zero bytes, read whole through field members and GetFieldValue.
+TEST_P(RecordsetTest, LongTextsAndBinaryValuesAreReadWhole) {
+    const CString t = NewTable("long");
+    // SQLite reads a column as binary data only when it is declared as such.
+    const CString binaryType = IsPostgres() ? "image" : "blob";
+    Exec("CREATE TABLE " + Bracket(t) + " ([Id] integer, [Body] ntext, [Data] " + binaryType + ")");
+    const int lengths[] = {0, 1, 1022, 1023, 1024, 1025, 8191, 8192, 9000, 70000};
+    auto body = [](int length) {
+        CString text;
+        for (int i = 0; i < length; ++i)
+            text += i % 509 == 508 ? '\xE9' : static_cast<char>('a' + i % 26);
+        return text;
+    };
+    auto data = [](int length) {
+        std::string bytes(static_cast<size_t>(length), '\0');
+        for (int i = 0; i < length; ++i)
+            bytes[static_cast<size_t>(i)] = static_cast<char>(i % 5 == 0 ? 0 : i % 251);
+        return bytes;
+    };
+    for (int id = 0; id < static_cast<int>(std::size(lengths)); ++id) {
+        const int length = lengths[id];
+        CString hex;
+        for (const char c : data(length))
+            hex.AppendFormat("%02x", static_cast<unsigned char>(c));
+        const CString blob = IsPostgres() ? "decode('" + hex + "', 'hex')" : "X'" + hex + "'";
+        CString sql;
+        sql.Format("INSERT INTO %s ([Id], [Body], [Data]) VALUES (%d, ", static_cast<LPCSTR>(Bracket(t)), id);
+        Exec(sql + CSqlDialect::QuoteText(body(length)) + ", " + blob + ")");
+    }
+    Exec("INSERT INTO " + Bracket(t) + " ([Id]) VALUES (99)");
+
+    CRecordset rs(&m_db);
+    rs.Open(CRecordset::snapshot, "SELECT [Id], [Body], [Data] FROM " + Bracket(t) + " ORDER BY [Id]");
+    ASSERT_EQ(rs.GetRecordCount(), static_cast<long>(std::size(lengths)) + 1);
+    for (const int length : lengths) {
+        SCOPED_TRACE(length);
+        CDBVariant text, bytes;
+        rs.GetFieldValue("[Body]", text);
+        rs.GetFieldValue("[Data]", bytes);
+        ASSERT_EQ(text.m_dwType, static_cast<DWORD>(DBVT_STRING));
+        EXPECT_EQ(text.m_pstring->GetLength(), length);
+        EXPECT_TRUE(*text.m_pstring == body(length));
+        ASSERT_EQ(bytes.m_dwType, static_cast<DWORD>(DBVT_BINARY));
+        const CString read = bytes.ToText();
+        EXPECT_EQ(std::string(read.GetString(), static_cast<size_t>(read.GetLength())), data(length));
+        rs.MoveNext();
+    }
+    CDBVariant text, bytes;
+    rs.GetFieldValue("[Body]", text);
+    rs.GetFieldValue("[Data]", bytes);
+    EXPECT_TRUE(text.IsNull());
+    EXPECT_TRUE(bytes.IsNull());
+
+    // The same texts in a field member; a change of another field keeps them.
+    class CBodySet : public CRecordset {
+    public:
+        CBodySet(CDatabase* db, const CString& table) : CRecordset(db), m_table(table) { m_nFields = 2; }
+        CString GetDefaultSQL() override { return "[" + m_table + "]"; }
+        void DoFieldExchange(CFieldExchange* pFX) override {
+            pFX->SetFieldType(CFieldExchange::outputColumn);
+            RFX_Long(pFX, "[Id]", m_id);
+            RFX_Text(pFX, "[Body]", m_body, 100000);
+        }
+        long m_id = 0;
+        CString m_body;
+        CString m_table;
+    } bodies(&m_db, t);
+    bodies.m_strSort = "[Id]";
+    bodies.Open();
+    for (const int length : lengths) {
+        EXPECT_TRUE(bodies.m_body == body(length)) << length;
+        bodies.MoveNext();
+    }
+    bodies.MovePrev();
+    bodies.Edit();
+    bodies.m_id = 50;
+    ASSERT_TRUE(bodies.Update());
+    EXPECT_EQ(QueryNumber(m_db, "SELECT COUNT(*) FROM " + Bracket(t) +
+                                    " WHERE [Id] = 50 AND [Body] = " + CSqlDialect::QuoteText(body(70000))),
+              1);
+}
+
+// Rows of every column type through a set without bound members: NULL stays NULL in each.
+TEST_P(RecordsetTest, UnboundColumnsOfEveryTypeKeepNulls) {
+    const CString t = NewTable("unbound");
+    Exec("CREATE TABLE " + Bracket(t) +
+         " ([I] integer, [S] smallint, [F] float, [R] real, [D] datetime, [V] varchar(20), [T] ntext, "
+         "[B] " +
+         (IsPostgres() ? "image" : "blob") + ", [M] money)");
+    Exec("INSERT INTO " + Bracket(t) + " ([I]) VALUES (NULL)");
+    Exec("INSERT INTO " + Bracket(t) +
+         " ([I], [S], [F], [R], [D], [V], [T], [B], [M]) VALUES (7, 3, 2.5, 0.5, " +
+         CSqlDialect::TimestampLiteral(CTime(2024, 3, 7, 14, 5, 9)) + ", 'v', 'long', " +
+         (IsPostgres() ? "decode('00ff', 'hex')" : "X'00ff'") + ", 12.25)");
+    CRecordset rs(&m_db);
+    rs.m_strSort = "[I]";
+    rs.Open(CRecordset::snapshot, Bracket(t));
+    ASSERT_EQ(rs.GetRecordCount(), 2);
+    const short columns = rs.GetODBCFieldCount();
+    ASSERT_EQ(columns, 9);
+    // NULLs sort first on SQLite and last on PostgreSQL.
+    if (IsPostgres())
+        rs.MoveNext();
+    for (short i = 0; i < columns; ++i) {
+        CDBVariant v;
+        rs.GetFieldValue(i, v);
+        EXPECT_TRUE(v.IsNull()) << i;
+    }
+    IsPostgres() ? rs.MovePrev() : rs.MoveNext();
+    const char* expected[] = {"7", "3", "2.5", "0.5", "2024-03-07 14:05:09", "v", "long", nullptr, "12.25"};
+    for (short i = 0; i < columns; ++i) {
+        CDBVariant v;
+        rs.GetFieldValue(i, v);
+        ASSERT_FALSE(v.IsNull()) << i;
+        CString text = v.ToText();
+        if (!expected[i]) {
+            EXPECT_EQ(v.m_dwType, static_cast<DWORD>(DBVT_BINARY));
+            EXPECT_EQ(std::string(text.GetString(), static_cast<size_t>(text.GetLength())),
+                      std::string("\0\xff", 2));
+            continue;
+        }
+        if (text.Find('.') >= 0 && v.m_dwType == DBVT_STRING)
+            text.TrimRight('0'); // numeric(19,4) on PostgreSQL reads as "12.2500"
+        EXPECT_STREQ(text, expected[i]) << i;
+    }
+}
+
+// More rows than one block of the row store holds: every row reads back, and changes reach the right
+// row wherever it lies.
+TEST_P(RecordsetTest, ManyRowsReadBackAndChangeTheRightRow) {
+    const CString t = NewTable("many");
+    Exec(CItemSet::CreateSql(t));
+    const int rows = 6000;
+    for (int first = 0; first < rows; first += 500) {
+        CString sql = "INSERT INTO " + Bracket(t) + " ([Item], [Qty]) VALUES ";
+        for (int i = first; i < first + 500; ++i)
+            sql.AppendFormat("%s('item %d', %d)", i == first ? "" : ", ", i, i);
+        Exec(sql);
+    }
+    CItemSet set(&m_db, t);
+    set.m_strSort = "[Qty]";
+    set.Open(CRecordset::snapshot, nullptr, CRecordset::skipDeletedRecords);
+    ASSERT_EQ(set.GetRecordCount(), rows);
+    int expected = 0;
+    for (; !set.IsEOF(); set.MoveNext(), ++expected) {
+        ASSERT_EQ(set.m_qty, expected);
+        CString item;
+        item.Format("item %d", expected);
+        ASSERT_STREQ(set.m_item, item);
+    }
+    EXPECT_EQ(expected, rows);
+
+    for (const long target : {5990L, 3100L, 7L}) {
+        set.SetAbsolutePosition(target + 1);
+        ASSERT_EQ(set.m_qty, target);
+        set.Edit();
+        set.m_item = "changed " + CString('x', 200);
+        ASSERT_TRUE(set.Update());
+    }
+    set.SetAbsolutePosition(4001);
+    set.Delete();
+    set.MoveLast();
+    EXPECT_EQ(set.m_qty, rows - 1);
+    set.SetAbsolutePosition(5990); // the deleted row before it is passed over
+    EXPECT_EQ(set.m_qty, 5990);
+    EXPECT_STREQ(set.m_item, "changed " + CString('x', 200));
+    set.MovePrev();
+    EXPECT_STREQ(set.m_item, "item 5989");
+    set.SetAbsolutePosition(4001);
+    EXPECT_EQ(set.m_qty, 4001);
+    EXPECT_EQ(set.GetRecordCount(), rows);
+    EXPECT_EQ(Count(t), rows - 1);
+    EXPECT_EQ(Count(t, "[Item] LIKE 'changed%'"), 3);
+    EXPECT_EQ(Count(t, "[Qty] = 4000"), 0);
+    EXPECT_EQ(Count(t, "[Item] LIKE 'changed%' AND [Qty] IN (7, 3100, 5990)"), 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, RecordsetTest, ::testing::Values("sqlite", "postgres"), EngineName);
