@@ -123,14 +123,19 @@ template <auto pmf> using ClassOf = typename MemberOf<decltype(pmf)>::Class;
 template <auto pmf, class Sig>
 inline constexpr bool HasSignature = std::is_same_v<decltype(pmf), Sig ClassOf<pmf>::*>;
 
+// Before and after an update handler: the handler may ask for routing to go on (CCmdUI::ContinueRouting).
+void BeginCmdUI(void* pExtra);
+BOOL EndCmdUI(void* pExtra);
+
+// The thunks live in an unnamed namespace: MinGW's compiler gives a thunk instantiated for a handler of a
+// class in an unnamed namespace a shared, mergeable name, so two files with a like-named class and handler
+// would otherwise call each other's handler.
+namespace {
+
 template <auto pmf> ClassOf<pmf>* Target(CCmdTarget* pTarget) {
     static_assert(std::is_base_of_v<CCmdTarget, ClassOf<pmf>>, "message handlers belong to a CCmdTarget");
     return static_cast<ClassOf<pmf>*>(pTarget);
 }
-
-// Before and after an update handler: the handler may ask for routing to go on (CCmdUI::ContinueRouting).
-void BeginCmdUI(void* pExtra);
-BOOL EndCmdUI(void* pExtra);
 
 // ---- commands and control notifications ----
 template <auto pmf> BOOL Cmd(CCmdTarget* t, AFX_MSGCALL&) {
@@ -199,6 +204,7 @@ template <auto pmf> BOOL ThreadMessage(CCmdTarget* t, AFX_MSGCALL& m) {
     return TRUE;
 }
 
+} // namespace
 } // namespace AfxMsgThunk
 
 // ---------------------------------------------------------------------------------------------------

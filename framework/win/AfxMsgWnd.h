@@ -6,6 +6,7 @@
 #include "framework/win/AfxMsgMap.h"
 
 namespace AfxMsgThunk {
+namespace { // see the thunks of AfxMsgMap.h
 
 // The scroll bar control that sent a scroll message. Every scroll bar wrapper is a CWnd (its first and
 // only base), so the object is the same one seen as CScrollBar.
@@ -202,6 +203,7 @@ template <auto pmf> BOOL CtlColorReflectThunk(CCmdTarget* t, AFX_MSGCALL& m) {
     return m.lResult != 0;
 }
 
+} // namespace
 } // namespace AfxMsgThunk
 
 #define AFX_ON_WM(message, handler, cracker)                                                                 \

@@ -3,6 +3,7 @@
 #include "framework/win/AfxRes.h"
 #include "framework/win/CDockBar.h"
 #include "framework/win/CFrameWnd.h"
+#include "framework/win/CThreadSlot.h"
 
 #include <algorithm>
 
@@ -26,8 +27,8 @@ constexpr UINT kFlyByInterval = 200;
 // Every bar of this thread, in creation order: floating bars are not children of their frame, so the
 // frame's bars are found here.
 std::vector<CControlBar*>& ThreadBars() {
-    thread_local std::vector<CControlBar*> bars;
-    return bars;
+    static CThreadSlot<std::vector<CControlBar*>> bars;
+    return bars.Get();
 }
 
 bool IsWindowOrDescendant(HWND hWndAncestor, HWND hWnd) {

@@ -97,10 +97,15 @@ void CDocManager::OnFileNew() {
 }
 
 void CDocManager::OnFileOpen() {
+    // Through the application, so that a program that asks for file names its own way (as Save As
+    // does through the document) is asked here too.
+    CWinApp* pApp = AfxGetApp();
     CString newName;
-    if (!DoPromptFileName(newName, AFX_IDS_OPENFILE, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, TRUE, nullptr))
-        return;
-    if (CWinApp* pApp = AfxGetApp())
+    const DWORD flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST;
+    const BOOL bChosen = pApp != nullptr
+                             ? pApp->DoPromptFileName(newName, AFX_IDS_OPENFILE, flags, TRUE, nullptr)
+                             : DoPromptFileName(newName, AFX_IDS_OPENFILE, flags, TRUE, nullptr);
+    if (bChosen && pApp != nullptr)
         pApp->OpenDocumentFile(newName);
 }
 

@@ -8,6 +8,7 @@
 #include "framework/win/AfxRes.h"
 #include "framework/win/CDocTemplate.h"
 #include "framework/win/CFrameWnd.h"
+#include "framework/win/CMDIChildWnd.h"
 #include "framework/win/CView.h"
 #include "framework/win/CWinApp.h"
 
@@ -44,13 +45,27 @@ CString FolderOf(const CString& path) {
     return slash < 0 ? CString(".") : path.Left(slash);
 }
 
+// The frame a view counts for: a frame nested as a child inside another frame (a view host in a pane
+// of the main frame) is part of that frame; MDI child frames are frames of their own.
+CFrameWnd* DocumentFrameOf(const CView* pView) {
+    CFrameWnd* pFrame = pView->GetParentFrame();
+    while (pFrame != nullptr && (pFrame->GetStyle() & WS_CHILD) != 0 &&
+           dynamic_cast<CMDIChildWnd*>(pFrame) == nullptr) {
+        CFrameWnd* pOuter = pFrame->GetParentFrame();
+        if (pOuter == nullptr)
+            break;
+        pFrame = pOuter;
+    }
+    return pFrame;
+}
+
 // The distinct frames that show the views of a document, in view order.
 std::vector<CFrameWnd*> FramesOf(const CDocument& doc) {
     std::vector<CFrameWnd*> frames;
     POSITION pos = doc.GetFirstViewPosition();
     while (pos != nullptr) {
         CView* pView = doc.GetNextView(pos);
-        CFrameWnd* pFrame = pView->GetParentFrame();
+        CFrameWnd* pFrame = DocumentFrameOf(pView);
         if (pFrame != nullptr && std::find(frames.begin(), frames.end(), pFrame) == frames.end())
             frames.push_back(pFrame);
     }

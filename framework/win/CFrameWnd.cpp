@@ -559,8 +559,9 @@ void CFrameWnd::OnClose() {
         bool otherFrame = false;
         POSITION pos = pDocument->GetFirstViewPosition();
         while (pos != nullptr) {
-            CView* pView = pDocument->GetNextView(pos);
-            if (pView->GetParentFrame() != this)
+            // Views in frames nested inside this one close with it.
+            const CView* pView = pDocument->GetNextView(pos);
+            if (pView->GetParentFrame() != this && !::IsChild(m_hWnd, pView->m_hWnd))
                 otherFrame = true;
         }
         if (!otherFrame) {

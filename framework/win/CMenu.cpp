@@ -13,16 +13,31 @@ void ClearMenuHandle(CMenu* menu) {
     menu->m_hMenu = nullptr;
 }
 
-// Popups CMenu::TrackPopupMenu is showing on this thread, the innermost last.
-thread_local std::vector<HMENU> t_trackedMenus;
-
+// A popup CMenu::TrackPopupMenu is showing on this thread. The scopes of nested popups are chained
+// from the innermost outwards; the chain lives on the stack, so nothing is left to destroy when the
+// thread ends.
 class TrackingScope {
 public:
-    explicit TrackingScope(HMENU hMenu) { t_trackedMenus.push_back(hMenu); }
-    ~TrackingScope() { t_trackedMenus.pop_back(); }
+    explicit TrackingScope(HMENU hMenu) : m_hMenu(hMenu), m_pOuter(t_pInnermost) { t_pInnermost = this; }
+    ~TrackingScope() { t_pInnermost = m_pOuter; }
     TrackingScope(const TrackingScope&) = delete;
     TrackingScope& operator=(const TrackingScope&) = delete;
+
+    // The tracked popups, the innermost first.
+    static std::vector<HMENU> Menus() {
+        std::vector<HMENU> menus;
+        for (const TrackingScope* p = t_pInnermost; p != nullptr; p = p->m_pOuter)
+            menus.push_back(p->m_hMenu);
+        return menus;
+    }
+
+private:
+    static thread_local const TrackingScope* t_pInnermost;
+    HMENU m_hMenu;
+    const TrackingScope* m_pOuter;
 };
+
+thread_local const TrackingScope* TrackingScope::t_pInnermost = nullptr;
 
 // An owner-drawn item as the owner's WM_MEASUREITEM/WM_DRAWITEM names it; hContainer is the menu holding
 // it when known.
@@ -66,7 +81,7 @@ CMenu* FindItemOwner(HMENU hMenu, const OwnerDrawnItem& item, CMenu* pNearest, i
 
 // The menus an owner-drawn item of hWndOwner can belong to, most likely first.
 std::vector<HMENU> MenusOf(HWND hWndOwner) {
-    std::vector<HMENU> menus(t_trackedMenus.rbegin(), t_trackedMenus.rend());
+    std::vector<HMENU> menus = TrackingScope::Menus();
     if (hWndOwner == nullptr)
         return menus;
     const DWORD style = static_cast<DWORD>(::GetWindowLongPtrA(hWndOwner, GWL_STYLE));

@@ -111,12 +111,13 @@ void CScrollView::ScrollToDevicePosition(POINT ptDev) {
 }
 
 void CScrollView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) {
-    if (m_nMapMode != 0 && pDC != nullptr && pDC->m_hDC != nullptr) {
-        ::SetMapMode(pDC->m_hDC, m_nMapMode);
+    // Through the DC object, so that a DC which applies the mapping its own way (print preview) sees it.
+    if (m_nMapMode != 0 && pDC != nullptr && (pDC->m_hDC != nullptr || pDC->m_hAttribDC != nullptr)) {
+        pDC->SetMapMode(m_nMapMode);
         // On the printer the page starts at the document's origin; on the screen the scroll position.
         if (pInfo == nullptr) {
             const CPoint pos = GetDeviceScrollPosition();
-            ::SetViewportOrgEx(pDC->m_hDC, -pos.x, -pos.y, nullptr);
+            pDC->SetViewportOrg(-pos.x, -pos.y);
         }
     }
     CView::OnPrepareDC(pDC, pInfo);

@@ -1,5 +1,6 @@
 #include "framework/win/CThreadToolTip.h"
 
+#include "framework/win/CThreadSlot.h"
 #include "framework/win/CToolTipCtrl.h"
 #include "framework/win/CWnd.h"
 
@@ -35,8 +36,8 @@ CThreadToolTip::CThreadToolTip() = default;
 CThreadToolTip::~CThreadToolTip() = default;
 
 CThreadToolTip& CThreadToolTip::Get() {
-    thread_local CThreadToolTip state;
-    return state;
+    static CThreadSlot<CThreadToolTip> slot;
+    return slot.Get();
 }
 
 CToolTipCtrl* CThreadToolTip::GetControl() const {

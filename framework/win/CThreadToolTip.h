@@ -24,7 +24,7 @@ public:
     CThreadToolTip(const CThreadToolTip&) = delete;
     CThreadToolTip& operator=(const CThreadToolTip&) = delete;
 
-    // The calling thread's instance.
+    // The calling thread's instance, made on first use and deleted when the thread ends.
     static CThreadToolTip& Get();
 
     // Turns the tips of pWnd's tools on (creating the control when the thread has none) or off.
