@@ -418,10 +418,17 @@ int Occurrences(const std::string& text, const std::string& what) {
     return count;
 }
 
-TEST_F(Print, TwoPagesPrintedOnTheSystemPrinterArriveAsOneTwoPageFile) {
+int PdfPageCount(const std::string& pdf) {
+    return Occurrences(pdf, "/Type/Page") + Occurrences(pdf, "/Type /Page") -
+           Occurrences(pdf, "/Type/Pages") - Occurrences(pdf, "/Type /Pages");
+}
+
+// The folder the throwaway printer writes its PDF files to, as a Windows path ending in '\\'; empty
+// when there is no such printer.
+std::string PrintOutFolder() {
     char outDir[MAX_PATH] = {};
     if (!HasDefaultPrinter() || ::GetEnvironmentVariableA("BRINDLEMARK_PRINT_OUT", outDir, MAX_PATH) == 0)
-        GTEST_SKIP() << "no printer (scripts/print-throwaway.sh start makes one)";
+        return std::string();
     // The folder is given as a host path: under Wine it is on drive Z:.
     std::string folder = outDir;
     if (!folder.empty() && folder[0] == '/') {
@@ -433,8 +440,39 @@ TEST_F(Print, TwoPagesPrintedOnTheSystemPrinterArriveAsOneTwoPageFile) {
     }
     if (folder.back() != '\\')
         folder += '\\';
-    const std::string title =
-        "PrintTest-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(::GetTickCount());
+    return folder;
+}
+
+// The PDF the spooler writes a moment after the job titled `title` ended (read, then deleted); empty
+// when none came.
+std::string TakePrintedPdf(const std::string& folder, const std::string& title) {
+    for (int i = 0; i < 300; ++i) {
+        WIN32_FIND_DATAA found{};
+        HANDLE hFind = ::FindFirstFileA((folder + title + "*.pdf").c_str(), &found);
+        if (hFind == INVALID_HANDLE_VALUE) {
+            ::Sleep(100);
+            continue;
+        }
+        ::FindClose(hFind);
+        ::Sleep(200); // written completely
+        const std::string pdf = ReadAll(folder + found.cFileName);
+        ::DeleteFileA((folder + found.cFileName).c_str());
+        return pdf;
+    }
+    return std::string();
+}
+
+std::string UniqueJobTitle() {
+    static int counter = 0;
+    return "PrintTest-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(::GetTickCount()) +
+           "-" + std::to_string(++counter);
+}
+
+TEST_F(Print, TwoPagesPrintedOnTheSystemPrinterArriveAsOneTwoPageFile) {
+    const std::string folder = PrintOutFolder();
+    if (folder.empty())
+        GTEST_SKIP() << "no printer (scripts/print-throwaway.sh start makes one)";
+    const std::string title = UniqueJobTitle();
     doc->SetTitle(title.c_str());
     view->printer = Printer::System;
     view->pages = 2;
@@ -442,21 +480,8 @@ TEST_F(Print, TwoPagesPrintedOnTheSystemPrinterArriveAsOneTwoPageFile) {
     EXPECT_TRUE(app.prompts.empty());
     EXPECT_EQ(view->Printed(), (Log{"print:1", "print:2"}));
     EXPECT_EQ(view->log.back(), "end");
+    const std::string pdf = TakePrintedPdf(folder, title);
 
-    // The spooler writes the file a moment later, named after the job.
-    std::string pdf;
-    for (int i = 0; i < 300 && pdf.empty(); ++i) {
-        WIN32_FIND_DATAA found{};
-        HANDLE hFind = ::FindFirstFileA((folder + title + "*.pdf").c_str(), &found);
-        if (hFind != INVALID_HANDLE_VALUE) {
-            ::FindClose(hFind);
-            ::Sleep(200); // written completely
-            pdf = ReadAll(folder + found.cFileName);
-            ::DeleteFileA((folder + found.cFileName).c_str());
-        } else {
-            ::Sleep(100);
-        }
-    }
     // The preview measures on the same printer: its paper, not the screen.
     view->log.clear();
     Command(ID_FILE_PRINT_PREVIEW);
@@ -468,9 +493,82 @@ TEST_F(Print, TwoPagesPrintedOnTheSystemPrinterArriveAsOneTwoPageFile) {
 
     ASSERT_FALSE(pdf.empty()) << "no file " << title << "*.pdf in " << folder;
     EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
-    EXPECT_EQ(Occurrences(pdf, "/Type/Page") + Occurrences(pdf, "/Type /Page") -
-                  Occurrences(pdf, "/Type/Pages") - Occurrences(pdf, "/Type /Pages"),
-              2);
+    EXPECT_EQ(PdfPageCount(pdf), 2);
+}
+
+// Answers the next dialog box of this thread with OK and notes its title.
+class DialogAnswerer {
+public:
+    explicit DialogAnswerer(std::vector<std::string>& titles)
+        : m_driver([&titles] {
+              for (HWND hDlg : ThreadDialogs()) {
+                  titles.push_back(TextOf(hDlg));
+                  ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+                  return true;
+              }
+              return false;
+          }) {}
+    bool TimedOut() const { return m_driver.TimedOut(); }
+
+private:
+    TimerDriver m_driver;
+};
+
+TEST_F(Print, PrintSetupKeepsThePrinterAndThePrintDialogSendsTheJobThere) {
+    const std::string folder = PrintOutFolder();
+    if (folder.empty())
+        GTEST_SKIP() << "no printer (scripts/print-throwaway.sh start makes one)";
+    std::vector<std::string> dialogs;
+    {
+        DialogAnswerer answerer(dialogs);
+        app.OnFilePrintSetup();
+        EXPECT_FALSE(answerer.TimedOut());
+    }
+    ASSERT_EQ(dialogs, (std::vector<std::string>{"Print Setup"}));
+    char defaultPrinter[256] = {};
+    DWORD size = sizeof defaultPrinter;
+    ASSERT_TRUE(::GetDefaultPrinterA(defaultPrinter, &size));
+    {
+        CPrintDialog chosen(TRUE); // reads the application's handles, frees nothing
+        chosen.m_pd.hDevNames = app.m_hDevNames;
+        EXPECT_STREQ(chosen.GetDeviceName(), defaultPrinter);
+        chosen.m_pd.hDevNames = nullptr;
+    }
+
+    const std::string title = UniqueJobTitle();
+    doc->SetTitle(title.c_str());
+    view->printer = Printer::System;
+    view->pages = 2;
+    {
+        DialogAnswerer answerer(dialogs);
+        Command(ID_FILE_PRINT);
+        EXPECT_FALSE(answerer.TimedOut());
+    }
+    ASSERT_EQ(dialogs.size(), 2u);
+    EXPECT_EQ(dialogs[1], "Print");
+    EXPECT_TRUE(app.prompts.empty());
+    EXPECT_EQ(view->Printed(), (Log{"print:1", "print:2"}));
+    const std::string pdf = TakePrintedPdf(folder, title);
+    ASSERT_FALSE(pdf.empty()) << "no file " << title << "*.pdf in " << folder;
+    EXPECT_EQ(PdfPageCount(pdf), 2);
+}
+
+TEST_F(Print, PrintSetupWithoutAPrinterIsExplainedByTheSystemAndKeepsNoPrinter) {
+    if (HasDefaultPrinter())
+        GTEST_SKIP() << "a printer is installed";
+    std::vector<std::string> dialogs;
+    CPrintDialog setup(TRUE);
+    {
+        DialogAnswerer answerer(dialogs);
+        EXPECT_EQ(app.DoPrintDialog(&setup), IDCANCEL);
+        EXPECT_FALSE(answerer.TimedOut());
+    }
+    // The system's own notice that a printer must be installed, once.
+    EXPECT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(::CommDlgExtendedError(), static_cast<DWORD>(PDERR_NODEFAULTPRN));
+    EXPECT_EQ(app.m_hDevNames, nullptr);
+    EXPECT_EQ(app.m_hDevMode, nullptr);
+    EXPECT_TRUE(app.prompts.empty());
 }
 
 // ---------------------------------------------------------------------------------------------------
