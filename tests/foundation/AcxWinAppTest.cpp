@@ -85,17 +85,30 @@ DWORD RunSecondCopy(const std::string& instanceName, const char* mode) {
     return code;
 }
 
-// The second copy: its FirstInstance must fail; "fast" waits only briefly for a window.
+// The second copy: its FirstInstance must fail. "slow" waits the full time for a window, "fast" only
+// briefly; "restart" then goes on as a restarted copy does and makes its main frame.
 TEST(SecondCopy, FirstInstanceFails) {
     const char* value = std::getenv(kSecondCopyVariable);
     if (value == nullptr)
         GTEST_SKIP() << "runs only as the second copy started by the single-instance tests";
     const std::string text = value;
     const std::string name = text.substr(0, text.find('|'));
-    const bool fast = text.substr(text.find('|') + 1) == "fast";
-    TestAcxApp app(name.c_str(), fast ? 200 : 5000);
+    const std::string mode = text.substr(text.find('|') + 1);
+    TestAcxApp app(name.c_str(), mode == "slow" ? 5000 : 200);
     EXPECT_FALSE(app.FirstInstance(128));
     EXPECT_EQ(app.m_pMainWnd, nullptr);
+    if (mode != "restart")
+        return;
+    // The class belongs to the first copy's process: this frame is made with the framework's own.
+    auto* pFrame = new CountingFrame;
+    ASSERT_TRUE(pFrame->Create(nullptr, "Main", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200)));
+    app.m_pMainWnd = pFrame;
+    char className[128] = {};
+    GetClassNameA(pFrame->m_hWnd, className, sizeof className);
+    EXPECT_NE(std::string(className), name + "WndClass");
+    AcxSendGotoForeground(pFrame);
+    EXPECT_EQ(pFrame->activations, 1);
+    EXPECT_TRUE(app.IsMainWindowVisible());
 }
 
 TEST(AcxWinApp, SecondStartBringsTheFirstCopyForwardAndEnds) {
@@ -134,6 +147,13 @@ TEST(AcxWinApp, SecondStartWithoutAWindowWaitsOnceAndEnds) {
     const DWORD start = GetTickCount();
     EXPECT_EQ(RunSecondCopy(name, "fast"), 0u);
     EXPECT_GE(GetTickCount() - start, 200u);
+}
+
+TEST(AcxWinApp, RestartedCopyThatGoesOnMakesItsFrameWithTheFrameworksClass) {
+    const std::string name = UniqueInstanceName();
+    TestAcxApp app(name.c_str());
+    ASSERT_TRUE(app.FirstInstance(128));
+    EXPECT_EQ(RunSecondCopy(name, "restart"), 0u);
 }
 
 TEST(AcxWinApp, WithoutANameThereIsNoClassAndNoFirstInstance) {
