@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "ScratchRegistry.h"
+#include "WindowPartsSupport.h"
 #include "foundation/CAcxAutoSaveDoc.h"
 #include "framework/core/CArchive.h"
 #include "framework/core/CFile.h"
+#include "framework/win/CFrameWnd.h"
+#include "framework/win/CSingleDocTemplate.h"
+#include "framework/win/CView.h"
 
 #include <fstream>
 #include <sstream>
@@ -175,6 +179,65 @@ TEST_F(AutoSave, DueTestCountsSignedSecondsSinceTheLastSave) {
     EXPECT_TRUE(doc.IsAutoSaveDue());
     doc.SetLastSave(now + 3600); // the clock was set back
     EXPECT_FALSE(doc.IsAutoSaveDue());
+}
+
+// ---------------------------------------------------------------------------------------------------
+// The autosaving document in a program: a template, its frame and a view
+
+class ProgramLogDoc : public LogDoc {
+    DECLARE_DYNCREATE(ProgramLogDoc)
+public:
+    void DeleteContents() override { text.Empty(); }
+};
+IMPLEMENT_DYNCREATE(ProgramLogDoc, CAcxAutoSaveDoc)
+
+class LogTextView : public CView {
+    DECLARE_DYNCREATE(LogTextView)
+public:
+    void OnDraw(CDC*) override {}
+};
+IMPLEMENT_DYNCREATE(LogTextView, CView)
+
+class LogProgram : public wptest::RecordingApp {
+public:
+    LogProgram() {
+        AddDocTemplate(new CSingleDocTemplate(0, RUNTIME_CLASS(ProgramLogDoc), RUNTIME_CLASS(CFrameWnd),
+                                              RUNTIME_CLASS(LogTextView)));
+    }
+    ~LogProgram() override {
+        if (m_pMainWnd != nullptr && m_pMainWnd->m_hWnd != nullptr)
+            m_pMainWnd->DestroyWindow();
+    }
+    ProgramLogDoc* Open(const CString& path) { return dynamic_cast<ProgramLogDoc*>(OpenDocumentFile(path)); }
+};
+
+TEST(AutoSaveProgram, OpenModifyAutoSaveAndReopen) {
+    ScratchFolder folder;
+    const CString path = folder.File("Time Log.bmk");
+    LogProgram program;
+    program.OnFileNew();
+    auto* pDoc =
+        dynamic_cast<ProgramLogDoc*>(dynamic_cast<CFrameWnd*>(program.m_pMainWnd)->GetActiveDocument());
+    ASSERT_NE(pDoc, nullptr);
+    pDoc->text = "Monday";
+    ASSERT_TRUE(pDoc->DoSave(path));
+
+    ASSERT_EQ(program.Open(path), pDoc);
+    EXPECT_EQ(pDoc->text, "Monday");
+    pDoc->text = "Monday and Tuesday";
+    pDoc->SetModifiedFlag();
+    ASSERT_TRUE(pDoc->DoAutoSave(false));
+    EXPECT_FALSE(pDoc->IsModified());
+    EXPECT_EQ(pDoc->GetPathName().CompareNoCase(path), 0);
+    EXPECT_EQ(pDoc->GetTitle(), "Time Log.bmk");
+
+    program.OnFileNew(); // empties the one document of the template
+    EXPECT_TRUE(pDoc->text.IsEmpty());
+    ASSERT_EQ(program.Open(path), pDoc);
+    EXPECT_EQ(pDoc->text, "Monday and Tuesday");
+    EXPECT_FALSE(pDoc->IsModified());
+    EXPECT_TRUE(program.prompts.empty());
+    EXPECT_EQ(FilesIn(folder.Path()), std::vector<std::string>{"Time Log.bmk"});
 }
 
 } // namespace
