@@ -1,50 +1,6 @@
 #include "foundation/CAcxAutoSaveDoc.h"
 
-#include "framework/core/CArchive.h"
-#include "framework/core/CException.h"
-#include "framework/core/CFile.h"
-
-#include <algorithm>
-
 IMPLEMENT_DYNAMIC(CAcxAutoSaveDoc, CDocument)
-
-namespace {
-
-CString FolderOf(const CString& path) {
-    const int slash = std::max(path.ReverseFind('\\'), path.ReverseFind('/'));
-    return slash < 0 ? CString(".") : path.Left(slash);
-}
-
-// Deletes the temporary file on every way out unless it was moved into place.
-class TempFile {
-public:
-    explicit TempFile(const CString& folder) {
-        char name[MAX_PATH] = {};
-        if (::GetTempFileNameA(folder, "bmk", 0, name) != 0)
-            m_path = name;
-    }
-    ~TempFile() {
-        if (!m_path.IsEmpty())
-            ::DeleteFileA(m_path);
-    }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-
-    bool IsValid() const { return !m_path.IsEmpty(); }
-    const CString& Path() const { return m_path; }
-    // Moves the file over target; afterwards there is nothing left to delete.
-    bool MoveOver(LPCSTR target) {
-        if (!::MoveFileExA(m_path, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return false;
-        m_path.Empty();
-        return true;
-    }
-
-private:
-    CString m_path;
-};
-
-} // namespace
 
 bool CAcxAutoSaveDoc::DoAutoSave(bool force) {
     if (!m_bAutoSaveEnabled)
@@ -90,31 +46,7 @@ BOOL CAcxAutoSaveDoc::OnSaveDocument(LPCSTR lpszPathName) {
 }
 
 BOOL CAcxAutoSaveDoc::StoreAutomatically(LPCSTR lpszPathName) {
-    TempFile temp(FolderOf(lpszPathName));
-    if (!temp.IsValid())
-        return FALSE;
-    CFile* pFile =
-        GetFile(temp.Path(), CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive, nullptr);
-    if (pFile == nullptr)
-        return FALSE;
-    try {
-        CArchive archive(pFile, CArchive::store | CArchive::bNoFlushOnDelete, 4096);
-        archive.m_pDocument = this;
-        Serialize(archive);
-        archive.Close();
-        pFile->Flush(); // on disk before it replaces the good copy
-    } catch (CException* e) {
-        ReleaseFile(pFile, TRUE);
-        e->Delete();
-        return FALSE;
-    }
-    try {
-        ReleaseFile(pFile, FALSE); // deletes the file object even when closing fails
-    } catch (CException* e) {
-        e->Delete();
-        return FALSE;
-    }
-    if (!temp.MoveOver(lpszPathName))
+    if (!StoreReplacingFile(lpszPathName, 4096, FALSE))
         return FALSE;
     SetModifiedFlag(FALSE);
     m_timeLastSave = CTime::GetCurrentTime();

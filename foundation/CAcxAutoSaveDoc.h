@@ -30,7 +30,8 @@ public:
 protected:
     CAcxAutoSaveDoc() = default;
 
-    // The automatic store: temporary file, flush, replace. FALSE (no message) when anything failed.
+    // The automatic store: temporary file, flush, replace (see StoreReplacingFile). FALSE, without any
+    // message, when anything failed.
     BOOL StoreAutomatically(LPCSTR lpszPathName);
 
     bool m_bAutoSaveEnabled = true;

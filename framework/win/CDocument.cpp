@@ -45,6 +45,40 @@ CString FolderOf(const CString& path) {
     return slash < 0 ? CString(".") : path.Left(slash);
 }
 
+// A new empty file in a folder, deleted on every way out unless it was moved into place.
+class TempFile {
+public:
+    explicit TempFile(const CString& folder) {
+        char name[MAX_PATH] = {};
+        if (::GetTempFileNameA(folder, "sav", 0, name) != 0)
+            m_path = name;
+        else
+            m_error = static_cast<LONG>(::GetLastError());
+    }
+    ~TempFile() {
+        if (!m_path.IsEmpty())
+            ::DeleteFileA(m_path);
+    }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+
+    bool IsValid() const { return !m_path.IsEmpty(); }
+    // Why the file could not be made.
+    LONG Error() const { return m_error; }
+    const CString& Path() const { return m_path; }
+    // Moves the file over target; afterwards there is nothing left to delete.
+    bool MoveOver(LPCSTR target) {
+        if (!::MoveFileExA(m_path, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return false;
+        m_path.Empty();
+        return true;
+    }
+
+private:
+    CString m_path;
+    LONG m_error = 0;
+};
+
 // The frame a view counts for: a frame nested as a child inside another frame (a view host in a pane
 // of the main frame) is part of that frame; MDI child frames are frames of their own.
 CFrameWnd* DocumentFrameOf(const CView* pView) {
@@ -237,55 +271,63 @@ BOOL CDocument::OnOpenDocument(LPCSTR lpszPathName) {
 }
 
 BOOL CDocument::OnSaveDocument(LPCSTR lpszPathName) {
-    // The new contents go to a temporary file in the same folder (so the final move stays on one
-    // volume); the real file is replaced only when everything was written and flushed.
+    if (!StoreReplacingFile(lpszPathName, 4096, TRUE))
+        return FALSE;
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+BOOL CDocument::StoreReplacingFile(LPCSTR lpszPathName, int nBufSize, BOOL bReport) {
+    // The temporary file is in the same folder, so the final move stays on one volume.
     const CString target = FullPath(lpszPathName);
-    char tempName[MAX_PATH] = {};
-    if (!::GetTempFileNameA(FolderOf(target), "sav", 0, tempName)) {
-        CFileException fe(CFileException::OsErrorToException(static_cast<LONG>(::GetLastError())),
-                          static_cast<LONG>(::GetLastError()), lpszPathName);
-        ReportSaveLoadException(lpszPathName, &fe, TRUE, AFX_IDP_INVALID_FILENAME);
+    const auto report = [&](CException* e, UINT nIDPDefault) {
+        if (bReport)
+            ReportSaveLoadException(lpszPathName, e, TRUE, nIDPDefault);
+    };
+    TempFile temp(FolderOf(target));
+    if (!temp.IsValid()) {
+        CFileException fe(CFileException::OsErrorToException(temp.Error()), temp.Error(), lpszPathName);
+        report(&fe, AFX_IDP_INVALID_FILENAME);
         return FALSE;
     }
     CFileException fe;
-    CFile* pFile = GetFile(tempName, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive, &fe);
+    CFile* pFile =
+        GetFile(temp.Path(), CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive, &fe);
     if (pFile == nullptr) {
-        ::DeleteFileA(tempName);
-        ReportSaveLoadException(lpszPathName, &fe, TRUE, AFX_IDP_INVALID_FILENAME);
+        report(&fe, AFX_IDP_INVALID_FILENAME);
         return FALSE;
     }
-    try {
-        CArchive saveArchive(pFile, CArchive::store | CArchive::bNoFlushOnDelete);
-        saveArchive.m_pDocument = this;
+    if (bReport)
         BeginWaitCursor();
+    try {
+        CArchive saveArchive(pFile, CArchive::store | CArchive::bNoFlushOnDelete, nBufSize);
+        saveArchive.m_pDocument = this;
         Serialize(saveArchive);
         saveArchive.Close();
-        pFile->Flush();
-        EndWaitCursor();
+        pFile->Flush(); // on disk before it replaces the good copy
     } catch (CException* e) {
-        EndWaitCursor();
+        if (bReport)
+            EndWaitCursor();
         ReleaseFile(pFile, TRUE);
-        ::DeleteFileA(tempName);
-        ReportSaveLoadException(lpszPathName, e, TRUE, AFX_IDP_FAILED_TO_SAVE_DOC);
+        report(e, AFX_IDP_FAILED_TO_SAVE_DOC);
         e->Delete();
         return FALSE;
     }
+    if (bReport)
+        EndWaitCursor();
     try {
-        ReleaseFile(pFile, FALSE);
+        ReleaseFile(pFile, FALSE); // deletes the file object even when closing fails
     } catch (CException* e) {
-        ::DeleteFileA(tempName);
-        ReportSaveLoadException(lpszPathName, e, TRUE, AFX_IDP_FAILED_TO_SAVE_DOC);
+        report(e, AFX_IDP_FAILED_TO_SAVE_DOC);
         e->Delete();
         return FALSE;
     }
-    if (!::MoveFileExA(tempName, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!temp.MoveOver(target)) {
         const LONG error = static_cast<LONG>(::GetLastError());
-        ::DeleteFileA(tempName);
         CFileException moveError(CFileException::OsErrorToException(error), error, lpszPathName);
-        ReportSaveLoadException(lpszPathName, &moveError, TRUE, AFX_IDP_FAILED_TO_SAVE_DOC);
+        report(&moveError, AFX_IDP_FAILED_TO_SAVE_DOC);
         return FALSE;
     }
-    SetModifiedFlag(FALSE);
     return TRUE;
 }
 

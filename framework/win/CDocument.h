@@ -86,6 +86,11 @@ public:
 protected:
     // The view list changed: a document without views closes itself (m_bAutoDelete).
     virtual void OnChangedViewList();
+    // Stores the document (Serialize, through an archive with an nBufSize-byte buffer) into a new file
+    // beside lpszPathName, flushes it and only then moves it over lpszPathName, so a failure leaves the
+    // old file as it was. bReport: a failure is told to the user (ReportSaveLoadException) and a wait
+    // cursor shows while storing; otherwise FALSE is all the caller hears.
+    BOOL StoreReplacingFile(LPCSTR lpszPathName, int nBufSize, BOOL bReport);
 
     afx_msg void OnFileClose();
     afx_msg void OnFileSave();

@@ -238,6 +238,19 @@ TEST(AutoSaveProgram, OpenModifyAutoSaveAndReopen) {
     EXPECT_FALSE(pDoc->IsModified());
     EXPECT_TRUE(program.prompts.empty());
     EXPECT_EQ(FilesIn(folder.Path()), std::vector<std::string>{"Time Log.bmk"});
+
+    // A failing automatic save says nothing and keeps the file; the user's own save reports it.
+    const std::string good = ReadAll(path);
+    pDoc->text = "never stored";
+    pDoc->SetModifiedFlag();
+    pDoc->failStore = true;
+    EXPECT_FALSE(pDoc->DoAutoSave(false));
+    EXPECT_TRUE(program.prompts.empty());
+    EXPECT_FALSE(pDoc->DoFileSave());
+    ASSERT_EQ(program.prompts.size(), 1u);
+    EXPECT_EQ(ReadAll(path), good);
+    EXPECT_TRUE(pDoc->IsModified());
+    EXPECT_EQ(FilesIn(folder.Path()), std::vector<std::string>{"Time Log.bmk"});
 }
 
 } // namespace
