@@ -12,8 +12,6 @@
 #include "framework/win/CView.h"
 #include "framework/win/CWinApp.h"
 
-#include <cstdio>
-
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
@@ -144,14 +142,18 @@ BOOL CFrameWnd::LoadAccelTable(LPCSTR lpszResourceName) {
     return m_hAccelTable != nullptr;
 }
 
-BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
-                          CCreateContext* pContext) {
+LPCSTR CFrameWnd::PrepareLoadFrame(UINT nIDResource, DWORD dwDefaultStyle) {
     m_nIDHelp = nIDResource;
     CString fullTitle;
     fullTitle.LoadString(nIDResource);
     const int newline = fullTitle.Find('\n');
     m_strTitle = newline < 0 ? fullTitle : fullTitle.Left(newline);
-    LPCSTR lpszClass = GetIconWndClass(dwDefaultStyle, nIDResource);
+    return GetIconWndClass(dwDefaultStyle, nIDResource);
+}
+
+BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                          CCreateContext* pContext) {
+    LPCSTR lpszClass = PrepareLoadFrame(nIDResource, dwDefaultStyle);
     // A resource id without a menu makes a frame without a menu.
     LPCSTR lpszMenu = ::FindResourceA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource),
                                       MAKEINTRESOURCEA(4) /* RT_MENU */) != nullptr
@@ -281,29 +283,16 @@ void CFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle) {
 }
 
 void CFrameWnd::UpdateFrameTitleForDocument(LPCSTR lpszDocName) {
-    CString title;
-    if (GetStyle() & FWS_PREFIXTITLE) {
-        if (lpszDocName != nullptr) {
-            title = lpszDocName;
-            if (m_nWindow > 0) {
-                char number[16];
-                std::snprintf(number, sizeof number, ":%d", m_nWindow);
-                title += number;
-            }
-            title += " - ";
-        }
-        title += m_strTitle;
-    } else {
-        title = m_strTitle;
-        if (lpszDocName != nullptr) {
-            title += " - ";
-            title += lpszDocName;
-            if (m_nWindow > 0) {
-                char number[16];
-                std::snprintf(number, sizeof number, ":%d", m_nWindow);
-                title += number;
-            }
-        }
+    CString title = m_strTitle;
+    if (lpszDocName != nullptr) {
+        // The document's name, numbered when it shows in several frames ("name:2").
+        CString document = lpszDocName;
+        if (m_nWindow > 0)
+            document.AppendFormat(":%d", m_nWindow);
+        if (GetStyle() & FWS_PREFIXTITLE)
+            title = document + " - " + m_strTitle;
+        else
+            title = m_strTitle + " - " + document;
     }
     CString current;
     GetWindowText(current);

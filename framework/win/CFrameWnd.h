@@ -116,6 +116,9 @@ protected:
     void PostNcDestroy() override;
     // The frame's class: registered with the icon of nIDResource (when it has one).
     LPCSTR GetIconWndClass(DWORD dwDefaultStyle, UINT nIDResource);
+    // What LoadFrame takes from nIDResource before it creates the window: the help id, the title (the
+    // first part of the string) and the class with the icon.
+    LPCSTR PrepareLoadFrame(UINT nIDResource, DWORD dwDefaultStyle);
     BOOL OnCreateHelper(LPCREATESTRUCTA lpcs, CCreateContext* pContext);
 
     afx_msg int OnCreate(LPCREATESTRUCTA lpCreateStruct);

@@ -48,12 +48,7 @@ BOOL CMDIChildWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwS
 
 BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
                              CCreateContext* pContext) {
-    m_nIDHelp = nIDResource;
-    CString fullTitle;
-    fullTitle.LoadString(nIDResource);
-    const int newline = fullTitle.Find('\n');
-    m_strTitle = newline < 0 ? fullTitle : fullTitle.Left(newline);
-    LPCSTR lpszClass = GetIconWndClass(dwDefaultStyle, nIDResource);
+    LPCSTR lpszClass = PrepareLoadFrame(nIDResource, dwDefaultStyle);
     const CString title = m_strTitle;
     return Create(lpszClass, title, dwDefaultStyle, rectDefault, dynamic_cast<CMDIFrameWnd*>(pParentWnd),
                   pContext);

@@ -355,6 +355,33 @@ TEST(DocView, UpdateAllViewsReachesEveryViewButTheSender) {
     EXPECT_EQ(pSecond->hints.size(), 1u);
 }
 
+TEST(DocView, FramesOfOneDocumentAreNumberedInTheirCaptions) {
+    NotesApp app;
+    CSingleDocTemplate* pTemplate = app.AddNotesTemplate();
+    app.OnFileNew();
+    auto* pFirst = dynamic_cast<CFrameWnd*>(app.m_pMainWnd);
+    CDocument* pDoc = pFirst->GetActiveDocument();
+    pDoc->SetTitle("week.dvn");
+    EXPECT_EQ(TextOf(pFirst->m_hWnd), "week.dvn - Notes Test");
+
+    // A second window on the same document.
+    CFrameWnd* pSecond = pTemplate->CreateNewFrame(pDoc, pFirst);
+    ASSERT_NE(pSecond, nullptr);
+    pTemplate->InitialUpdateFrame(pSecond, pDoc);
+    EXPECT_EQ(TextOf(pFirst->m_hWnd), "week.dvn:1 - Notes Test");
+    EXPECT_EQ(TextOf(pSecond->m_hWnd), "week.dvn:2 - Notes Test");
+
+    // Without FWS_PREFIXTITLE the program's name comes first.
+    pSecond->ModifyStyle(FWS_PREFIXTITLE, 0);
+    pSecond->OnUpdateFrameTitle(TRUE);
+    EXPECT_EQ(TextOf(pSecond->m_hWnd), "Notes Test - week.dvn:2");
+
+    // Closing one leaves a single window, numbered no more; the document stays.
+    pSecond->SendMessage(WM_CLOSE);
+    EXPECT_EQ(TextOf(pFirst->m_hWnd), "week.dvn - Notes Test");
+    EXPECT_EQ(pFirst->GetActiveDocument(), pDoc);
+}
+
 TEST(DocView, RecentFileThatCannotBeOpenedLeavesTheList) {
     NotesApp app;
     app.AddNotesTemplate();
