@@ -39,6 +39,15 @@ template <class Info> void LayoutSizes(std::vector<Info>& infos, int length, int
     }
 }
 
+// One direction of the splitter: the columns (x, widths) or the rows (y, heights).
+struct Axis {
+    LONG RECT::*lo;   // left or top
+    LONG RECT::*hi;   // right or bottom
+    LONG POINT::*pos; // x or y
+};
+constexpr Axis kColumns{&RECT::left, &RECT::right, &POINT::x};
+constexpr Axis kRows{&RECT::top, &RECT::bottom, &POINT::y};
+
 } // namespace
 
 CSplitterWnd::CSplitterWnd() = default;
@@ -110,27 +119,31 @@ BOOL CSplitterWnd::IsChildPane(CWnd* pWnd, int* pRow, int* pCol) {
 }
 
 void CSplitterWnd::GetRowInfo(int row, int& cyCur, int& cyMin) const {
-    const CRowColInfo& info = m_rowInfo.at(static_cast<size_t>(row));
-    cyCur = info.nCurSize;
-    cyMin = info.nMinSize;
+    GetInfo(m_rowInfo, row, cyCur, cyMin);
 }
 
 void CSplitterWnd::SetRowInfo(int row, int cyIdeal, int cyMin) {
-    CRowColInfo& info = m_rowInfo.at(static_cast<size_t>(row));
-    info.nIdealSize = cyIdeal;
-    info.nMinSize = cyMin;
+    SetInfo(m_rowInfo, row, cyIdeal, cyMin);
 }
 
 void CSplitterWnd::GetColumnInfo(int col, int& cxCur, int& cxMin) const {
-    const CRowColInfo& info = m_colInfo.at(static_cast<size_t>(col));
-    cxCur = info.nCurSize;
-    cxMin = info.nMinSize;
+    GetInfo(m_colInfo, col, cxCur, cxMin);
 }
 
 void CSplitterWnd::SetColumnInfo(int col, int cxIdeal, int cxMin) {
-    CRowColInfo& info = m_colInfo.at(static_cast<size_t>(col));
-    info.nIdealSize = cxIdeal;
-    info.nMinSize = cxMin;
+    SetInfo(m_colInfo, col, cxIdeal, cxMin);
+}
+
+void CSplitterWnd::GetInfo(const std::vector<CRowColInfo>& infos, int index, int& cur, int& min) {
+    const CRowColInfo& info = infos.at(static_cast<size_t>(index));
+    cur = info.nCurSize;
+    min = info.nMinSize;
+}
+
+void CSplitterWnd::SetInfo(std::vector<CRowColInfo>& infos, int index, int ideal, int min) {
+    CRowColInfo& info = infos.at(static_cast<size_t>(index));
+    info.nIdealSize = ideal;
+    info.nMinSize = min;
 }
 
 void CSplitterWnd::RecalcLayout() {
@@ -170,32 +183,44 @@ void CSplitterWnd::OnSize(UINT, int, int) {
 // ---------------------------------------------------------------------------------------------------
 // Split bars
 
+CSplitterWnd::Bar CSplitterWnd::BarOf(int ht) const {
+    const bool row = ht >= hSplitterBar1;
+    Bar bar{row ? &m_rowInfo : &m_colInfo, row ? ht - hSplitterBar1 : ht - vSplitterBar1,
+            row ? m_cySplitter : m_cxSplitter, row};
+    if (bar.index < 0 || bar.index + 1 >= static_cast<int>(bar.infos->size()))
+        bar.index = -1; // no such bar
+    return bar;
+}
+
+std::vector<int> CSplitterWnd::BarIds() const {
+    std::vector<int> ids;
+    for (int i = 0; i + 1 < m_nCols; ++i)
+        ids.push_back(vSplitterBar1 + i);
+    for (int i = 0; i + 1 < m_nRows; ++i)
+        ids.push_back(hSplitterBar1 + i);
+    return ids;
+}
+
 CRect CSplitterWnd::BarRect(int ht) const {
-    CRect client;
-    GetClientRect(&client);
-    if (ht >= vSplitterBar1 && ht < vSplitterBar1 + m_nCols - 1) {
-        int x = 0;
-        for (int col = 0; col <= ht - vSplitterBar1; ++col)
-            x += m_colInfo[static_cast<size_t>(col)].nCurSize + (col > 0 ? m_cxSplitter : 0);
-        return CRect(x, client.top, x + m_cxSplitter, client.bottom);
-    }
-    if (ht >= hSplitterBar1 && ht < hSplitterBar1 + m_nRows - 1) {
-        int y = 0;
-        for (int row = 0; row <= ht - hSplitterBar1; ++row)
-            y += m_rowInfo[static_cast<size_t>(row)].nCurSize + (row > 0 ? m_cySplitter : 0);
-        return CRect(client.left, y, client.right, y + m_cySplitter);
-    }
-    return CRect(0, 0, 0, 0);
+    const Bar bar = BarOf(ht);
+    if (bar.index < 0)
+        return CRect(0, 0, 0, 0);
+    // The bar follows the panes before it and the bars between them.
+    int start = 0;
+    for (int i = 0; i <= bar.index; ++i)
+        start += (*bar.infos)[static_cast<size_t>(i)].nCurSize + (i > 0 ? bar.size : 0);
+    const Axis& axis = bar.row ? kRows : kColumns;
+    CRect rect;
+    GetClientRect(&rect);
+    rect.*axis.lo = start;
+    rect.*axis.hi = start + bar.size;
+    return rect;
 }
 
 int CSplitterWnd::HitTestBar(CPoint point) const {
-    for (int i = 0; i + 1 < m_nCols; ++i) {
-        if (BarRect(vSplitterBar1 + i).PtInRect(point))
-            return vSplitterBar1 + i;
-    }
-    for (int i = 0; i + 1 < m_nRows; ++i) {
-        if (BarRect(hSplitterBar1 + i).PtInRect(point))
-            return hSplitterBar1 + i;
+    for (int ht : BarIds()) {
+        if (BarRect(ht).PtInRect(point))
+            return ht;
     }
     return noHit;
 }
@@ -212,10 +237,8 @@ void CSplitterWnd::OnPaint() {
     HDC hDC = ::BeginPaint(m_hWnd, &ps);
     CDC dc;
     dc.Attach(hDC);
-    for (int i = 0; i + 1 < m_nCols; ++i)
-        OnDrawSplitter(&dc, BarRect(vSplitterBar1 + i));
-    for (int i = 0; i + 1 < m_nRows; ++i)
-        OnDrawSplitter(&dc, BarRect(hSplitterBar1 + i));
+    for (int ht : BarIds())
+        OnDrawSplitter(&dc, BarRect(ht));
     dc.Detach();
     ::EndPaint(m_hWnd, &ps);
 }
@@ -250,22 +273,13 @@ void CSplitterWnd::StartTracking(int ht, CPoint point) {
     m_ptTrackOffset = CPoint(point.x - m_rectTracker.left, point.y - m_rectTracker.top);
     // The bar may move between the left (top) edge of the pane before it and the right (bottom) edge of
     // the pane after it, keeping their minimum sizes.
-    CRect client;
-    GetClientRect(&client);
-    m_rectLimit = client;
-    if (ht >= hSplitterBar1) {
-        const size_t row = static_cast<size_t>(ht - hSplitterBar1);
-        const int top = m_rectTracker.top - m_rowInfo[row].nCurSize;
-        const int bottom = m_rectTracker.bottom + m_rowInfo[row + 1].nCurSize;
-        m_rectLimit.top = top + m_rowInfo[row].nMinSize;
-        m_rectLimit.bottom = bottom - m_rowInfo[row + 1].nMinSize;
-    } else {
-        const size_t col = static_cast<size_t>(ht - vSplitterBar1);
-        const int left = m_rectTracker.left - m_colInfo[col].nCurSize;
-        const int right = m_rectTracker.right + m_colInfo[col + 1].nCurSize;
-        m_rectLimit.left = left + m_colInfo[col].nMinSize;
-        m_rectLimit.right = right - m_colInfo[col + 1].nMinSize;
-    }
+    const Bar bar = BarOf(ht);
+    const CRowColInfo& before = (*bar.infos)[static_cast<size_t>(bar.index)];
+    const CRowColInfo& after = (*bar.infos)[static_cast<size_t>(bar.index) + 1];
+    const Axis& axis = bar.row ? kRows : kColumns;
+    GetClientRect(&m_rectLimit);
+    m_rectLimit.*axis.lo = m_rectTracker.*axis.lo - before.nCurSize + before.nMinSize;
+    m_rectLimit.*axis.hi = m_rectTracker.*axis.hi + after.nCurSize - after.nMinSize;
     m_bTracking = true;
     SetCapture();
     SetFocus();
@@ -281,17 +295,12 @@ void CSplitterWnd::StopTracking(BOOL bAccept) {
         ::ReleaseCapture();
     if (!bAccept)
         return;
-    if (m_htTrack >= hSplitterBar1) {
-        const size_t row = static_cast<size_t>(m_htTrack - hSplitterBar1);
-        const int oldTop = BarRect(m_htTrack).top;
-        m_rowInfo[row].nIdealSize =
-            std::max(0, m_rowInfo[row].nCurSize + static_cast<int>(m_rectTracker.top - oldTop));
-    } else {
-        const size_t col = static_cast<size_t>(m_htTrack - vSplitterBar1);
-        const int oldLeft = BarRect(m_htTrack).left;
-        m_colInfo[col].nIdealSize =
-            std::max(0, m_colInfo[col].nCurSize + static_cast<int>(m_rectTracker.left - oldLeft));
-    }
+    // The pane before the bar takes the size up to where the bar was dropped.
+    const Bar bar = BarOf(m_htTrack);
+    const Axis& axis = bar.row ? kRows : kColumns;
+    CRowColInfo& before = (bar.row ? m_rowInfo : m_colInfo)[static_cast<size_t>(bar.index)];
+    const int moved = static_cast<int>(m_rectTracker.*axis.lo - BarRect(m_htTrack).*axis.lo);
+    before.nIdealSize = std::max(0, before.nCurSize + moved);
     RecalcLayout();
 }
 
@@ -306,20 +315,15 @@ void CSplitterWnd::OnLButtonDown(UINT, CPoint point) {
 void CSplitterWnd::OnMouseMove(UINT, CPoint point) {
     if (!m_bTracking)
         return;
+    const Bar bar = BarOf(m_htTrack);
+    const Axis& axis = bar.row ? kRows : kColumns;
+    const int lo = static_cast<int>(m_rectLimit.*axis.lo);
+    const int hi = std::max(lo, static_cast<int>(m_rectLimit.*axis.hi) - bar.size);
+    const int start = std::clamp(static_cast<int>(point.*axis.pos - m_ptTrackOffset.*axis.pos), lo, hi);
     CRect next = m_rectTracker;
-    if (m_htTrack >= hSplitterBar1) {
-        int top = point.y - m_ptTrackOffset.y;
-        top = std::clamp(
-            top, static_cast<int>(m_rectLimit.top),
-            std::max(static_cast<int>(m_rectLimit.top), static_cast<int>(m_rectLimit.bottom) - m_cySplitter));
-        next.OffsetRect(0, top - next.top);
-    } else {
-        int left = point.x - m_ptTrackOffset.x;
-        left = std::clamp(
-            left, static_cast<int>(m_rectLimit.left),
-            std::max(static_cast<int>(m_rectLimit.left), static_cast<int>(m_rectLimit.right) - m_cxSplitter));
-        next.OffsetRect(left - next.left, 0);
-    }
+    const LONG shift = start - next.*axis.lo;
+    next.*axis.lo += shift;
+    next.*axis.hi += shift;
     if (next != m_rectTracker) {
         InvertTracker(m_rectTracker);
         m_rectTracker = next;

@@ -59,6 +59,8 @@ protected:
     // the bar below row i; noHit elsewhere.
     int HitTestBar(CPoint point) const;
     CRect BarRect(int ht) const;
+    // The ids of all split bars, the vertical ones first.
+    std::vector<int> BarIds() const;
     virtual void OnDrawSplitter(CDC* pDC, const CRect& rect);
     void StartTracking(int ht, CPoint point);
     void StopTracking(BOOL bAccept);
@@ -79,6 +81,18 @@ protected:
     int m_nCols = 0;
     std::vector<CRowColInfo> m_rowInfo;
     std::vector<CRowColInfo> m_colInfo;
+
+    // Split bar ht: the rows or columns it lies between (index: the one before it; -1 for no bar),
+    // its width, and whether it lies between rows.
+    struct Bar {
+        const std::vector<CRowColInfo>* infos;
+        int index;
+        int size;
+        bool row;
+    };
+    Bar BarOf(int ht) const;
+    static void GetInfo(const std::vector<CRowColInfo>& infos, int index, int& cur, int& min);
+    static void SetInfo(std::vector<CRowColInfo>& infos, int index, int ideal, int min);
 
     // Tracking of a split bar drag.
     bool m_bTracking = false;
