@@ -115,15 +115,20 @@ BOOL CControlBar::AllocElements(int nElements, int cbElement) {
 // ---------------------------------------------------------------------------------------------------
 // Layout
 
+CSize CControlBar::Stretched(CSize size, BOOL bStretch, BOOL bHorz) {
+    if (bStretch) {
+        if (bHorz)
+            size.cx = 32767;
+        else
+            size.cy = 32767;
+    }
+    return size;
+}
+
 CSize CControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
-    CSize size;
-    size.cx = (bStretch && bHorz) ? 32767 : 0;
-    size.cy = (bStretch && !bHorz) ? 32767 : 0;
     CRect rect;
     CalcInsideRect(rect, bHorz);
-    size.cx += -rect.Width();
-    size.cy += -rect.Height();
-    return size;
+    return Stretched(CSize(-rect.Width(), -rect.Height()), bStretch, bHorz);
 }
 
 CSize CControlBar::CalcDynamicLayout(int, DWORD nMode) {

@@ -97,6 +97,8 @@ public:
     // ---- layout ----
     // Size along a frame edge: bStretch fills the edge's whole length, bHorz for the top and bottom edges.
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
+    // size, or with bStretch the whole length of the edge (bHorz: the top or bottom edge) and size across.
+    static CSize Stretched(CSize size, BOOL bStretch, BOOL bHorz);
     // Size for a layout mode (LM_xxx); bars without CBRS_SIZE_DYNAMIC answer their fixed layout.
     virtual CSize CalcDynamicLayout(int nLength, DWORD nMode);
     // Shrinks a window rectangle to the part inside the bar's borders (and gripper).

@@ -86,9 +86,7 @@ INT_PTR CALLBACK CDialogBar::DialogBarProc(HWND, UINT, WPARAM, LPARAM) {
 }
 
 CSize CDialogBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
-    if (!bStretch)
-        return m_sizeDefault;
-    return bHorz ? CSize(32767, m_sizeDefault.cy) : CSize(m_sizeDefault.cx, 32767);
+    return Stretched(m_sizeDefault, bStretch, bHorz);
 }
 
 void CDialogBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) {

@@ -258,14 +258,7 @@ CSize CDockBar::LayoutRows(int nLength, bool bMove) {
 }
 
 CSize CDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
-    CSize size = LayoutRows(0, false);
-    if (bStretch) {
-        if (bHorz)
-            size.cx = 32767;
-        else
-            size.cy = 32767;
-    }
-    return size;
+    return Stretched(LayoutRows(0, false), bStretch, bHorz);
 }
 
 LRESULT CDockBar::OnSizeParent(WPARAM, LPARAM lParam) {

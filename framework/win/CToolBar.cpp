@@ -431,14 +431,7 @@ CSize CToolBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
     const CSize content = ButtonsExtent();
     CRect inside(0, 0, 0, 0);
     CalcInsideRect(inside, bHorz);
-    CSize size(content.cx - inside.Width(), content.cy - inside.Height());
-    if (bStretch) {
-        if (bHorz)
-            size.cx = 32767;
-        else
-            size.cy = 32767;
-    }
-    return size;
+    return Stretched(CSize(content.cx - inside.Width(), content.cy - inside.Height()), bStretch, bHorz);
 }
 
 CSize CToolBar::CalcDynamicLayout(int, DWORD nMode) {

@@ -49,6 +49,21 @@ BEGIN_MESSAGE_MAP(CountingFrame, CAcxMDIFrameWnd)
 ON_REGISTERED_MESSAGE(g_gotoForeground, Activated)
 END_MESSAGE_MAP()
 
+// A main frame of rect (shown with WS_VISIBLE in style) made the application's main window.
+CountingFrame* NewMainFrame(CWinApp& app, DWORD style, const CRect& rect) {
+    auto* pFrame = new CountingFrame; // deletes itself with its window
+    if (!pFrame->Create(nullptr, "Main", style, rect))
+        return nullptr;
+    app.m_pMainWnd = pFrame;
+    return pFrame;
+}
+
+std::string ClassOf(HWND hWnd) {
+    char name[128] = {};
+    GetClassNameA(hWnd, name, sizeof name);
+    return name;
+}
+
 std::string UniqueInstanceName() {
     return std::string("AcxTest") + static_cast<LPCSTR>(NewGuidString()) + "Instance";
 }
@@ -100,12 +115,9 @@ TEST(SecondCopy, FirstInstanceFails) {
     if (mode != "restart")
         return;
     // The class belongs to the first copy's process: this frame is made with the framework's own.
-    auto* pFrame = new CountingFrame;
-    ASSERT_TRUE(pFrame->Create(nullptr, "Main", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200)));
-    app.m_pMainWnd = pFrame;
-    char className[128] = {};
-    GetClassNameA(pFrame->m_hWnd, className, sizeof className);
-    EXPECT_NE(std::string(className), name + "WndClass");
+    CountingFrame* pFrame = NewMainFrame(app, WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200));
+    ASSERT_NE(pFrame, nullptr);
+    EXPECT_NE(ClassOf(pFrame->m_hWnd), name + "WndClass");
     AcxSendGotoForeground(pFrame);
     EXPECT_EQ(pFrame->activations, 1);
     EXPECT_TRUE(app.IsMainWindowVisible());
@@ -117,12 +129,9 @@ TEST(AcxWinApp, SecondStartBringsTheFirstCopyForwardAndEnds) {
     ASSERT_TRUE(app.FirstInstance(128));
     EXPECT_EQ(app.GetWndClassName(), CString((name + "WndClass").c_str()));
 
-    auto* pFrame = new CountingFrame;
-    ASSERT_TRUE(pFrame->Create(nullptr, "Main", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200)));
-    app.m_pMainWnd = pFrame;
-    char className[128] = {};
-    GetClassNameA(pFrame->m_hWnd, className, sizeof className);
-    EXPECT_EQ(std::string(className), name + "WndClass");
+    CountingFrame* pFrame = NewMainFrame(app, WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200));
+    ASSERT_NE(pFrame, nullptr);
+    EXPECT_EQ(ClassOf(pFrame->m_hWnd), name + "WndClass");
     // Hidden in the tray and not under the user's control.
     AfxOleSetUserCtrl(FALSE);
     EXPECT_FALSE(app.IsMainWindowVisible());
@@ -180,9 +189,8 @@ TEST(AcxWinApp, ExitUnregistersTheClassSoTheNextCopyCanRegisterIt) {
 TEST(AcxWinApp, HideOnlyWhenNoUserControlsTheProgram) {
     TestAcxApp app(UniqueInstanceName().c_str());
     ASSERT_TRUE(app.FirstInstance(128));
-    auto* pFrame = new CountingFrame;
-    ASSERT_TRUE(pFrame->Create(nullptr, "Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 300, 200)));
-    app.m_pMainWnd = pFrame;
+    CountingFrame* pFrame = NewMainFrame(app, WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 300, 200));
+    ASSERT_NE(pFrame, nullptr);
     AfxOleSetUserCtrl(TRUE);
     app.ActivateApp(false);
     EXPECT_TRUE(app.IsMainWindowVisible());
@@ -201,9 +209,8 @@ TEST(AcxWindowPlacement, SavedAndRestoredUnderTheSection) {
     EXPECT_STREQ(app.m_pszRegistryKey, key);
     EXPECT_STREQ(app.m_pszProfileName, "Brindlemark");
 
-    auto* pFrame = new CountingFrame;
-    ASSERT_TRUE(pFrame->Create(nullptr, "Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 50, 340, 250)));
-    app.m_pMainWnd = pFrame;
+    CountingFrame* pFrame = NewMainFrame(app, WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 50, 340, 250));
+    ASSERT_NE(pFrame, nullptr);
     CAcxWindowPlacement saved;
     EXPECT_EQ(saved.m_wp.length, 44u);
     saved.Save("Positions", pFrame);

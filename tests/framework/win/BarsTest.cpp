@@ -4,6 +4,7 @@
 #include "WinTestSupport.h"
 
 #include "BarsTestsResource.h"
+#include "FrameBarsSupport.h"
 #include "framework/win/CDialogBar.h"
 #include "framework/win/CDockBar.h"
 #include "framework/win/CDockState.h"
@@ -219,14 +220,7 @@ TEST_F(Bars, ButtonStylesAndStatesRoundTrip) {
 TEST_F(Bars, ClickedButtonSendsItsCommandToTheFrameDockedOrNot) {
     CreateToolBar();
     Idle();
-    auto click = [&](UINT nID) {
-        CRect rect;
-        frame->toolBar.GetItemRect(frame->toolBar.CommandToIndex(nID), &rect);
-        const LPARAM at = MAKELPARAM(rect.CenterPoint().x, rect.CenterPoint().y);
-        frame->toolBar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
-        frame->toolBar.SendMessage(WM_LBUTTONUP, 0, at);
-        PumpPending();
-    };
+    auto click = [&](UINT nID) { fbtest::ClickButton(frame->toolBar, nID); };
     click(ID_BARS_CMD_A);
     EXPECT_EQ(frame->commandsA, 1);
     click(ID_BARS_CMD_C); // disabled: nothing happens

@@ -1,7 +1,7 @@
 // File Save, Save As, File Open and the print switch of the command line: when the user is asked for
 // a file name, which name is proposed, and what a cancelled or refused choice leaves behind. The
 // application answers the file prompt itself so that no dialog is shown.
-#include "WinTestSupport.h"
+#include "DocTestSupport.h"
 
 #include "DocViewTestsResource.h"
 #include "framework/core/CArchive.h"
@@ -56,7 +56,7 @@ struct FilePrompt {
     BOOL bOpen;
 };
 
-class PromptApp : public TestApp {
+class PromptApp : public AnsweringApp {
 public:
     std::vector<FilePrompt> filePrompts;
     std::deque<std::optional<std::string>> choices; // nullopt: the user cancels
@@ -73,39 +73,6 @@ public:
         choices.pop_front();
         return TRUE;
     }
-    ~PromptApp() override {
-        if (m_pMainWnd != nullptr && m_pMainWnd->m_hWnd != nullptr)
-            m_pMainWnd->DestroyWindow();
-    }
-};
-
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        char temp[MAX_PATH] = {};
-        ::GetTempPathA(MAX_PATH, temp);
-        static int counter = 0;
-        m_path = std::string(temp) + "DocSaveAs-" + std::to_string(::GetCurrentProcessId()) + "-" +
-                 std::to_string(::GetTickCount()) + "-" + std::to_string(++counter) + "\\";
-        ::CreateDirectoryA(m_path.c_str(), nullptr);
-    }
-    ~ScratchFolder() {
-        WIN32_FIND_DATAA found{};
-        HANDLE h = ::FindFirstFileA((m_path + "*").c_str(), &found);
-        if (h != INVALID_HANDLE_VALUE) {
-            do {
-                const std::string file = m_path + found.cFileName;
-                ::SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-                ::DeleteFileA(file.c_str());
-            } while (::FindNextFileA(h, &found));
-            ::FindClose(h);
-        }
-        ::RemoveDirectoryA(m_path.c_str());
-    }
-    std::string File(const char* name) const { return m_path + name; }
-
-private:
-    std::string m_path;
 };
 
 CString StoredText(const std::string& path) {

@@ -1,7 +1,7 @@
 // Documents, templates and views: a small notes program that is created, modified, saved and opened
 // again; views that hear of changes; saving that keeps the old file when it fails; the application's
 // File New, Open, recent files and command line.
-#include "WinTestSupport.h"
+#include "DocTestSupport.h"
 
 #include "DocViewTestsResource.h"
 #include "framework/core/CArchive.h"
@@ -14,9 +14,6 @@
 #include "framework/win/CSingleDocTemplate.h"
 #include "framework/win/CView.h"
 
-#include <deque>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -100,17 +97,13 @@ BEGIN_MESSAGE_MAP(NotesView, CView)
 ON_COMMAND(ID_DV_VIEW_CMD, OnViewCommand)
 END_MESSAGE_MAP()
 
-// The test application: answers message boxes from a queue (IDOK when empty) and records them.
-class NotesApp : public TestApp {
+class NotesApp : public AnsweringApp {
 public:
-    std::deque<int> answers;
-    int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt) override {
-        TestApp::DoMessageBox(lpszPrompt, nType, nIDPrompt);
-        if (answers.empty())
-            return IDOK;
-        const int answer = answers.front();
-        answers.pop_front();
-        return answer;
+    // File New: the document in the main frame.
+    NotesDoc* NewNotes() {
+        OnFileNew();
+        auto* pFrame = dynamic_cast<CFrameWnd*>(m_pMainWnd);
+        return pFrame != nullptr ? dynamic_cast<NotesDoc*>(pFrame->GetActiveDocument()) : nullptr;
     }
     CSingleDocTemplate* AddNotesTemplate() {
         auto* pTemplate = new CSingleDocTemplate(IDR_DV_NOTES, RUNTIME_CLASS(NotesDoc),
@@ -118,55 +111,7 @@ public:
         AddDocTemplate(pTemplate);
         return pTemplate;
     }
-    ~NotesApp() override {
-        if (m_pMainWnd != nullptr && m_pMainWnd->m_hWnd != nullptr)
-            m_pMainWnd->DestroyWindow();
-    }
 };
-
-// A folder of its own for each test.
-class TempFolder {
-public:
-    TempFolder() {
-        char temp[MAX_PATH] = {};
-        ::GetTempPathA(MAX_PATH, temp);
-        char name[64];
-        std::snprintf(name, sizeof name, "DocViewTest-%lu-%lu\\", ::GetCurrentProcessId(), ::GetTickCount());
-        static int counter = 0;
-        m_path = std::string(temp) + name + std::to_string(++counter) + "\\";
-        ::CreateDirectoryA((std::string(temp) + name).c_str(), nullptr);
-        ::CreateDirectoryA(m_path.c_str(), nullptr);
-    }
-    ~TempFolder() {
-        for (const std::string& file : Files())
-            ::DeleteFileA((m_path + file).c_str());
-        ::RemoveDirectoryA(m_path.c_str());
-    }
-    std::string File(const char* name) const { return m_path + name; }
-    std::vector<std::string> Files() const {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA found{};
-        HANDLE h = ::FindFirstFileA((m_path + "*").c_str(), &found);
-        if (h != INVALID_HANDLE_VALUE) {
-            do {
-                if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                    names.emplace_back(found.cFileName);
-            } while (::FindNextFileA(h, &found));
-            ::FindClose(h);
-        }
-        return names;
-    }
-
-private:
-    std::string m_path;
-};
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 NotesView* FirstView(CDocument* pDoc) {
     POSITION pos = pDoc->GetFirstViewPosition();
@@ -178,7 +123,7 @@ NotesView* FirstView(CDocument* pDoc) {
 TEST(DocView, NewModifySaveAndReopen) {
     NotesApp app;
     app.AddNotesTemplate();
-    TempFolder folder;
+    ScratchFolder folder;
     const std::string path = folder.File("week.dvn");
 
     app.OnFileNew();
@@ -218,9 +163,8 @@ TEST(DocView, NewModifySaveAndReopen) {
 TEST(DocView, OpeningAMissingOrDamagedFileReportsAndKeepsTheDocument) {
     NotesApp app;
     app.AddNotesTemplate();
-    TempFolder folder;
-    app.OnFileNew();
-    auto* pDoc = dynamic_cast<NotesDoc*>(dynamic_cast<CFrameWnd*>(app.m_pMainWnd)->GetActiveDocument());
+    ScratchFolder folder;
+    NotesDoc* pDoc = app.NewNotes();
     ASSERT_NE(pDoc, nullptr);
     pDoc->text = "unsaved";
 
@@ -240,10 +184,9 @@ TEST(DocView, OpeningAMissingOrDamagedFileReportsAndKeepsTheDocument) {
 TEST(DocView, FailedSaveLeavesTheOldFileWholeAndIsReported) {
     NotesApp app;
     app.AddNotesTemplate();
-    TempFolder folder;
+    ScratchFolder folder;
     const std::string path = folder.File("log.dvn");
-    app.OnFileNew();
-    auto* pDoc = dynamic_cast<NotesDoc*>(dynamic_cast<CFrameWnd*>(app.m_pMainWnd)->GetActiveDocument());
+    NotesDoc* pDoc = app.NewNotes();
     pDoc->text = "first version";
     pDoc->count = 1;
     ASSERT_TRUE(pDoc->DoSave(path.c_str()));
@@ -263,10 +206,9 @@ TEST(DocView, FailedSaveLeavesTheOldFileWholeAndIsReported) {
 TEST(DocView, SaveModifiedAsksAndFollowsTheAnswer) {
     NotesApp app;
     app.AddNotesTemplate();
-    TempFolder folder;
+    ScratchFolder folder;
     const std::string path = folder.File("ask.dvn");
-    app.OnFileNew();
-    auto* pDoc = dynamic_cast<NotesDoc*>(dynamic_cast<CFrameWnd*>(app.m_pMainWnd)->GetActiveDocument());
+    NotesDoc* pDoc = app.NewNotes();
     ASSERT_TRUE(pDoc->DoSave(path.c_str()));
 
     EXPECT_TRUE(pDoc->SaveModified()); // not modified: no question
@@ -385,12 +327,11 @@ TEST(DocView, FramesOfOneDocumentAreNumberedInTheirCaptions) {
 TEST(DocView, RecentFileThatCannotBeOpenedLeavesTheList) {
     NotesApp app;
     app.AddNotesTemplate();
-    TempFolder folder;
+    ScratchFolder folder;
     app.m_pRecentFileList = new CRecentFileList(0, "Recent File List", "File%d", 4);
     const std::string good = folder.File("good.dvn");
     const std::string gone = folder.File("gone.dvn");
-    app.OnFileNew();
-    auto* pDoc = dynamic_cast<NotesDoc*>(dynamic_cast<CFrameWnd*>(app.m_pMainWnd)->GetActiveDocument());
+    NotesDoc* pDoc = app.NewNotes();
     pDoc->text = "kept";
     ASSERT_TRUE(pDoc->DoSave(good.c_str())); // saving puts it on the list
     app.AddToRecentFileList(gone.c_str());   // now first, second is good.dvn
@@ -419,7 +360,7 @@ TEST_P(ShellCommand, CarriesOutTheCommandLine) {
     const ShellCase& c = GetParam();
     NotesApp app;
     app.AddNotesTemplate();
-    TempFolder folder;
+    ScratchFolder folder;
     const std::string path = folder.File("shell.dvn");
     {
         CFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);

@@ -1,5 +1,7 @@
 #include "FrameBarsSupport.h"
 
+#include "WinTestSupport.h"
+
 #include "framework/win/AfxCtrlSupport.h"
 
 namespace fbtest {
@@ -104,6 +106,15 @@ void TimesheetFrame::OnClose() {
     if (!stateSection.IsEmpty())
         SaveBarState(stateSection);
     CFrameWnd::OnClose();
+}
+
+void ClickButton(CToolBar& bar, UINT nID) {
+    CRect rect;
+    bar.GetItemRect(bar.CommandToIndex(nID), &rect);
+    const LPARAM at = MAKELPARAM(rect.CenterPoint().x, rect.CenterPoint().y);
+    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
+    bar.SendMessage(WM_LBUTTONUP, 0, at);
+    wintest::PumpPending();
 }
 
 TimesheetFrame* NewTimesheetFrame(int x, int y, int cx, int cy, LPCSTR stateSection) {

@@ -1,6 +1,7 @@
 // A time sheet frame as the program builds one: a static splitter with a tree of projects and tasks on
 // the left and the entries on the right, a tool bar docked at the top and a status bar with an
-// indicator. Shared by the frame layout tests and the frame's screenshot.
+// indicator. Shared by the frame layout tests and the frame's screenshot; the tool bar click is the bar
+// tests' too.
 #pragma once
 
 #include "FrameBarsTestsResource.h"
@@ -71,6 +72,9 @@ protected:
     afx_msg void OnUpdateTotal(CCmdUI* pCmdUI) { pCmdUI->SetText(totalText); }
     DECLARE_MESSAGE_MAP()
 };
+
+// Clicks the button of command nID (with the mouse, in its middle) and lets the command arrive.
+void ClickButton(CToolBar& bar, UINT nID);
 
 // A shown time sheet frame of cx x cy at (x, y), from the IDR_FB_FRAME resources; nullptr on failure.
 // stateSection: see TimesheetFrame::stateSection.

@@ -421,14 +421,7 @@ TEST_F(FrameBars, IdleUpdateAndButtonsGoThroughTheSplittersActiveView) {
     EXPECT_TRUE(buttons.IsButtonEnabled(ID_FB_DELETE_ENTRY));
     EXPECT_STREQ(frame->statusBar.GetStatusBarCtrl().GetText(1), "Total 38:15");
 
-    auto click = [&](UINT nID) {
-        CRect rect;
-        frame->toolBar.GetItemRect(frame->toolBar.CommandToIndex(nID), &rect);
-        const LPARAM at = MAKELPARAM(rect.CenterPoint().x, rect.CenterPoint().y);
-        frame->toolBar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
-        frame->toolBar.SendMessage(WM_LBUTTONUP, 0, at);
-        PumpPending();
-    };
+    auto click = [&](UINT nID) { fbtest::ClickButton(frame->toolBar, nID); };
     click(ID_FB_ADD_ENTRY);
     click(ID_FB_START_TIMER);
     click(ID_FB_FILTER); // disabled: nothing happens

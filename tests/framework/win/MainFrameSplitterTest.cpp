@@ -2,7 +2,7 @@
 // single-document template: a navigation view on the left and, on the right, a child frame that hosts a
 // form view of the same document. The document, its title, hints, commands and closing must treat the
 // whole window as one frame.
-#include "WinTestSupport.h"
+#include "DocTestSupport.h"
 
 #include "DocViewTestsResource.h"
 #include "framework/win/CCreateContext.h"
@@ -14,7 +14,6 @@
 #include "framework/win/CSplitterWnd.h"
 #include "framework/win/CView.h"
 
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -117,23 +116,6 @@ BEGIN_MESSAGE_MAP(SplitMainFrame, CMDIFrameWnd)
 ON_COMMAND(ID_DV_FRAME_CMD, OnFrameCommand)
 END_MESSAGE_MAP()
 
-class SplitApp : public TestApp {
-public:
-    std::deque<int> answers;
-    int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt) override {
-        TestApp::DoMessageBox(lpszPrompt, nType, nIDPrompt);
-        if (answers.empty())
-            return IDOK;
-        const int answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    ~SplitApp() override {
-        if (m_pMainWnd != nullptr && m_pMainWnd->m_hWnd != nullptr)
-            m_pMainWnd->DestroyWindow();
-    }
-};
-
 class MainFrameSplitter : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -151,7 +133,7 @@ protected:
         ASSERT_NE(form, nullptr);
     }
 
-    SplitApp app;
+    AnsweringApp app;
     SplitMainFrame* frame = nullptr;
     LedgerDoc* doc = nullptr;
     NavView* nav = nullptr;

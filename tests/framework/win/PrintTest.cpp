@@ -1,7 +1,7 @@
 // Printing and print preview of a view: the page loop between OnBeginPrinting and OnEndPrinting, the
 // view ending it, failures on the way, the selection reaching the view, a program without a printer,
 // and the preview that takes over a frame (pages, two pages, zoom, print) and gives it back.
-#include "WinTestSupport.h"
+#include "DocTestSupport.h"
 
 #include "PrintTestsResource.h"
 #include "framework/core/CNotSupportedException.h"
@@ -13,12 +13,11 @@
 #include "framework/win/CPreviewView.h"
 #include "framework/win/CPrintDialog.h"
 #include "framework/win/CPrintInfo.h"
+#include "framework/win/CScrollView.h"
 #include "framework/win/CStatusBar.h"
 #include "framework/win/CView.h"
 
 #include <cstdint>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -404,13 +403,6 @@ TEST_F(Print, WithoutAPrinterPrintingAndPreviewSaySoAndDoNothing) {
 // ---------------------------------------------------------------------------------------------------
 // The system's printer (scripts/print-throwaway.sh makes one that writes PDF files)
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 int Occurrences(const std::string& text, const std::string& what) {
     int count = 0;
     for (size_t pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + 1))
@@ -655,6 +647,43 @@ TEST(PreviewDC, MappingOfThePrinterIsMirroredOntoThePageOnTheScreen) {
     dc.FillSolidRect(0, 1900, 100, 100, RGB(0, 0, 0)); // screen (10,200)-(20,210)
     EXPECT_TRUE(screen.Black(15, 205));
     EXPECT_EQ(dc.GetMapMode(), MM_TEXT);
+}
+
+// A scroll view prepared for print preview: its mapping reaches the preview DC, which measures in the
+// printer's terms and mirrors the mapping onto the page shown on the screen.
+class PageView : public CScrollView {
+public:
+    void OnDraw(CDC*) override {}
+};
+
+TEST(PreviewDC, MappingOfAScrollViewReachesPrinterAndScreen) {
+    CDC printer;
+    ASSERT_TRUE(printer.CreateCompatibleDC(nullptr)); // measures like a device, draws nowhere
+    const int dpi = printer.GetDeviceCaps(LOGPIXELSX);
+    ASSERT_EQ(dpi, printer.GetDeviceCaps(LOGPIXELSY));
+    Canvas screen(200, 200);
+    CPreviewDC dc;
+    dc.SetAttribDC(printer.m_hDC);
+    dc.SetOutputDC(screen.dc()->m_hDC);
+    // A paper of 10 x 10 inches shown in (10, 10)-(110, 110).
+    dc.SetScaleRect(CRect(10, 10, 110, 110), CSize(10 * dpi, 10 * dpi), CPoint(0, 0));
+
+    PageView view;
+    view.SetScrollSizes(MM_LOENGLISH, CSize(1000, 1000));
+    CPrintInfo info;
+    view.OnPrepareDC(&dc, &info);
+
+    // Measuring is the printer's: one inch (100 units, y upwards) is dpi printer pixels.
+    EXPECT_EQ(dc.GetMapMode(), MM_LOENGLISH);
+    CPoint pt(100, -100);
+    dc.LPtoDP(&pt, 1);
+    EXPECT_EQ(pt, CPoint(dpi, dpi));
+    // Drawing lands on the page on the screen: the first square inch is (10, 10)-(20, 20).
+    dc.FillSolidRect(CRect(0, 0, 100, -100), RGB(0, 0, 0));
+    EXPECT_TRUE(screen.Black(15, 15));
+    EXPECT_FALSE(screen.Black(25, 15));
+    EXPECT_FALSE(screen.Black(15, 25));
+    EXPECT_FALSE(screen.Black(5, 5));
 }
 
 // ---------------------------------------------------------------------------------------------------
