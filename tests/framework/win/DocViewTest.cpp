@@ -260,9 +260,8 @@ TEST(DocView, ClosingTheMainFrameAsksToSaveAndCancelKeepsEverything) {
 TEST(DocView, UpdateAllViewsReachesEveryViewButTheSender) {
     NotesApp app;
     CSingleDocTemplate* pTemplate = app.AddNotesTemplate();
-    app.OnFileNew();
+    NotesDoc* pDoc = app.NewNotes();
     auto* pFrame = dynamic_cast<CFrameWnd*>(app.m_pMainWnd);
-    CDocument* pDoc = pFrame->GetActiveDocument();
     auto* pFirst = FirstView(pDoc);
     // A second and third view of the same document in the same frame.
     CCreateContext context;
@@ -300,9 +299,8 @@ TEST(DocView, UpdateAllViewsReachesEveryViewButTheSender) {
 TEST(DocView, FramesOfOneDocumentAreNumberedInTheirCaptions) {
     NotesApp app;
     CSingleDocTemplate* pTemplate = app.AddNotesTemplate();
-    app.OnFileNew();
+    NotesDoc* pDoc = app.NewNotes();
     auto* pFirst = dynamic_cast<CFrameWnd*>(app.m_pMainWnd);
-    CDocument* pDoc = pFirst->GetActiveDocument();
     pDoc->SetTitle("week.dvn");
     EXPECT_EQ(TextOf(pFirst->m_hWnd), "week.dvn - Notes Test");
 
