@@ -111,5 +111,5 @@ void WaitPumpingMessages(DWORD ms);
 void ReplaceBitmapColor(CBitmap* bitmap, COLORREF from, COLORREF to);
 // Loads the bitmap resource into bitmap (a new bitmap compatible with the screen) with colour from
 // replaced by to: in a bitmap with a colour table, the first table entry equal to from; in a true-colour
-// bitmap, every pixel of that colour. False when the resource is missing.
+// bitmap, every pixel of that colour. False when the resource is missing or damaged.
 bool LoadBitmapReplacingColor(CBitmap* bitmap, UINT resourceId, COLORREF to, COLORREF from);
