@@ -624,7 +624,7 @@ TEST_F(Exchange, ChecksRadiosCombosAndLists) {
     EXPECT_EQ(listIndex, -1);
 }
 
-TEST_F(Exchange, ComboStringMatchesByPrefixUnlessExact) {
+TEST_F(Exchange, ComboAndListStringsMatchByPrefixUnlessExact) {
     CString value = "Beta";
     dlg.exchange = [&](CDataExchange* pDX) { DDX_CBStringExact(pDX, IDC_COMBO, value); };
     ASSERT_TRUE(dlg.UpdateData(FALSE));
@@ -645,6 +645,21 @@ TEST_F(Exchange, ComboStringMatchesByPrefixUnlessExact) {
     ASSERT_TRUE(dlg.UpdateData(FALSE));
     ASSERT_TRUE(dlg.UpdateData(TRUE));
     EXPECT_EQ(value, "Zeta");
+
+    // A list box: a prefix selects the first item it starts; the exact form selects only a whole match.
+    dlg.exchange = [&](CDataExchange* pDX) { DDX_LBString(pDX, IDC_LIST, value); };
+    value = "Bet";
+    ASSERT_TRUE(dlg.UpdateData(FALSE));
+    EXPECT_EQ(dlg.SendDlgItemMessage(IDC_LIST, LB_GETCURSEL), 1);
+    dlg.exchange = [&](CDataExchange* pDX) { DDX_LBStringExact(pDX, IDC_LIST, value); };
+    value = "Betamax";
+    ASSERT_TRUE(dlg.UpdateData(FALSE));
+    EXPECT_EQ(dlg.SendDlgItemMessage(IDC_LIST, LB_GETCURSEL), 2);
+    value = "Bet";
+    ASSERT_TRUE(dlg.UpdateData(FALSE));
+    EXPECT_EQ(dlg.SendDlgItemMessage(IDC_LIST, LB_GETCURSEL), LB_ERR);
+    ASSERT_TRUE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(value, "");
 }
 
 TEST_F(Exchange, MaxCharsLimitsTheEditAndRejectsLongerText) {
