@@ -11,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -69,55 +67,9 @@ BEGIN_MESSAGE_MAP(LogTaskDialog, CDialog)
 ON_REGISTERED_MESSAGE(g_calendarDataMessage, OnCalendarData)
 END_MESSAGE_MAP()
 
-// Writes the whole window (frame and caption included) as a 24-bit BMP; false when nothing was written.
-bool SaveWindowBitmap(HWND hWnd, const std::string& path, int& width, int& height) {
-    RECT rect{};
-    ::GetWindowRect(hWnd, &rect);
-    width = rect.right - rect.left;
-    height = rect.bottom - rect.top;
-    const int stride = (width * 3 + 3) & ~3;
-    BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER),
-                            width,
-                            height,
-                            1,
-                            24,
-                            BI_RGB,
-                            static_cast<DWORD>(stride * height),
-                            0,
-                            0,
-                            0,
-                            0};
-    HDC windowDc = ::GetWindowDC(hWnd);
-    HDC memory = ::CreateCompatibleDC(windowDc);
-    void* bits = nullptr;
-    HBITMAP section = ::CreateDIBSection(windowDc, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS,
-                                         &bits, nullptr, 0);
-    HGDIOBJ old = ::SelectObject(memory, section);
-    // What the screen shows of the window: its frame, caption and every child as drawn.
-    const bool captured = ::BitBlt(memory, 0, 0, width, height, windowDc, 0, 0, SRCCOPY) != FALSE;
-    ::GdiFlush();
-    bool written = false;
-    if (captured && bits != nullptr) {
-        BITMAPFILEHEADER file{};
-        file.bfType = 0x4D42; // "BM"
-        file.bfOffBits = sizeof file + sizeof header;
-        file.bfSize = file.bfOffBits + header.biSizeImage;
-        std::ofstream out(path, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(&file), sizeof file);
-        out.write(reinterpret_cast<const char*>(&header), sizeof header);
-        out.write(static_cast<const char*>(bits), header.biSizeImage);
-        written = out.good();
-    }
-    ::SelectObject(memory, old);
-    ::DeleteObject(section);
-    ::DeleteDC(memory);
-    ::ReleaseDC(hWnd, windowDc);
-    return written;
-}
-
 TEST(WindowPartsScreenshot, LogTaskDialogWithCalendarAndHoverButton) {
-    const char* folder = std::getenv("SCREENSHOT_DIR");
-    if (folder == nullptr || *folder == '\0')
+    const char* folder = ScreenshotFolder();
+    if (folder == nullptr)
         GTEST_SKIP() << "SCREENSHOT_DIR is not set";
 
     LogTaskDialog dialog;
@@ -127,12 +79,15 @@ TEST(WindowPartsScreenshot, LogTaskDialogWithCalendarAndHoverButton) {
     dialog.m_filter.SendMessage(WM_MOUSEMOVE, 0, MousePoint(5, 5));
     WaitPumpingMessages(500);
 
-    const std::string path = std::string(folder) + "\\WindowParts-LogTaskDialog.bmp";
     int width = 0;
     int height = 0;
-    EXPECT_TRUE(SaveWindowBitmap(dialog.GetSafeHwnd(), path, width, height)) << path;
+    EXPECT_TRUE(SaveWindowBitmap(dialog.GetSafeHwnd(), folder, "WindowParts-LogTaskDialog", width, height));
     EXPECT_GT(width, 400);
     EXPECT_GT(height, 300);
+    // The screen shows the dialog as drawn: the selected day in the highlight colour.
+    const CRect day = dialog.m_calendar.GetDayRect(17);
+    const WindowImage calendar(dialog.m_calendar.GetSafeHwnd());
+    EXPECT_EQ(::GetSysColor(COLOR_HIGHLIGHT), calendar.At(day.left + 2, day.top + 2));
     dialog.m_filter.SendMessage(WM_MOUSEMOVE, 0, MousePoint(-5, -5));
     dialog.DestroyWindow();
 }

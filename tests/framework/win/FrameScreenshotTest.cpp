@@ -6,10 +6,6 @@
 
 #include "FrameBarsSupport.h"
 
-#include <cstdlib>
-#include <fstream>
-#include <string>
-
 using namespace wintest;
 
 namespace {
@@ -21,49 +17,6 @@ void PumpFor(DWORD ms) {
         PumpPending();
         ::Sleep(10);
     }
-}
-
-// Writes the whole window (frame and caption included) as the screen shows it, as a 24-bit BMP; false
-// when nothing was written.
-bool SaveWindowBitmap(HWND hWnd, const std::string& path, int& width, int& height) {
-    RECT rect{};
-    ::GetWindowRect(hWnd, &rect);
-    width = rect.right - rect.left;
-    height = rect.bottom - rect.top;
-    const int stride = (width * 3 + 3) & ~3;
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = width;
-    header.biHeight = height;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biCompression = BI_RGB;
-    header.biSizeImage = static_cast<DWORD>(stride * height);
-    HDC windowDc = ::GetWindowDC(hWnd);
-    HDC memory = ::CreateCompatibleDC(windowDc);
-    void* bits = nullptr;
-    HBITMAP section = ::CreateDIBSection(windowDc, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS,
-                                         &bits, nullptr, 0);
-    HGDIOBJ old = ::SelectObject(memory, section);
-    const bool captured = ::BitBlt(memory, 0, 0, width, height, windowDc, 0, 0, SRCCOPY) != FALSE;
-    ::GdiFlush();
-    bool written = false;
-    if (captured && bits != nullptr) {
-        BITMAPFILEHEADER file{};
-        file.bfType = 0x4D42; // "BM"
-        file.bfOffBits = sizeof file + sizeof header;
-        file.bfSize = file.bfOffBits + header.biSizeImage;
-        std::ofstream out(path, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(&file), sizeof file);
-        out.write(reinterpret_cast<const char*>(&header), sizeof header);
-        out.write(static_cast<const char*>(bits), header.biSizeImage);
-        written = out.good();
-    }
-    ::SelectObject(memory, old);
-    ::DeleteObject(section);
-    ::DeleteDC(memory);
-    ::ReleaseDC(hWnd, windowDc);
-    return written;
 }
 
 // A shown time sheet frame with its sample data, the updates of an idle time done; nullptr on failure.
@@ -83,10 +36,9 @@ fbtest::TimesheetFrame* NewSampleFrame(TestApp& app) {
 void TakePicture(TestApp& app, fbtest::TimesheetFrame* frame, const char* folder, const char* name) {
     frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     PumpFor(500);
-    const std::string path = std::string(folder) + "\\" + name + ".bmp";
     int width = 0;
     int height = 0;
-    EXPECT_TRUE(SaveWindowBitmap(frame->m_hWnd, path, width, height)) << path;
+    EXPECT_TRUE(SaveWindowBitmap(frame->m_hWnd, folder, name, width, height)) << name;
     EXPECT_EQ(width, 720);
     EXPECT_EQ(height, 440);
     frame->DestroyWindow();
@@ -94,8 +46,8 @@ void TakePicture(TestApp& app, fbtest::TimesheetFrame* frame, const char* folder
 }
 
 TEST(FrameScreenshot, TimesheetFrameWithSplitterToolBarAndStatusBar) {
-    const char* folder = std::getenv("SCREENSHOT_DIR");
-    if (folder == nullptr || *folder == '\0')
+    const char* folder = ScreenshotFolder();
+    if (folder == nullptr)
         GTEST_SKIP() << "SCREENSHOT_DIR is not set";
     TestApp app;
     fbtest::TimesheetFrame* frame = NewSampleFrame(app);
@@ -106,8 +58,8 @@ TEST(FrameScreenshot, TimesheetFrameWithSplitterToolBarAndStatusBar) {
 
 // The tool bar docked on the left edge, its buttons in a column, and a button's prompt in the status bar.
 TEST(FrameScreenshot, TimesheetFrameWithToolBarDockedLeft) {
-    const char* folder = std::getenv("SCREENSHOT_DIR");
-    if (folder == nullptr || *folder == '\0')
+    const char* folder = ScreenshotFolder();
+    if (folder == nullptr)
         GTEST_SKIP() << "SCREENSHOT_DIR is not set";
     TestApp app;
     fbtest::TimesheetFrame* frame = NewSampleFrame(app);
