@@ -16,7 +16,6 @@
 
 namespace wptest {
 
-using wintest::ChildTexts;
 using wintest::ClassOf;
 using wintest::CreateTopDownDib;
 using wintest::SaveWindowBitmap;
