@@ -433,6 +433,35 @@ TEST_F(ModalDialog, DestroyingTheDialogObjectDestroysAModelessWindow) {
     EXPECT_FALSE(::IsWindow(hWnd));
 }
 
+// A modeless dialog that lives on the heap and deletes itself when its window is gone.
+class SelfDeletingDlg : public CDialog {
+public:
+    explicit SelfDeletingDlg(bool* pDeleted) : CDialog(IDD_SIMPLE), m_pDeleted(pDeleted) {}
+    ~SelfDeletingDlg() override { *m_pDeleted = true; }
+
+protected:
+    void OnCancel() override { DestroyWindow(); }
+    void PostNcDestroy() override { delete this; }
+
+private:
+    bool* m_pDeleted;
+};
+
+TEST_F(ModalDialog, ModelessDialogDeletesItselfAfterItsWindowIsGone) {
+    bool deleted = false;
+    auto* dlg = new SelfDeletingDlg(&deleted);
+    ASSERT_TRUE(dlg->Create(IDD_SIMPLE, &owner));
+    const HWND hWnd = dlg->m_hWnd;
+    ::SetFocus(::GetDlgItem(hWnd, IDC_VALUE));
+    // Escape reaches OnCancel through the owner's loop, which destroys the window and so the object.
+    ::PostMessageA(::GetDlgItem(hWnd, IDC_VALUE), WM_KEYDOWN, VK_ESCAPE, 0);
+    PumpPending();
+    EXPECT_FALSE(::IsWindow(hWnd));
+    EXPECT_TRUE(deleted);
+    EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
+    PumpPending(); // nothing left in the queue reaches the deleted object
+}
+
 // ---------------------------------------------------------------------------------------------------
 // Data exchange, one control at a time
 
