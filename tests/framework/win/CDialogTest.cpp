@@ -654,41 +654,35 @@ TEST_F(Exchange, ChecksRadiosCombosAndLists) {
 }
 
 TEST_F(Exchange, ComboAndListStringsMatchByPrefixUnlessExact) {
-    CString value = "Beta";
-    dlg.exchange = [&](CDataExchange* pDX) { DDX_CBStringExact(pDX, IDC_COMBO, value); };
-    ASSERT_TRUE(dlg.UpdateData(FALSE));
-    EXPECT_EQ(dlg.SendDlgItemMessage(IDC_COMBO, CB_GETCURSEL), 1);
-    value = "Bet";
-    ASSERT_TRUE(dlg.UpdateData(FALSE));
-    EXPECT_EQ(dlg.SendDlgItemMessage(IDC_COMBO, CB_GETCURSEL), CB_ERR);
-    ASSERT_TRUE(dlg.UpdateData(TRUE));
-    EXPECT_EQ(value, "Bet"); // typed text of the drop-down stays
-
-    dlg.exchange = [&](CDataExchange* pDX) { DDX_CBString(pDX, IDC_COMBO, value); };
-    value = "Betam";
-    ASSERT_TRUE(dlg.UpdateData(FALSE));
-    EXPECT_EQ(dlg.SendDlgItemMessage(IDC_COMBO, CB_GETCURSEL), 2);
-    ASSERT_TRUE(dlg.UpdateData(TRUE));
-    EXPECT_EQ(value, "Betamax");
-    value = "Zeta";
-    ASSERT_TRUE(dlg.UpdateData(FALSE));
-    ASSERT_TRUE(dlg.UpdateData(TRUE));
-    EXPECT_EQ(value, "Zeta");
-
-    // A list box: a prefix selects the first item it starts; the exact form selects only a whole match.
-    dlg.exchange = [&](CDataExchange* pDX) { DDX_LBString(pDX, IDC_LIST, value); };
-    value = "Bet";
-    ASSERT_TRUE(dlg.UpdateData(FALSE));
-    EXPECT_EQ(dlg.SendDlgItemMessage(IDC_LIST, LB_GETCURSEL), 1);
-    dlg.exchange = [&](CDataExchange* pDX) { DDX_LBStringExact(pDX, IDC_LIST, value); };
-    value = "Betamax";
-    ASSERT_TRUE(dlg.UpdateData(FALSE));
-    EXPECT_EQ(dlg.SendDlgItemMessage(IDC_LIST, LB_GETCURSEL), 2);
-    value = "Bet";
-    ASSERT_TRUE(dlg.UpdateData(FALSE));
-    EXPECT_EQ(dlg.SendDlgItemMessage(IDC_LIST, LB_GETCURSEL), LB_ERR);
-    ASSERT_TRUE(dlg.UpdateData(TRUE));
-    EXPECT_EQ(value, "");
+    // Items of both: Alpha, Beta, Betamax, Gamma. kAny: the selection is not checked.
+    constexpr LRESULT kAny = -2;
+    struct Case {
+        void (*ddx)(CDataExchange*, int, CString&);
+        int control;
+        const char* loaded;
+        LRESULT selected;
+        const char* saved;
+    };
+    const Case cases[] = {
+        {DDX_CBStringExact, IDC_COMBO, "Beta", 1, "Beta"},
+        {DDX_CBStringExact, IDC_COMBO, "Bet", CB_ERR, "Bet"}, // typed text of the drop-down stays
+        {DDX_CBString, IDC_COMBO, "Betam", 2, "Betamax"},
+        {DDX_CBString, IDC_COMBO, "Zeta", kAny, "Zeta"},
+        {DDX_LBString, IDC_LIST, "Bet", 1, "Beta"},
+        {DDX_LBStringExact, IDC_LIST, "Betamax", 2, "Betamax"},
+        {DDX_LBStringExact, IDC_LIST, "Bet", LB_ERR, ""},
+    };
+    for (const Case& c : cases) {
+        CString value = c.loaded;
+        dlg.exchange = [&](CDataExchange* pDX) { c.ddx(pDX, c.control, value); };
+        ASSERT_TRUE(dlg.UpdateData(FALSE));
+        const UINT getSel = c.control == IDC_COMBO ? CB_GETCURSEL : LB_GETCURSEL;
+        if (c.selected != kAny) {
+            EXPECT_EQ(dlg.SendDlgItemMessage(c.control, getSel), c.selected) << c.loaded;
+        }
+        ASSERT_TRUE(dlg.UpdateData(TRUE));
+        EXPECT_EQ(value, c.saved) << c.loaded;
+    }
 }
 
 TEST_F(Exchange, MaxCharsLimitsTheEditAndRejectsLongerText) {
