@@ -205,6 +205,25 @@ DWORD ColorTableSize(const BITMAPINFOHEADER& header) {
     return header.biClrUsed != 0 ? header.biClrUsed : (1u << header.biBitCount);
 }
 
+bool IsUncompressed(const BITMAPINFOHEADER& header) {
+    return header.biCompression == BI_RGB || header.biCompression == BI_BITFIELDS;
+}
+
+// Where the pixels of a packed DIB start: after the header, the three colour masks that follow a
+// classic header (newer headers hold them) and the colour table.
+size_t BitsOffset(const BITMAPINFOHEADER& header, DWORD tableSize) {
+    const bool masksAfterHeader =
+        header.biCompression == BI_BITFIELDS && header.biSize == sizeof(BITMAPINFOHEADER);
+    return header.biSize + (masksAfterHeader ? 3 * sizeof(DWORD) : 0) + tableSize * sizeof(RGBQUAD);
+}
+
+// Bytes of the pixels of an uncompressed DIB (rows padded to whole DWORDs).
+size_t BitsSize(const BITMAPINFOHEADER& header) {
+    const size_t stride = (static_cast<size_t>(header.biWidth) * header.biBitCount + 31) / 32 * 4;
+    const LONG height = header.biHeight < 0 ? -header.biHeight : header.biHeight;
+    return stride * static_cast<size_t>(height);
+}
+
 } // namespace
 
 // ---------------- mail and help ----------------
@@ -551,10 +570,9 @@ bool LoadBitmapReplacingColor(CBitmap* bitmap, UINT resourceId, COLORREF to, COL
         header->biHeight == 0)
         return false;
     const DWORD tableSize = ColorTableSize(*header);
-    const size_t bitsOffset = header->biSize + tableSize * sizeof(RGBQUAD) +
-                              (header->biCompression == BI_BITFIELDS ? 3 * sizeof(DWORD) : 0);
-    if (bitsOffset > size)
-        return false;
+    const size_t bitsOffset = BitsOffset(*header, tableSize);
+    if (bitsOffset > size || (IsUncompressed(*header) && bitsOffset + BitsSize(*header) > size))
+        return false; // a damaged resource: its pixels would be read beyond its end
     auto* table = reinterpret_cast<RGBQUAD*>(dib.data() + header->biSize);
     for (DWORD i = 0; i < tableSize; ++i) {
         RGBQUAD& entry = table[i];

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/core/CString.h"
+#include "framework/win/AfxRes.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -16,18 +17,6 @@ class CFont;
 class CMenu;
 class CTreeCtrl;
 class CWnd;
-
-// Framework prompts shown by SendMailWithMapi. When the string table lacks them, built-in texts are
-// shown instead.
-#ifndef AFX_IDP_FAILED_MAPI_LOAD
-#define AFX_IDP_FAILED_MAPI_LOAD 0xF190
-#endif
-#ifndef AFX_IDP_INVALID_MAPI_DLL
-#define AFX_IDP_INVALID_MAPI_DLL 0xF191
-#endif
-#ifndef AFX_IDP_FAILED_MAPI_SEND
-#define AFX_IDP_FAILED_MAPI_SEND 0xF192
-#endif
 
 // ---- Mail and help ----
 // Hands one message to the system's mail client (Simple MAPI, "MAPI32.DLL" loaded for this call): the
@@ -111,5 +100,5 @@ void WaitPumpingMessages(DWORD ms);
 void ReplaceBitmapColor(CBitmap* bitmap, COLORREF from, COLORREF to);
 // Loads the bitmap resource into bitmap (a new bitmap compatible with the screen) with colour from
 // replaced by to: in a bitmap with a colour table, the first table entry equal to from; in a true-colour
-// bitmap, every pixel of that colour. False when the resource is missing.
+// bitmap, every pixel of that colour. False when the resource is missing or damaged.
 bool LoadBitmapReplacingColor(CBitmap* bitmap, UINT resourceId, COLORREF to, COLORREF from);

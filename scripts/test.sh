@@ -2,7 +2,8 @@
 # Installs what is missing, builds, and runs every test under Wine. Prints ctest's summary last.
 #   TEST_PG=0          skip the throwaway PostgreSQL server (database tests then use SQLite only)
 #   TEST_PRINT=0       skip the throwaway PDF printer (printing tests then check the no-printer path)
-#   WINE_GRAPHICS=x11  run under Xvfb and Wine's X11 driver instead of the null driver
+#   WINE_GRAPHICS=x11  run under Xvfb and Wine's X11 driver instead of the null driver; the screenshot
+#                      tests then write their pictures into $BUILD_DIR/screenshots
 #   extra arguments go to ctest (for example -R Registry)
 set -euo pipefail
 TEST_PG="${TEST_PG:-1}"; [ "$TEST_PG" = 0 ] && TEST_PG=""
@@ -28,6 +29,13 @@ if [ "$WINE_GRAPHICS" = x11 ] && [ -z "${DISPLAY:-}" ]; then
   Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 & XVFB_PID=$!
   export DISPLAY=":$n"
   for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+fi
+if [ "$WINE_GRAPHICS" = x11 ] && [ -z "${SCREENSHOT_DIR:-}" ]; then
+  # With a real display the screenshot tests draw and write their pictures (as BMP, on Wine's drive Z:)
+  # instead of skipping; scripts/screenshot-tests.sh turns them into PNG files.
+  mkdir -p "$build/screenshots"
+  SCREENSHOT_DIR="Z:$(cd "$build/screenshots" && pwd | tr / '\\')"
+  export SCREENSHOT_DIR
 fi
 if [ -n "${TEST_PG:-}" ]; then
   PGDIR=$(mktemp -d /tmp/pg-test-XXXXXX)   # under /tmp: user postgres cannot enter /root

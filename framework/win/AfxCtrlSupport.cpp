@@ -33,3 +33,15 @@ BOOL AfxInitRichEdit5() {
     static std::atomic<HMODULE> module{nullptr};
     return AfxInitRichEdit2() && LoadOnce("msftedit.dll", module);
 }
+
+CString AfxGetItemText(HWND hWnd, UINT nLengthMessage, UINT nTextMessage, int nIndex) {
+    CString text;
+    const auto length =
+        static_cast<int>(::SendMessageA(hWnd, nLengthMessage, static_cast<WPARAM>(nIndex), 0));
+    if (length <= 0)
+        return text;
+    const auto copied = static_cast<int>(::SendMessageA(hWnd, nTextMessage, static_cast<WPARAM>(nIndex),
+                                                        reinterpret_cast<LPARAM>(text.GetBuffer(length))));
+    text.ReleaseBuffer(copied < 0 ? 0 : copied);
+    return text;
+}

@@ -104,6 +104,11 @@
 #define AFX_IDP_PARSE_BYTE 0xF116
 #define AFX_IDP_PARSE_UINT 0xF117
 
+// Mail prompts (sending a file through the system's mail client).
+#define AFX_IDP_FAILED_MAPI_LOAD 0xF190
+#define AFX_IDP_INVALID_MAPI_DLL 0xF191
+#define AFX_IDP_FAILED_MAPI_SEND 0xF192
+
 // ---- window ids of frame parts ----
 // Control bars (tool bars, status bar, dialog bars and the dock sites that hold them) take ids in
 // AFX_IDW_CONTROLBAR_FIRST..LAST; the frame lays them out in that range and gives the rest of its

@@ -1,5 +1,7 @@
 #include "framework/win/CButton.h"
 
+#include "framework/win/AfxCtrlSupport.h"
+
 IMPLEMENT_DYNAMIC(CButton, CWnd)
 
 BOOL CButton::Create(LPCSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
@@ -59,10 +61,6 @@ HCURSOR CButton::GetCursor() {
 void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
 
 BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-    if (message != WM_DRAWITEM)
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-    if (pResult != nullptr)
-        *pResult = TRUE;
-    return TRUE;
+    return AfxReflectOwnerDraw(*this, message, lParam, pResult) ||
+           CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }

@@ -4,6 +4,8 @@
 #include "framework/win/CMenu.h"
 #include "framework/win/CWnd.h"
 
+#include <vector>
+
 void AfxMsgThunk::BeginCmdUI(void* pExtra) {
     static_cast<CCmdUI*>(pExtra)->m_bContinueRouting = FALSE;
 }
@@ -85,6 +87,40 @@ BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler) {
     return bResult;
 }
 
+namespace {
+
+// What identifies a menu item while its neighbours come and go: its command id, or the popup it opens.
+struct MenuItemKey {
+    UINT nID;
+    HMENU hSubMenu;
+    bool operator==(const MenuItemKey&) const = default;
+};
+
+std::vector<MenuItemKey> MenuItemKeys(HMENU hMenu) {
+    std::vector<MenuItemKey> keys;
+    const int nCount = ::GetMenuItemCount(hMenu);
+    for (int i = 0; i < nCount; ++i)
+        keys.push_back({::GetMenuItemID(hMenu, i), ::GetSubMenu(hMenu, i)});
+    return keys;
+}
+
+// After an update handler deleted items: how many of the items up to and including position nDone are
+// left. The menu now is what remains of before, in the same order.
+UINT ItemsLeftUpTo(const std::vector<MenuItemKey>& before, const std::vector<MenuItemKey>& after,
+                   UINT nDone) {
+    UINT nLeft = 0;
+    size_t j = 0;
+    for (size_t i = 0; i < before.size() && i <= nDone && j < after.size(); ++i) {
+        if (before[i] == after[j]) {
+            ++nLeft;
+            ++j;
+        }
+    }
+    return nLeft;
+}
+
+} // namespace
+
 void CCmdUI::UpdateMenu(CCmdTarget* pTarget, CMenu* pMenu, BOOL bAutoMenuEnable) {
     if (pTarget == nullptr || pMenu == nullptr)
         return;
@@ -95,6 +131,9 @@ void CCmdUI::UpdateMenu(CCmdTarget* pTarget, CMenu* pMenu, BOOL bAutoMenuEnable)
         state.m_nID = pMenu->GetMenuItemID(static_cast<int>(state.m_nIndex));
         if (state.m_nID == 0)
             continue; // separator
+        const std::vector<MenuItemKey> before = MenuItemKeys(pMenu->m_hMenu);
+        const UINT nIndex = state.m_nIndex;
+        const UINT nIndexMax = state.m_nIndexMax;
         if (state.m_nID == static_cast<UINT>(-1)) {
             // A popup item takes the state of its first command; it is never disabled automatically.
             state.m_pSubMenu = pMenu->GetSubMenu(static_cast<int>(state.m_nIndex));
@@ -107,14 +146,13 @@ void CCmdUI::UpdateMenu(CCmdTarget* pTarget, CMenu* pMenu, BOOL bAutoMenuEnable)
             state.m_pSubMenu = nullptr;
             state.DoUpdate(pTarget, bAutoMenuEnable && state.m_nID < 0xF000);
         }
-        // Handlers that removed items leave m_nIndex past the items they handled: step back over the
-        // removed ones and skip copies of the same command.
         const UINT nCount = pMenu->GetMenuItemCount();
-        if (nCount < state.m_nIndexMax) {
-            state.m_nIndex -= (state.m_nIndexMax - nCount);
-            while (state.m_nIndex < nCount &&
-                   pMenu->GetMenuItemID(static_cast<int>(state.m_nIndex)) == state.m_nID)
-                state.m_nIndex++;
+        const bool bHandlerMoved = state.m_nIndex != nIndex || state.m_nIndexMax != nIndexMax;
+        if (nCount < nIndexMax && !bHandlerMoved) {
+            // The handler deleted items (its own among them, or items before it) without saying where
+            // it ended: go on after what is left of the items done, so that every remaining item is
+            // updated once. (Unsigned: with none left the loop's step brings the index to 0.)
+            state.m_nIndex = ItemsLeftUpTo(before, MenuItemKeys(pMenu->m_hMenu), nIndex) - 1;
         }
         state.m_nIndexMax = nCount;
     }

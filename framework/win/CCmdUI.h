@@ -31,8 +31,9 @@ public:
 
     // Updates every item of a popup menu through pTarget. Update handlers may insert or delete items
     // while this runs: they move m_nIndex to the last item they handled and set m_nIndexMax to the new
-    // item count. Items without handlers are disabled when bAutoMenuEnable is set (system commands
-    // excepted).
+    // item count. A handler that only deletes items (its own, or others before or after it) need not:
+    // every item left is still updated once. Items without handlers are disabled when bAutoMenuEnable
+    // is set (system commands excepted).
     static void UpdateMenu(CCmdTarget* pTarget, CMenu* pMenu, BOOL bAutoMenuEnable = TRUE);
 
     UINT m_nID = 0;

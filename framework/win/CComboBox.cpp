@@ -1,12 +1,8 @@
 #include "framework/win/CComboBox.h"
 
-IMPLEMENT_DYNAMIC(CComboBox, CWnd)
+#include "framework/win/AfxCtrlSupport.h"
 
-namespace {
-LPARAM TextParam(LPCSTR lpsz) {
-    return reinterpret_cast<LPARAM>(lpsz);
-}
-} // namespace
+IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 
 BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
     return CWnd::Create("COMBOBOX", nullptr, dwStyle, rect, pParentWnd, nID);
@@ -102,13 +98,7 @@ int CComboBox::GetLBText(int nIndex, LPSTR lpszText) const {
 }
 
 void CComboBox::GetLBText(int nIndex, CString& rString) const {
-    const int length = GetLBTextLen(nIndex);
-    if (length <= 0) {
-        rString.Empty();
-        return;
-    }
-    const int copied = GetLBText(nIndex, rString.GetBuffer(length));
-    rString.ReleaseBuffer(copied < 0 ? 0 : copied);
+    rString = AfxGetItemText(m_hWnd, CB_GETLBTEXTLEN, CB_GETLBTEXT, nIndex);
 }
 
 int CComboBox::GetLBTextLen(int nIndex) const {
@@ -145,7 +135,7 @@ void CComboBox::ShowDropDown(BOOL bShowIt) {
 }
 
 int CComboBox::AddString(LPCSTR lpszString) {
-    return static_cast<int>(SendMessage(CB_ADDSTRING, 0, TextParam(lpszString)));
+    return static_cast<int>(SendMessage(CB_ADDSTRING, 0, AfxPtrParam(lpszString)));
 }
 
 int CComboBox::DeleteString(UINT nIndex) {
@@ -153,7 +143,8 @@ int CComboBox::DeleteString(UINT nIndex) {
 }
 
 int CComboBox::InsertString(int nIndex, LPCSTR lpszString) {
-    return static_cast<int>(SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(nIndex), TextParam(lpszString)));
+    return static_cast<int>(
+        SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(nIndex), AfxPtrParam(lpszString)));
 }
 
 void CComboBox::ResetContent() {
@@ -161,22 +152,22 @@ void CComboBox::ResetContent() {
 }
 
 int CComboBox::Dir(UINT attr, LPCSTR lpszWildCard) {
-    return static_cast<int>(SendMessage(CB_DIR, attr, TextParam(lpszWildCard)));
+    return static_cast<int>(SendMessage(CB_DIR, attr, AfxPtrParam(lpszWildCard)));
 }
 
 int CComboBox::FindString(int nStartAfter, LPCSTR lpszString) const {
     return static_cast<int>(
-        SendMessage(CB_FINDSTRING, static_cast<WPARAM>(nStartAfter), TextParam(lpszString)));
+        SendMessage(CB_FINDSTRING, static_cast<WPARAM>(nStartAfter), AfxPtrParam(lpszString)));
 }
 
 int CComboBox::FindStringExact(int nIndexStart, LPCSTR lpszFind) const {
     return static_cast<int>(
-        SendMessage(CB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart), TextParam(lpszFind)));
+        SendMessage(CB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart), AfxPtrParam(lpszFind)));
 }
 
 int CComboBox::SelectString(int nStartAfter, LPCSTR lpszString) {
     return static_cast<int>(
-        SendMessage(CB_SELECTSTRING, static_cast<WPARAM>(nStartAfter), TextParam(lpszString)));
+        SendMessage(CB_SELECTSTRING, static_cast<WPARAM>(nStartAfter), AfxPtrParam(lpszString)));
 }
 
 void CComboBox::Clear() {
@@ -206,24 +197,6 @@ int CComboBox::CompareItem(LPCOMPAREITEMSTRUCT) {
 void CComboBox::DeleteItem(LPDELETEITEMSTRUCT) {}
 
 BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-    LRESULT result = TRUE;
-    switch (message) {
-    case WM_DRAWITEM:
-        DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-        break;
-    case WM_MEASUREITEM:
-        MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
-        break;
-    case WM_COMPAREITEM:
-        result = CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
-        break;
-    case WM_DELETEITEM:
-        DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
-        break;
-    default:
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    }
-    if (pResult != nullptr)
-        *pResult = result;
-    return TRUE;
+    return AfxReflectOwnerDraw(*this, message, lParam, pResult) ||
+           CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }

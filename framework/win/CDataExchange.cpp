@@ -2,6 +2,7 @@
 
 #include "framework/core/CNotSupportedException.h"
 #include "framework/core/CUserException.h"
+#include "framework/win/AfxCtrlSupport.h"
 #include "framework/win/AfxRes.h"
 #include "framework/win/CWinApp.h"
 #include "framework/win/CWnd.h"
@@ -192,36 +193,51 @@ bool HasClass(HWND hWnd, LPCSTR lpszClass) {
     return lstrcmpiA(className, lpszClass) == 0;
 }
 
-// Text of the selected item of a combo box, or its edit text.
+// The messages that work alike on a combo box's list and on a list box.
+struct ItemMessages {
+    UINT getCurSel;
+    UINT setCurSel;
+    UINT getTextLen;
+    UINT getText;
+    UINT selectString;
+    UINT findStringExact;
+};
+constexpr ItemMessages kComboItems{CB_GETCURSEL, CB_SETCURSEL,    CB_GETLBTEXTLEN,
+                                   CB_GETLBTEXT, CB_SELECTSTRING, CB_FINDSTRINGEXACT};
+constexpr ItemMessages kListItems{LB_GETCURSEL, LB_SETCURSEL,    LB_GETTEXTLEN,
+                                  LB_GETTEXT,   LB_SELECTSTRING, LB_FINDSTRINGEXACT};
+
+CString SelectedItemText(HWND hWndCtrl, const ItemMessages& items) {
+    const auto index = static_cast<int>(::SendMessageA(hWndCtrl, items.getCurSel, 0, 0));
+    return index < 0 ? CString() : AfxGetItemText(hWndCtrl, items.getTextLen, items.getText, index);
+}
+
+// Text of the selected item of a drop-down list, or the edit text of the other combo boxes.
 CString ComboText(HWND hWndCtrl) {
-    if ((::GetWindowLongA(hWndCtrl, GWL_STYLE) & 0x3) == CBS_DROPDOWNLIST) {
-        const LRESULT index = ::SendMessageA(hWndCtrl, CB_GETCURSEL, 0, 0);
-        CString text;
-        if (index == CB_ERR)
-            return text;
-        const LRESULT length = ::SendMessageA(hWndCtrl, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-        if (length <= 0)
-            return text;
-        ::SendMessageA(hWndCtrl, CB_GETLBTEXT, static_cast<WPARAM>(index),
-                       reinterpret_cast<LPARAM>(text.GetBuffer(static_cast<int>(length))));
-        text.ReleaseBuffer();
-        return text;
-    }
+    if ((::GetWindowLongA(hWndCtrl, GWL_STYLE) & 0x3) == CBS_DROPDOWNLIST)
+        return SelectedItemText(hWndCtrl, kComboItems);
     return WindowText(hWndCtrl);
 }
 
-CString ListText(HWND hWndCtrl) {
-    CString text;
-    const LRESULT index = ::SendMessageA(hWndCtrl, LB_GETCURSEL, 0, 0);
-    if (index == LB_ERR)
-        return text;
-    const LRESULT length = ::SendMessageA(hWndCtrl, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length <= 0)
-        return text;
-    ::SendMessageA(hWndCtrl, LB_GETTEXT, static_cast<WPARAM>(index),
-                   reinterpret_cast<LPARAM>(text.GetBuffer(static_cast<int>(length))));
-    text.ReleaseBuffer();
-    return text;
+void ExchangeIndex(CDataExchange* pDX, int nIDC, int& index, const ItemMessages& items) {
+    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+        pDX->Store(index, static_cast<int>(::SendMessageA(hWndCtrl, items.getCurSel, 0, 0)));
+    else
+        ::SendMessageA(hWndCtrl, items.setCurSel, static_cast<WPARAM>(index), 0);
+}
+
+// Selects the item that reads exactly value, or no item; false when there is none.
+bool SelectExactItem(HWND hWndCtrl, const CString& value, const ItemMessages& items) {
+    const LRESULT index = ::SendMessageA(hWndCtrl, items.findStringExact, static_cast<WPARAM>(-1),
+                                         reinterpret_cast<LPARAM>(static_cast<LPCSTR>(value)));
+    ::SendMessageA(hWndCtrl, items.setCurSel, static_cast<WPARAM>(index < 0 ? -1 : index), 0);
+    return index >= 0;
+}
+
+LRESULT SelectItemStartingWith(HWND hWndCtrl, const CString& value, const ItemMessages& items) {
+    return ::SendMessageA(hWndCtrl, items.selectString, static_cast<WPARAM>(-1),
+                          reinterpret_cast<LPARAM>(static_cast<LPCSTR>(value)));
 }
 
 } // namespace
@@ -300,66 +316,43 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
 }
 
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index) {
-    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate)
-        pDX->Store(index, static_cast<int>(::SendMessageA(hWndCtrl, CB_GETCURSEL, 0, 0)));
-    else
-        ::SendMessageA(hWndCtrl, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ExchangeIndex(pDX, nIDC, index, kComboItems);
 }
 
 void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value) {
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate) {
+    if (pDX->m_bSaveAndValidate)
         pDX->Store(value, ComboText(hWndCtrl));
-    } else if (::SendMessageA(hWndCtrl, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                              reinterpret_cast<LPARAM>(static_cast<LPCSTR>(value))) == CB_ERR) {
-        // No item starts with the text: it goes into the edit part (a drop-down list ignores it).
-        AfxSetWindowText(hWndCtrl, value);
-    }
+    else if (SelectItemStartingWith(hWndCtrl, value, kComboItems) == CB_ERR)
+        AfxSetWindowText(hWndCtrl, value); // into the edit part (a drop-down list ignores it)
 }
 
 void DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value) {
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate) {
+    if (pDX->m_bSaveAndValidate)
         pDX->Store(value, ComboText(hWndCtrl));
-        return;
-    }
-    const LRESULT index = ::SendMessageA(hWndCtrl, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                         reinterpret_cast<LPARAM>(static_cast<LPCSTR>(value)));
-    if (index == CB_ERR) {
-        ::SendMessageA(hWndCtrl, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    else if (!SelectExactItem(hWndCtrl, value, kComboItems))
         AfxSetWindowText(hWndCtrl, value);
-    } else {
-        ::SendMessageA(hWndCtrl, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    }
 }
 
 void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index) {
-    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate)
-        pDX->Store(index, static_cast<int>(::SendMessageA(hWndCtrl, LB_GETCURSEL, 0, 0)));
-    else
-        ::SendMessageA(hWndCtrl, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ExchangeIndex(pDX, nIDC, index, kListItems);
 }
 
 void DDX_LBString(CDataExchange* pDX, int nIDC, CString& value) {
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
     if (pDX->m_bSaveAndValidate)
-        pDX->Store(value, ListText(hWndCtrl));
+        pDX->Store(value, SelectedItemText(hWndCtrl, kListItems));
     else
-        ::SendMessageA(hWndCtrl, LB_SELECTSTRING, static_cast<WPARAM>(-1),
-                       reinterpret_cast<LPARAM>(static_cast<LPCSTR>(value)));
+        SelectItemStartingWith(hWndCtrl, value, kListItems);
 }
 
 void DDX_LBStringExact(CDataExchange* pDX, int nIDC, CString& value) {
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate) {
-        pDX->Store(value, ListText(hWndCtrl));
-        return;
-    }
-    const LRESULT index = ::SendMessageA(hWndCtrl, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                         reinterpret_cast<LPARAM>(static_cast<LPCSTR>(value)));
-    ::SendMessageA(hWndCtrl, LB_SETCURSEL, static_cast<WPARAM>(index == LB_ERR ? -1 : index), 0);
+    if (pDX->m_bSaveAndValidate)
+        pDX->Store(value, SelectedItemText(hWndCtrl, kListItems));
+    else
+        SelectExactItem(hWndCtrl, value, kListItems);
 }
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {

@@ -4,14 +4,6 @@
 
 IMPLEMENT_DYNAMIC(CDateTimeCtrl, CWnd)
 
-namespace {
-
-template <class T> LPARAM PtrParam(T* p) {
-    return reinterpret_cast<LPARAM>(p);
-}
-
-} // namespace
-
 BOOL CDateTimeCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
     AfxInitCommonControls(ICC_DATE_CLASSES);
     return CWnd::Create(DATETIMEPICK_CLASSA, nullptr, dwStyle, rect, pParentWnd, nID);
@@ -39,10 +31,10 @@ BOOL CDateTimeCtrl::SetTime(const CTime* pTimeNew) {
 
 BOOL CDateTimeCtrl::SetTime(LPSYSTEMTIME pTimeNew) {
     if (pTimeNew != nullptr)
-        return static_cast<BOOL>(SendMessage(DTM_SETSYSTEMTIME, GDT_VALID, PtrParam(pTimeNew)));
+        return static_cast<BOOL>(SendMessage(DTM_SETSYSTEMTIME, GDT_VALID, AfxPtrParam(pTimeNew)));
     // "No date" ignores the structure, but some versions of the control refuse a null pointer.
     SYSTEMTIME ignored{};
-    return static_cast<BOOL>(SendMessage(DTM_SETSYSTEMTIME, GDT_NONE, PtrParam(&ignored)));
+    return static_cast<BOOL>(SendMessage(DTM_SETSYSTEMTIME, GDT_NONE, AfxPtrParam(&ignored)));
 }
 
 BOOL CDateTimeCtrl::GetTime(COleDateTime& timeDest) const {
@@ -69,7 +61,7 @@ DWORD CDateTimeCtrl::GetTime(CTime& timeDest) const {
 }
 
 DWORD CDateTimeCtrl::GetTime(LPSYSTEMTIME pTimeDest) const {
-    return static_cast<DWORD>(SendMessage(DTM_GETSYSTEMTIME, 0, PtrParam(pTimeDest)));
+    return static_cast<DWORD>(SendMessage(DTM_GETSYSTEMTIME, 0, AfxPtrParam(pTimeDest)));
 }
 
 // ---- range ----
@@ -87,7 +79,7 @@ BOOL CDateTimeCtrl::SetRange(const COleDateTime* pMinRange, const COleDateTime* 
     };
     if (!take(pMinRange, range[0], GDTR_MIN) || !take(pMaxRange, range[1], GDTR_MAX))
         return FALSE;
-    return static_cast<BOOL>(SendMessage(DTM_SETRANGE, flags, PtrParam(range)));
+    return static_cast<BOOL>(SendMessage(DTM_SETRANGE, flags, AfxPtrParam(range)));
 }
 
 BOOL CDateTimeCtrl::SetRange(const CTime* pMinRange, const CTime* pMaxRange) {
@@ -103,12 +95,12 @@ BOOL CDateTimeCtrl::SetRange(const CTime* pMinRange, const CTime* pMaxRange) {
             return FALSE;
         flags |= GDTR_MAX;
     }
-    return static_cast<BOOL>(SendMessage(DTM_SETRANGE, flags, PtrParam(range)));
+    return static_cast<BOOL>(SendMessage(DTM_SETRANGE, flags, AfxPtrParam(range)));
 }
 
 DWORD CDateTimeCtrl::GetRange(COleDateTime* pMinRange, COleDateTime* pMaxRange) const {
     SYSTEMTIME range[2]{};
-    const auto flags = static_cast<DWORD>(SendMessage(DTM_GETRANGE, 0, PtrParam(range)));
+    const auto flags = static_cast<DWORD>(SendMessage(DTM_GETRANGE, 0, AfxPtrParam(range)));
     const auto give = [](COleDateTime* value, const SYSTEMTIME& st, bool set) {
         if (value == nullptr)
             return;
@@ -123,7 +115,7 @@ DWORD CDateTimeCtrl::GetRange(COleDateTime* pMinRange, COleDateTime* pMaxRange) 
 
 DWORD CDateTimeCtrl::GetRange(CTime* pMinRange, CTime* pMaxRange) const {
     SYSTEMTIME range[2]{};
-    const auto flags = static_cast<DWORD>(SendMessage(DTM_GETRANGE, 0, PtrParam(range)));
+    const auto flags = static_cast<DWORD>(SendMessage(DTM_GETRANGE, 0, AfxPtrParam(range)));
     if (pMinRange != nullptr && (flags & GDTR_MIN) != 0)
         *pMinRange = CTime(range[0]);
     if (pMaxRange != nullptr && (flags & GDTR_MAX) != 0)
@@ -134,7 +126,7 @@ DWORD CDateTimeCtrl::GetRange(CTime* pMinRange, CTime* pMaxRange) const {
 // ---- display ----
 
 BOOL CDateTimeCtrl::SetFormat(LPCSTR pstrFormat) {
-    return static_cast<BOOL>(SendMessage(DTM_SETFORMATA, 0, PtrParam(pstrFormat)));
+    return static_cast<BOOL>(SendMessage(DTM_SETFORMATA, 0, AfxPtrParam(pstrFormat)));
 }
 
 CMonthCalCtrl* CDateTimeCtrl::GetMonthCalCtrl() const {

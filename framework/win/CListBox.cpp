@@ -1,12 +1,8 @@
 #include "framework/win/CListBox.h"
 
-IMPLEMENT_DYNAMIC(CListBox, CWnd)
+#include "framework/win/AfxCtrlSupport.h"
 
-namespace {
-LPARAM TextParam(LPCSTR lpsz) {
-    return reinterpret_cast<LPARAM>(lpsz);
-}
-} // namespace
+IMPLEMENT_DYNAMIC(CListBox, CWnd)
 
 BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
     return CWnd::Create("LISTBOX", nullptr, dwStyle, rect, pParentWnd, nID);
@@ -91,13 +87,7 @@ int CListBox::GetText(int nIndex, LPSTR lpszBuffer) const {
 }
 
 void CListBox::GetText(int nIndex, CString& rString) const {
-    const int length = GetTextLen(nIndex);
-    if (length <= 0) {
-        rString.Empty();
-        return;
-    }
-    const int copied = GetText(nIndex, rString.GetBuffer(length));
-    rString.ReleaseBuffer(copied < 0 ? 0 : copied);
+    rString = AfxGetItemText(m_hWnd, LB_GETTEXTLEN, LB_GETTEXT, nIndex);
 }
 
 int CListBox::GetTextLen(int nIndex) const {
@@ -176,7 +166,7 @@ int CListBox::SetCaretIndex(int nIndex, BOOL bScroll) {
 }
 
 int CListBox::AddString(LPCSTR lpszItem) {
-    return static_cast<int>(SendMessage(LB_ADDSTRING, 0, TextParam(lpszItem)));
+    return static_cast<int>(SendMessage(LB_ADDSTRING, 0, AfxPtrParam(lpszItem)));
 }
 
 int CListBox::DeleteString(UINT nIndex) {
@@ -184,7 +174,7 @@ int CListBox::DeleteString(UINT nIndex) {
 }
 
 int CListBox::InsertString(int nIndex, LPCSTR lpszItem) {
-    return static_cast<int>(SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(nIndex), TextParam(lpszItem)));
+    return static_cast<int>(SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(nIndex), AfxPtrParam(lpszItem)));
 }
 
 void CListBox::ResetContent() {
@@ -192,22 +182,22 @@ void CListBox::ResetContent() {
 }
 
 int CListBox::Dir(UINT attr, LPCSTR lpszWildCard) {
-    return static_cast<int>(SendMessage(LB_DIR, attr, TextParam(lpszWildCard)));
+    return static_cast<int>(SendMessage(LB_DIR, attr, AfxPtrParam(lpszWildCard)));
 }
 
 int CListBox::FindString(int nStartAfter, LPCSTR lpszItem) const {
     return static_cast<int>(
-        SendMessage(LB_FINDSTRING, static_cast<WPARAM>(nStartAfter), TextParam(lpszItem)));
+        SendMessage(LB_FINDSTRING, static_cast<WPARAM>(nStartAfter), AfxPtrParam(lpszItem)));
 }
 
 int CListBox::FindStringExact(int nIndexStart, LPCSTR lpszFind) const {
     return static_cast<int>(
-        SendMessage(LB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart), TextParam(lpszFind)));
+        SendMessage(LB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart), AfxPtrParam(lpszFind)));
 }
 
 int CListBox::SelectString(int nStartAfter, LPCSTR lpszItem) {
     return static_cast<int>(
-        SendMessage(LB_SELECTSTRING, static_cast<WPARAM>(nStartAfter), TextParam(lpszItem)));
+        SendMessage(LB_SELECTSTRING, static_cast<WPARAM>(nStartAfter), AfxPtrParam(lpszItem)));
 }
 
 void CListBox::DrawItem(LPDRAWITEMSTRUCT) {}
@@ -229,30 +219,13 @@ int CListBox::CharToItem(UINT, UINT) {
 }
 
 BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-    LRESULT result = TRUE;
-    switch (message) {
-    case WM_DRAWITEM:
-        DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-        break;
-    case WM_MEASUREITEM:
-        MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
-        break;
-    case WM_COMPAREITEM:
-        result = CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
-        break;
-    case WM_DELETEITEM:
-        DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
-        break;
-    case WM_VKEYTOITEM:
-        result = VKeyToItem(LOWORD(wParam), HIWORD(wParam));
-        break;
-    case WM_CHARTOITEM:
-        result = CharToItem(LOWORD(wParam), HIWORD(wParam));
-        break;
-    default:
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    if (message == WM_VKEYTOITEM || message == WM_CHARTOITEM) {
+        const int result = message == WM_VKEYTOITEM ? VKeyToItem(LOWORD(wParam), HIWORD(wParam))
+                                                    : CharToItem(LOWORD(wParam), HIWORD(wParam));
+        if (pResult != nullptr)
+            *pResult = result;
+        return TRUE;
     }
-    if (pResult != nullptr)
-        *pResult = result;
-    return TRUE;
+    return AfxReflectOwnerDraw(*this, message, lParam, pResult) ||
+           CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }

@@ -8,18 +8,6 @@
 
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
 
-namespace {
-
-template <class T> LPARAM PtrParam(T* p) {
-    return reinterpret_cast<LPARAM>(p);
-}
-
-WPARAM Index(int n) {
-    return static_cast<WPARAM>(n);
-}
-
-} // namespace
-
 BOOL CListCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
     AfxInitCommonControls(ICC_LISTVIEW_CLASSES);
     return CWnd::Create(WC_LISTVIEW, nullptr, dwStyle, rect, pParentWnd, nID);
@@ -58,12 +46,13 @@ BOOL CListCtrl::SetTextBkColor(COLORREF cr) {
 
 CImageList* CListCtrl::GetImageList(int nImageListType) const {
     return CImageList::FromHandle(
-        reinterpret_cast<HIMAGELIST>(SendMessage(LVM_GETIMAGELIST, Index(nImageListType), 0)));
+        reinterpret_cast<HIMAGELIST>(SendMessage(LVM_GETIMAGELIST, AfxIndexParam(nImageListType), 0)));
 }
 
 CImageList* CListCtrl::SetImageList(CImageList* pImageList, int nImageListType) {
-    return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(SendMessage(
-        LVM_SETIMAGELIST, Index(nImageListType), reinterpret_cast<LPARAM>(pImageList->GetSafeHandle()))));
+    return CImageList::FromHandle(
+        reinterpret_cast<HIMAGELIST>(SendMessage(LVM_SETIMAGELIST, AfxIndexParam(nImageListType),
+                                                 reinterpret_cast<LPARAM>(pImageList->GetSafeHandle()))));
 }
 
 // ---- styles ----
@@ -87,7 +76,7 @@ BOOL CListCtrl::SetCallbackMask(UINT nMask) {
 // ---- columns ----
 
 int CListCtrl::InsertColumn(int nCol, const LVCOLUMN* pColumn) {
-    return static_cast<int>(SendMessage(LVM_INSERTCOLUMN, Index(nCol), PtrParam(pColumn)));
+    return static_cast<int>(SendMessage(LVM_INSERTCOLUMN, AfxIndexParam(nCol), AfxPtrParam(pColumn)));
 }
 
 int CListCtrl::InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat, int nWidth, int nSubItem) {
@@ -107,23 +96,23 @@ int CListCtrl::InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat, int
 }
 
 BOOL CListCtrl::DeleteColumn(int nCol) {
-    return static_cast<BOOL>(SendMessage(LVM_DELETECOLUMN, Index(nCol), 0));
+    return static_cast<BOOL>(SendMessage(LVM_DELETECOLUMN, AfxIndexParam(nCol), 0));
 }
 
 BOOL CListCtrl::GetColumn(int nCol, LVCOLUMN* pColumn) const {
-    return static_cast<BOOL>(SendMessage(LVM_GETCOLUMN, Index(nCol), PtrParam(pColumn)));
+    return static_cast<BOOL>(SendMessage(LVM_GETCOLUMN, AfxIndexParam(nCol), AfxPtrParam(pColumn)));
 }
 
 BOOL CListCtrl::SetColumn(int nCol, const LVCOLUMN* pColumn) {
-    return static_cast<BOOL>(SendMessage(LVM_SETCOLUMN, Index(nCol), PtrParam(pColumn)));
+    return static_cast<BOOL>(SendMessage(LVM_SETCOLUMN, AfxIndexParam(nCol), AfxPtrParam(pColumn)));
 }
 
 int CListCtrl::GetColumnWidth(int nCol) const {
-    return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, Index(nCol), 0));
+    return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, AfxIndexParam(nCol), 0));
 }
 
 BOOL CListCtrl::SetColumnWidth(int nCol, int cx) {
-    return static_cast<BOOL>(SendMessage(LVM_SETCOLUMNWIDTH, Index(nCol), MAKELPARAM(cx, 0)));
+    return static_cast<BOOL>(SendMessage(LVM_SETCOLUMNWIDTH, AfxIndexParam(nCol), MAKELPARAM(cx, 0)));
 }
 
 BOOL CListCtrl::GetColumnOrderArray(LPINT piArray, int iCount) const {
@@ -133,11 +122,13 @@ BOOL CListCtrl::GetColumnOrderArray(LPINT piArray, int iCount) const {
             return FALSE;
         iCount = pHeader->GetItemCount();
     }
-    return static_cast<BOOL>(SendMessage(LVM_GETCOLUMNORDERARRAY, Index(iCount), PtrParam(piArray)));
+    return static_cast<BOOL>(
+        SendMessage(LVM_GETCOLUMNORDERARRAY, AfxIndexParam(iCount), AfxPtrParam(piArray)));
 }
 
 BOOL CListCtrl::SetColumnOrderArray(int iCount, LPINT piArray) {
-    return static_cast<BOOL>(SendMessage(LVM_SETCOLUMNORDERARRAY, Index(iCount), PtrParam(piArray)));
+    return static_cast<BOOL>(
+        SendMessage(LVM_SETCOLUMNORDERARRAY, AfxIndexParam(iCount), AfxPtrParam(piArray)));
 }
 
 CHeaderCtrl* CListCtrl::GetHeaderCtrl() const {
@@ -151,15 +142,16 @@ int CListCtrl::GetItemCount() const {
 }
 
 void CListCtrl::SetItemCount(int nItems) {
-    SendMessage(LVM_SETITEMCOUNT, Index(nItems), 0);
+    SendMessage(LVM_SETITEMCOUNT, AfxIndexParam(nItems), 0);
 }
 
 BOOL CListCtrl::SetItemCountEx(int iCount, DWORD dwFlags) {
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMCOUNT, Index(iCount), static_cast<LPARAM>(dwFlags)));
+    return static_cast<BOOL>(
+        SendMessage(LVM_SETITEMCOUNT, AfxIndexParam(iCount), static_cast<LPARAM>(dwFlags)));
 }
 
 int CListCtrl::InsertItem(const LVITEM* pItem) {
-    return static_cast<int>(SendMessage(LVM_INSERTITEM, 0, PtrParam(pItem)));
+    return static_cast<int>(SendMessage(LVM_INSERTITEM, 0, AfxPtrParam(pItem)));
 }
 
 int CListCtrl::InsertItem(int nItem, LPCSTR lpszItem) {
@@ -184,7 +176,7 @@ int CListCtrl::InsertItem(UINT nMask, int nItem, LPCSTR lpszItem, UINT nState, U
 }
 
 BOOL CListCtrl::DeleteItem(int nItem) {
-    return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, Index(nItem), 0));
+    return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, AfxIndexParam(nItem), 0));
 }
 
 BOOL CListCtrl::DeleteAllItems() {
@@ -192,11 +184,11 @@ BOOL CListCtrl::DeleteAllItems() {
 }
 
 BOOL CListCtrl::GetItem(LVITEM* pItem) const {
-    return static_cast<BOOL>(SendMessage(LVM_GETITEM, 0, PtrParam(pItem)));
+    return static_cast<BOOL>(SendMessage(LVM_GETITEM, 0, AfxPtrParam(pItem)));
 }
 
 BOOL CListCtrl::SetItem(const LVITEM* pItem) {
-    return static_cast<BOOL>(SendMessage(LVM_SETITEM, 0, PtrParam(pItem)));
+    return static_cast<BOOL>(SendMessage(LVM_SETITEM, 0, AfxPtrParam(pItem)));
 }
 
 BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, int nImage, UINT nState,
@@ -237,7 +229,7 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const {
         item.iSubItem = nSubItem;
         item.pszText = buffer.data();
         item.cchTextMax = static_cast<int>(size);
-        SendMessage(LVM_GETITEMTEXT, Index(nItem), PtrParam(&item));
+        SendMessage(LVM_GETITEMTEXT, AfxIndexParam(nItem), AfxPtrParam(&item));
         const size_t length = ::strnlen(buffer.data(), size);
         if (length + 1 < size)
             return CString(buffer.data());
@@ -258,7 +250,7 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCSTR lpszText) {
     LVITEM item{};
     item.iSubItem = nSubItem;
     item.pszText = const_cast<LPSTR>(lpszText);
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMTEXT, Index(nItem), PtrParam(&item)));
+    return static_cast<BOOL>(SendMessage(LVM_SETITEMTEXT, AfxIndexParam(nItem), AfxPtrParam(&item)));
 }
 
 DWORD_PTR CListCtrl::GetItemData(int nItem) const {
@@ -275,11 +267,11 @@ BOOL CListCtrl::SetItemData(int nItem, DWORD_PTR dwData) {
 }
 
 UINT CListCtrl::GetItemState(int nItem, UINT nMask) const {
-    return static_cast<UINT>(SendMessage(LVM_GETITEMSTATE, Index(nItem), static_cast<LPARAM>(nMask)));
+    return static_cast<UINT>(SendMessage(LVM_GETITEMSTATE, AfxIndexParam(nItem), static_cast<LPARAM>(nMask)));
 }
 
 BOOL CListCtrl::SetItemState(int nItem, LVITEM* pItem) {
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMSTATE, Index(nItem), PtrParam(pItem)));
+    return static_cast<BOOL>(SendMessage(LVM_SETITEMSTATE, AfxIndexParam(nItem), AfxPtrParam(pItem)));
 }
 
 BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask) {
@@ -300,7 +292,7 @@ BOOL CListCtrl::SetCheck(int nItem, BOOL fCheck) {
 // ---- finding and selection ----
 
 int CListCtrl::GetNextItem(int nItem, int nFlags) const {
-    return static_cast<int>(SendMessage(LVM_GETNEXTITEM, Index(nItem), MAKELPARAM(nFlags, 0)));
+    return static_cast<int>(SendMessage(LVM_GETNEXTITEM, AfxIndexParam(nItem), MAKELPARAM(nFlags, 0)));
 }
 
 // A position holds the index of the next selected item plus one, so that no item gives nullptr.
@@ -327,7 +319,7 @@ int CListCtrl::SetSelectionMark(int iIndex) {
 }
 
 int CListCtrl::FindItem(LVFINDINFO* pFindInfo, int nStart) const {
-    return static_cast<int>(SendMessage(LVM_FINDITEM, Index(nStart), PtrParam(pFindInfo)));
+    return static_cast<int>(SendMessage(LVM_FINDITEM, AfxIndexParam(nStart), AfxPtrParam(pFindInfo)));
 }
 
 int CListCtrl::GetHotItem() {
@@ -335,11 +327,11 @@ int CListCtrl::GetHotItem() {
 }
 
 int CListCtrl::SetHotItem(int iIndex) {
-    return static_cast<int>(SendMessage(LVM_SETHOTITEM, Index(iIndex), 0));
+    return static_cast<int>(SendMessage(LVM_SETHOTITEM, AfxIndexParam(iIndex), 0));
 }
 
 int CListCtrl::HitTest(LVHITTESTINFO* pHitTestInfo) const {
-    return static_cast<int>(SendMessage(LVM_HITTEST, 0, PtrParam(pHitTestInfo)));
+    return static_cast<int>(SendMessage(LVM_HITTEST, 0, AfxPtrParam(pHitTestInfo)));
 }
 
 int CListCtrl::HitTest(CPoint pt, UINT* pFlags) const {
@@ -352,37 +344,37 @@ int CListCtrl::HitTest(CPoint pt, UINT* pFlags) const {
 }
 
 int CListCtrl::SubItemHitTest(LPLVHITTESTINFO pInfo) {
-    return static_cast<int>(SendMessage(LVM_SUBITEMHITTEST, 0, PtrParam(pInfo)));
+    return static_cast<int>(SendMessage(LVM_SUBITEMHITTEST, 0, AfxPtrParam(pInfo)));
 }
 
 // ---- geometry and scrolling ----
 
 BOOL CListCtrl::GetItemRect(int nItem, LPRECT lpRect, UINT nCode) const {
     lpRect->left = static_cast<LONG>(nCode);
-    return static_cast<BOOL>(SendMessage(LVM_GETITEMRECT, Index(nItem), PtrParam(lpRect)));
+    return static_cast<BOOL>(SendMessage(LVM_GETITEMRECT, AfxIndexParam(nItem), AfxPtrParam(lpRect)));
 }
 
 BOOL CListCtrl::GetSubItemRect(int iItem, int iSubItem, int nArea, CRect& ref) {
     ref.top = iSubItem;
     ref.left = nArea;
     return static_cast<BOOL>(
-        SendMessage(LVM_GETSUBITEMRECT, Index(iItem), PtrParam(static_cast<RECT*>(&ref))));
+        SendMessage(LVM_GETSUBITEMRECT, AfxIndexParam(iItem), AfxPtrParam(static_cast<RECT*>(&ref))));
 }
 
 BOOL CListCtrl::GetItemPosition(int nItem, LPPOINT lpPoint) const {
-    return static_cast<BOOL>(SendMessage(LVM_GETITEMPOSITION, Index(nItem), PtrParam(lpPoint)));
+    return static_cast<BOOL>(SendMessage(LVM_GETITEMPOSITION, AfxIndexParam(nItem), AfxPtrParam(lpPoint)));
 }
 
 BOOL CListCtrl::SetItemPosition(int nItem, POINT pt) {
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMPOSITION32, Index(nItem), PtrParam(&pt)));
+    return static_cast<BOOL>(SendMessage(LVM_SETITEMPOSITION32, AfxIndexParam(nItem), AfxPtrParam(&pt)));
 }
 
 BOOL CListCtrl::GetViewRect(LPRECT lpRect) const {
-    return static_cast<BOOL>(SendMessage(LVM_GETVIEWRECT, 0, PtrParam(lpRect)));
+    return static_cast<BOOL>(SendMessage(LVM_GETVIEWRECT, 0, AfxPtrParam(lpRect)));
 }
 
 BOOL CListCtrl::GetOrigin(LPPOINT lpPoint) const {
-    return static_cast<BOOL>(SendMessage(LVM_GETORIGIN, 0, PtrParam(lpPoint)));
+    return static_cast<BOOL>(SendMessage(LVM_GETORIGIN, 0, AfxPtrParam(lpPoint)));
 }
 
 int CListCtrl::GetTopIndex() const {
@@ -394,7 +386,7 @@ int CListCtrl::GetCountPerPage() const {
 }
 
 int CListCtrl::GetStringWidth(LPCSTR lpsz) const {
-    return static_cast<int>(SendMessage(LVM_GETSTRINGWIDTH, 0, PtrParam(lpsz)));
+    return static_cast<int>(SendMessage(LVM_GETSTRINGWIDTH, 0, AfxPtrParam(lpsz)));
 }
 
 CSize CListCtrl::SetIconSpacing(int cx, int cy) {
@@ -403,13 +395,13 @@ CSize CListCtrl::SetIconSpacing(int cx, int cy) {
 }
 
 CSize CListCtrl::ApproximateViewRect(CSize sz, int iCount) const {
-    const auto size =
-        static_cast<DWORD>(SendMessage(LVM_APPROXIMATEVIEWRECT, Index(iCount), MAKELPARAM(sz.cx, sz.cy)));
+    const auto size = static_cast<DWORD>(
+        SendMessage(LVM_APPROXIMATEVIEWRECT, AfxIndexParam(iCount), MAKELPARAM(sz.cx, sz.cy)));
     return CSize(LOWORD(size), HIWORD(size));
 }
 
 BOOL CListCtrl::EnsureVisible(int nItem, BOOL bPartialOK) {
-    return static_cast<BOOL>(SendMessage(LVM_ENSUREVISIBLE, Index(nItem), MAKELPARAM(bPartialOK, 0)));
+    return static_cast<BOOL>(SendMessage(LVM_ENSUREVISIBLE, AfxIndexParam(nItem), MAKELPARAM(bPartialOK, 0)));
 }
 
 BOOL CListCtrl::Scroll(CSize size) {
@@ -418,11 +410,11 @@ BOOL CListCtrl::Scroll(CSize size) {
 }
 
 BOOL CListCtrl::RedrawItems(int nFirst, int nLast) {
-    return static_cast<BOOL>(SendMessage(LVM_REDRAWITEMS, Index(nFirst), static_cast<LPARAM>(nLast)));
+    return static_cast<BOOL>(SendMessage(LVM_REDRAWITEMS, AfxIndexParam(nFirst), static_cast<LPARAM>(nLast)));
 }
 
 BOOL CListCtrl::Update(int nItem) {
-    return static_cast<BOOL>(SendMessage(LVM_UPDATE, Index(nItem), 0));
+    return static_cast<BOOL>(SendMessage(LVM_UPDATE, AfxIndexParam(nItem), 0));
 }
 
 BOOL CListCtrl::Arrange(UINT nCode) {
@@ -432,7 +424,8 @@ BOOL CListCtrl::Arrange(UINT nCode) {
 // ---- labels, sorting, dragging ----
 
 CEdit* CListCtrl::EditLabel(int nItem) {
-    return AfxCtrlFromHandle<CEdit>(reinterpret_cast<HWND>(SendMessage(LVM_EDITLABEL, Index(nItem), 0)));
+    return AfxCtrlFromHandle<CEdit>(
+        reinterpret_cast<HWND>(SendMessage(LVM_EDITLABEL, AfxIndexParam(nItem), 0)));
 }
 
 CEdit* CListCtrl::GetEditControl() const {
@@ -450,17 +443,13 @@ BOOL CListCtrl::SortItemsEx(PFNLVCOMPARE pfnCompare, DWORD_PTR dwData) {
 }
 
 CImageList* CListCtrl::CreateDragImage(int nItem, LPPOINT lpPoint) {
-    return AfxNewImageList(
-        reinterpret_cast<HIMAGELIST>(SendMessage(LVM_CREATEDRAGIMAGE, Index(nItem), PtrParam(lpPoint))));
+    return AfxNewImageList(reinterpret_cast<HIMAGELIST>(
+        SendMessage(LVM_CREATEDRAGIMAGE, AfxIndexParam(nItem), AfxPtrParam(lpPoint))));
 }
 
 void CListCtrl::DrawItem(LPDRAWITEMSTRUCT) {}
 
 BOOL CListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-    if (message != WM_DRAWITEM)
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-    if (pResult != nullptr)
-        *pResult = TRUE;
-    return TRUE;
+    return AfxReflectOwnerDraw(*this, message, lParam, pResult) ||
+           CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }

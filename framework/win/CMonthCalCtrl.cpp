@@ -6,10 +6,6 @@ IMPLEMENT_DYNAMIC(CMonthCalCtrl, CWnd)
 
 namespace {
 
-template <class T> LPARAM PtrParam(T* p) {
-    return reinterpret_cast<LPARAM>(p);
-}
-
 // The calendar's dates without the time of day it may leave in them.
 SYSTEMTIME DateOnly(SYSTEMTIME st) {
     st.wHour = st.wMinute = st.wSecond = st.wMilliseconds = 0;
@@ -45,7 +41,7 @@ BOOL CMonthCalCtrl::Create(DWORD dwStyle, const POINT& pt, CWnd* pParentWnd, UIN
 // ---- looks ----
 
 BOOL CMonthCalCtrl::GetMinReqRect(RECT* pRect) const {
-    return static_cast<BOOL>(SendMessage(MCM_GETMINREQRECT, 0, PtrParam(pRect)));
+    return static_cast<BOOL>(SendMessage(MCM_GETMINREQRECT, 0, AfxPtrParam(pRect)));
 }
 
 BOOL CMonthCalCtrl::SizeMinReq(BOOL bRepaint) {
@@ -92,12 +88,13 @@ COLORREF CMonthCalCtrl::SetColor(int nRegion, COLORREF ref) {
 }
 
 BOOL CMonthCalCtrl::SetDayState(int nMonths, LPMONTHDAYSTATE pStates) {
-    return static_cast<BOOL>(SendMessage(MCM_SETDAYSTATE, static_cast<WPARAM>(nMonths), PtrParam(pStates)));
+    return static_cast<BOOL>(
+        SendMessage(MCM_SETDAYSTATE, static_cast<WPARAM>(nMonths), AfxPtrParam(pStates)));
 }
 
 DWORD CMonthCalCtrl::HitTest(PMCHITTESTINFO pMCHitTest) {
     pMCHitTest->cbSize = sizeof(MCHITTESTINFO);
-    return static_cast<DWORD>(SendMessage(MCM_HITTEST, 0, PtrParam(pMCHitTest)));
+    return static_cast<DWORD>(SendMessage(MCM_HITTEST, 0, AfxPtrParam(pMCHitTest)));
 }
 
 // ---- today ----
@@ -113,7 +110,7 @@ void CMonthCalCtrl::SetToday(const CTime* pDateTime) {
 }
 
 void CMonthCalCtrl::SetToday(const LPSYSTEMTIME pDateTime) {
-    SendMessage(MCM_SETTODAY, 0, PtrParam(pDateTime));
+    SendMessage(MCM_SETTODAY, 0, AfxPtrParam(pDateTime));
 }
 
 BOOL CMonthCalCtrl::GetToday(CTime& refTime) const {
@@ -133,7 +130,7 @@ BOOL CMonthCalCtrl::GetToday(COleDateTime& refDateTime) const {
 }
 
 BOOL CMonthCalCtrl::GetToday(LPSYSTEMTIME pDateTime) const {
-    return static_cast<BOOL>(SendMessage(MCM_GETTODAY, 0, PtrParam(pDateTime)));
+    return static_cast<BOOL>(SendMessage(MCM_GETTODAY, 0, AfxPtrParam(pDateTime)));
 }
 
 // ---- selection ----
@@ -155,7 +152,7 @@ BOOL CMonthCalCtrl::GetCurSel(CTime& refDateTime) const {
 }
 
 BOOL CMonthCalCtrl::GetCurSel(LPSYSTEMTIME pDateTime) const {
-    return static_cast<BOOL>(SendMessage(MCM_GETCURSEL, 0, PtrParam(pDateTime)));
+    return static_cast<BOOL>(SendMessage(MCM_GETCURSEL, 0, AfxPtrParam(pDateTime)));
 }
 
 BOOL CMonthCalCtrl::SetCurSel(const COleDateTime& refDateTime) {
@@ -169,7 +166,7 @@ BOOL CMonthCalCtrl::SetCurSel(const CTime& refDateTime) {
 }
 
 BOOL CMonthCalCtrl::SetCurSel(const LPSYSTEMTIME pDateTime) {
-    return static_cast<BOOL>(SendMessage(MCM_SETCURSEL, 0, PtrParam(pDateTime)));
+    return static_cast<BOOL>(SendMessage(MCM_SETCURSEL, 0, AfxPtrParam(pDateTime)));
 }
 
 BOOL CMonthCalCtrl::SetMaxSelCount(int nMax) {
@@ -198,7 +195,7 @@ BOOL CMonthCalCtrl::SetSelRange(const LPSYSTEMTIME pMinRange, const LPSYSTEMTIME
     if (pMinRange == nullptr || pMaxRange == nullptr)
         return FALSE;
     SYSTEMTIME range[2] = {*pMinRange, *pMaxRange};
-    return static_cast<BOOL>(SendMessage(MCM_SETSELRANGE, 0, PtrParam(range)));
+    return static_cast<BOOL>(SendMessage(MCM_SETSELRANGE, 0, AfxPtrParam(range)));
 }
 
 BOOL CMonthCalCtrl::GetSelRange(COleDateTime& refMinRange, COleDateTime& refMaxRange) const {
@@ -221,7 +218,7 @@ BOOL CMonthCalCtrl::GetSelRange(CTime& refMinRange, CTime& refMaxRange) const {
 
 BOOL CMonthCalCtrl::GetSelRange(LPSYSTEMTIME pMinRange, LPSYSTEMTIME pMaxRange) const {
     SYSTEMTIME range[2]{};
-    if (!SendMessage(MCM_GETSELRANGE, 0, PtrParam(range)))
+    if (!SendMessage(MCM_GETSELRANGE, 0, AfxPtrParam(range)))
         return FALSE;
     if (pMinRange != nullptr)
         *pMinRange = range[0];
@@ -260,7 +257,7 @@ BOOL CMonthCalCtrl::SetRange(const LPSYSTEMTIME pMinRange, const LPSYSTEMTIME pM
         range[1] = *pMaxRange;
         flags |= GDTR_MAX;
     }
-    return static_cast<BOOL>(SendMessage(MCM_SETRANGE, flags, PtrParam(range)));
+    return static_cast<BOOL>(SendMessage(MCM_SETRANGE, flags, AfxPtrParam(range)));
 }
 
 DWORD CMonthCalCtrl::GetRange(COleDateTime* pMinRange, COleDateTime* pMaxRange) const {
@@ -291,7 +288,7 @@ DWORD CMonthCalCtrl::GetRange(CTime* pMinRange, CTime* pMaxRange) const {
 
 DWORD CMonthCalCtrl::GetRange(LPSYSTEMTIME pMinRange, LPSYSTEMTIME pMaxRange) const {
     SYSTEMTIME range[2]{};
-    const auto flags = static_cast<DWORD>(SendMessage(MCM_GETRANGE, 0, PtrParam(range)));
+    const auto flags = static_cast<DWORD>(SendMessage(MCM_GETRANGE, 0, AfxPtrParam(range)));
     if (pMinRange != nullptr)
         *pMinRange = range[0];
     if (pMaxRange != nullptr)
@@ -317,7 +314,7 @@ int CMonthCalCtrl::GetMonthRange(CTime& refMinRange, CTime& refMaxRange, DWORD d
 
 int CMonthCalCtrl::GetMonthRange(LPSYSTEMTIME pMinRange, LPSYSTEMTIME pMaxRange, DWORD dwFlags) const {
     SYSTEMTIME range[2]{};
-    const int months = static_cast<int>(SendMessage(MCM_GETMONTHRANGE, dwFlags, PtrParam(range)));
+    const int months = static_cast<int>(SendMessage(MCM_GETMONTHRANGE, dwFlags, AfxPtrParam(range)));
     if (pMinRange != nullptr)
         *pMinRange = range[0];
     if (pMaxRange != nullptr)

@@ -9,10 +9,6 @@ IMPLEMENT_DYNAMIC(CRichEditCtrl, CWnd)
 
 namespace {
 
-template <class T> LPARAM PtrParam(T* p) {
-    return reinterpret_cast<LPARAM>(p);
-}
-
 template <class T> T& Sized(T& format) {
     format.cbSize = sizeof(T);
     return format;
@@ -63,11 +59,11 @@ void CRichEditCtrl::SetModify(BOOL bModified) {
 }
 
 void CRichEditCtrl::GetRect(LPRECT lpRect) const {
-    SendMessage(EM_GETRECT, 0, PtrParam(lpRect));
+    SendMessage(EM_GETRECT, 0, AfxPtrParam(lpRect));
 }
 
 void CRichEditCtrl::SetRect(LPCRECT lpRect) {
-    SendMessage(EM_SETRECT, 0, PtrParam(lpRect));
+    SendMessage(EM_SETRECT, 0, AfxPtrParam(lpRect));
 }
 
 CPoint CRichEditCtrl::GetCharPos(long lChar) const {
@@ -151,13 +147,13 @@ int CRichEditCtrl::GetTextRange(int nFirst, int nLast, CString& refString) const
     // Room for two bytes a character: the text comes in the ANSI code page, which may be a double-byte one.
     std::vector<char> buffer(static_cast<size_t>(nLast - nFirst) * 2 + 1, '\0');
     TEXTRANGEA range{{nFirst, nLast}, buffer.data()};
-    const int copied = static_cast<int>(SendMessage(EM_GETTEXTRANGE, 0, PtrParam(&range)));
+    const int copied = static_cast<int>(SendMessage(EM_GETTEXTRANGE, 0, AfxPtrParam(&range)));
     refString = CString(buffer.data());
     return copied;
 }
 
 int CRichEditCtrl::GetLine(int nIndex, LPSTR lpszBuffer) const {
-    return static_cast<int>(SendMessage(EM_GETLINE, static_cast<WPARAM>(nIndex), PtrParam(lpszBuffer)));
+    return static_cast<int>(SendMessage(EM_GETLINE, static_cast<WPARAM>(nIndex), AfxPtrParam(lpszBuffer)));
 }
 
 int CRichEditCtrl::GetLine(int nIndex, LPSTR lpszBuffer, int nMaxLength) const {
@@ -167,7 +163,7 @@ int CRichEditCtrl::GetLine(int nIndex, LPSTR lpszBuffer, int nMaxLength) const {
     std::vector<char> line(static_cast<size_t>(std::max(nMaxLength, 2)) + 1, '\0');
     *reinterpret_cast<WORD*>(line.data()) = static_cast<WORD>(std::min(nMaxLength, 0xFFFF));
     int copied =
-        static_cast<int>(SendMessage(EM_GETLINE, static_cast<WPARAM>(nIndex), PtrParam(line.data())));
+        static_cast<int>(SendMessage(EM_GETLINE, static_cast<WPARAM>(nIndex), AfxPtrParam(line.data())));
     copied = std::clamp(copied, 0, nMaxLength);
     std::copy_n(line.data(), copied, lpszBuffer);
     if (copied < nMaxLength)
@@ -201,11 +197,11 @@ CPoint CRichEditCtrl::PosFromChar(UINT nChar) const {
 
 int CRichEditCtrl::CharFromPos(CPoint pt) const {
     POINTL point{pt.x, pt.y};
-    return static_cast<int>(SendMessage(EM_CHARFROMPOS, 0, PtrParam(&point)));
+    return static_cast<int>(SendMessage(EM_CHARFROMPOS, 0, AfxPtrParam(&point)));
 }
 
 long CRichEditCtrl::FindText(DWORD dwFlags, FINDTEXTEX* pFindText) const {
-    return static_cast<long>(SendMessage(EM_FINDTEXTEX, dwFlags, PtrParam(pFindText)));
+    return static_cast<long>(SendMessage(EM_FINDTEXTEX, dwFlags, AfxPtrParam(pFindText)));
 }
 
 DWORD CRichEditCtrl::FindWordBreak(UINT nCode, DWORD nStart) const {
@@ -215,7 +211,7 @@ DWORD CRichEditCtrl::FindWordBreak(UINT nCode, DWORD nStart) const {
 // ---- selection ----
 
 void CRichEditCtrl::GetSel(CHARRANGE& cr) const {
-    SendMessage(EM_EXGETSEL, 0, PtrParam(&cr));
+    SendMessage(EM_EXGETSEL, 0, AfxPtrParam(&cr));
 }
 
 void CRichEditCtrl::GetSel(long& nStartChar, long& nEndChar) const {
@@ -231,7 +227,7 @@ void CRichEditCtrl::SetSel(long nStartChar, long nEndChar) {
 }
 
 void CRichEditCtrl::SetSel(CHARRANGE& cr) {
-    SendMessage(EM_EXSETSEL, 0, PtrParam(&cr));
+    SendMessage(EM_EXSETSEL, 0, AfxPtrParam(&cr));
 }
 
 CString CRichEditCtrl::GetSelText() const {
@@ -241,12 +237,12 @@ CString CRichEditCtrl::GetSelText() const {
         return CString();
     // Room for two bytes a character (double-byte code pages).
     std::vector<char> buffer(static_cast<size_t>(cr.cpMax - cr.cpMin) * 2 + 1, '\0');
-    SendMessage(EM_GETSELTEXT, 0, PtrParam(buffer.data()));
+    SendMessage(EM_GETSELTEXT, 0, AfxPtrParam(buffer.data()));
     return CString(buffer.data());
 }
 
 long CRichEditCtrl::GetSelText(LPSTR lpBuf) const {
-    return static_cast<long>(SendMessage(EM_GETSELTEXT, 0, PtrParam(lpBuf)));
+    return static_cast<long>(SendMessage(EM_GETSELTEXT, 0, AfxPtrParam(lpBuf)));
 }
 
 WORD CRichEditCtrl::GetSelectionType() const {
@@ -254,7 +250,7 @@ WORD CRichEditCtrl::GetSelectionType() const {
 }
 
 void CRichEditCtrl::ReplaceSel(LPCSTR lpszNewText, BOOL bCanUndo) {
-    SendMessage(EM_REPLACESEL, static_cast<WPARAM>(bCanUndo), PtrParam(lpszNewText));
+    SendMessage(EM_REPLACESEL, static_cast<WPARAM>(bCanUndo), AfxPtrParam(lpszNewText));
 }
 
 void CRichEditCtrl::HideSelection(BOOL bHide, BOOL bPerm) {
@@ -264,69 +260,71 @@ void CRichEditCtrl::HideSelection(BOOL bHide, BOOL bPerm) {
 // ---- formats ----
 
 DWORD CRichEditCtrl::GetDefaultCharFormat(CHARFORMAT& cf) const {
-    return static_cast<DWORD>(SendMessage(EM_GETCHARFORMAT, SCF_DEFAULT, PtrParam(&Sized(cf))));
+    return static_cast<DWORD>(SendMessage(EM_GETCHARFORMAT, SCF_DEFAULT, AfxPtrParam(&Sized(cf))));
 }
 
 DWORD CRichEditCtrl::GetDefaultCharFormat(CHARFORMAT2& cf) const {
-    return static_cast<DWORD>(SendMessage(EM_GETCHARFORMAT, SCF_DEFAULT, PtrParam(&Sized(cf))));
+    return static_cast<DWORD>(SendMessage(EM_GETCHARFORMAT, SCF_DEFAULT, AfxPtrParam(&Sized(cf))));
 }
 
 BOOL CRichEditCtrl::SetDefaultCharFormat(CHARFORMAT& cf) {
-    return static_cast<BOOL>(SendMessage(EM_SETCHARFORMAT, SCF_DEFAULT, PtrParam(&Sized(cf))));
+    return static_cast<BOOL>(SendMessage(EM_SETCHARFORMAT, SCF_DEFAULT, AfxPtrParam(&Sized(cf))));
 }
 
 BOOL CRichEditCtrl::SetDefaultCharFormat(CHARFORMAT2& cf) {
-    return static_cast<BOOL>(SendMessage(EM_SETCHARFORMAT, SCF_DEFAULT, PtrParam(&Sized(cf))));
+    return static_cast<BOOL>(SendMessage(EM_SETCHARFORMAT, SCF_DEFAULT, AfxPtrParam(&Sized(cf))));
 }
 
 DWORD CRichEditCtrl::GetSelectionCharFormat(CHARFORMAT& cf) const {
-    return static_cast<DWORD>(SendMessage(EM_GETCHARFORMAT, SCF_SELECTION, PtrParam(&Sized(cf))));
+    return static_cast<DWORD>(SendMessage(EM_GETCHARFORMAT, SCF_SELECTION, AfxPtrParam(&Sized(cf))));
 }
 
 DWORD CRichEditCtrl::GetSelectionCharFormat(CHARFORMAT2& cf) const {
-    return static_cast<DWORD>(SendMessage(EM_GETCHARFORMAT, SCF_SELECTION, PtrParam(&Sized(cf))));
+    return static_cast<DWORD>(SendMessage(EM_GETCHARFORMAT, SCF_SELECTION, AfxPtrParam(&Sized(cf))));
 }
 
 BOOL CRichEditCtrl::SetSelectionCharFormat(CHARFORMAT& cf) {
-    return static_cast<BOOL>(SendMessage(EM_SETCHARFORMAT, SCF_SELECTION, PtrParam(&Sized(cf))));
+    return static_cast<BOOL>(SendMessage(EM_SETCHARFORMAT, SCF_SELECTION, AfxPtrParam(&Sized(cf))));
 }
 
 BOOL CRichEditCtrl::SetSelectionCharFormat(CHARFORMAT2& cf) {
-    return static_cast<BOOL>(SendMessage(EM_SETCHARFORMAT, SCF_SELECTION, PtrParam(&Sized(cf))));
+    return static_cast<BOOL>(SendMessage(EM_SETCHARFORMAT, SCF_SELECTION, AfxPtrParam(&Sized(cf))));
 }
 
 BOOL CRichEditCtrl::SetWordCharFormat(CHARFORMAT& cf) {
-    return static_cast<BOOL>(SendMessage(EM_SETCHARFORMAT, SCF_SELECTION | SCF_WORD, PtrParam(&Sized(cf))));
+    return static_cast<BOOL>(
+        SendMessage(EM_SETCHARFORMAT, SCF_SELECTION | SCF_WORD, AfxPtrParam(&Sized(cf))));
 }
 
 BOOL CRichEditCtrl::SetWordCharFormat(CHARFORMAT2& cf) {
-    return static_cast<BOOL>(SendMessage(EM_SETCHARFORMAT, SCF_SELECTION | SCF_WORD, PtrParam(&Sized(cf))));
+    return static_cast<BOOL>(
+        SendMessage(EM_SETCHARFORMAT, SCF_SELECTION | SCF_WORD, AfxPtrParam(&Sized(cf))));
 }
 
 DWORD CRichEditCtrl::GetParaFormat(PARAFORMAT& pf) const {
-    return static_cast<DWORD>(SendMessage(EM_GETPARAFORMAT, 0, PtrParam(&Sized(pf))));
+    return static_cast<DWORD>(SendMessage(EM_GETPARAFORMAT, 0, AfxPtrParam(&Sized(pf))));
 }
 
 DWORD CRichEditCtrl::GetParaFormat(PARAFORMAT2& pf) const {
-    return static_cast<DWORD>(SendMessage(EM_GETPARAFORMAT, 0, PtrParam(&Sized(pf))));
+    return static_cast<DWORD>(SendMessage(EM_GETPARAFORMAT, 0, AfxPtrParam(&Sized(pf))));
 }
 
 BOOL CRichEditCtrl::SetParaFormat(PARAFORMAT& pf) {
-    return static_cast<BOOL>(SendMessage(EM_SETPARAFORMAT, 0, PtrParam(&Sized(pf))));
+    return static_cast<BOOL>(SendMessage(EM_SETPARAFORMAT, 0, AfxPtrParam(&Sized(pf))));
 }
 
 BOOL CRichEditCtrl::SetParaFormat(PARAFORMAT2& pf) {
-    return static_cast<BOOL>(SendMessage(EM_SETPARAFORMAT, 0, PtrParam(&Sized(pf))));
+    return static_cast<BOOL>(SendMessage(EM_SETPARAFORMAT, 0, AfxPtrParam(&Sized(pf))));
 }
 
 // ---- streaming ----
 
 long CRichEditCtrl::StreamIn(int nFormat, EDITSTREAM& es) {
-    return static_cast<long>(SendMessage(EM_STREAMIN, static_cast<WPARAM>(nFormat), PtrParam(&es)));
+    return static_cast<long>(SendMessage(EM_STREAMIN, static_cast<WPARAM>(nFormat), AfxPtrParam(&es)));
 }
 
 long CRichEditCtrl::StreamOut(int nFormat, EDITSTREAM& es) {
-    return static_cast<long>(SendMessage(EM_STREAMOUT, static_cast<WPARAM>(nFormat), PtrParam(&es)));
+    return static_cast<long>(SendMessage(EM_STREAMOUT, static_cast<WPARAM>(nFormat), AfxPtrParam(&es)));
 }
 
 // ---- printing ----
@@ -343,11 +341,11 @@ BOOL CRichEditCtrl::SetTargetDevice(CDC& dc, long lLineWidth) {
 }
 
 long CRichEditCtrl::FormatRange(FORMATRANGE* pfr, BOOL bDisplay) {
-    return static_cast<long>(SendMessage(EM_FORMATRANGE, static_cast<WPARAM>(bDisplay), PtrParam(pfr)));
+    return static_cast<long>(SendMessage(EM_FORMATRANGE, static_cast<WPARAM>(bDisplay), AfxPtrParam(pfr)));
 }
 
 BOOL CRichEditCtrl::DisplayBand(LPRECT pDisplayRect) {
-    return static_cast<BOOL>(SendMessage(EM_DISPLAYBAND, 0, PtrParam(pDisplayRect)));
+    return static_cast<BOOL>(SendMessage(EM_DISPLAYBAND, 0, AfxPtrParam(pDisplayRect)));
 }
 
 void CRichEditCtrl::RequestResize() {
@@ -386,5 +384,5 @@ void CRichEditCtrl::Paste() {
 
 void CRichEditCtrl::PasteSpecial(UINT nClipFormat, DWORD dvAspect, HMETAFILE hMF) {
     REPASTESPECIAL special{dvAspect, reinterpret_cast<DWORD_PTR>(hMF)};
-    SendMessage(EM_PASTESPECIAL, nClipFormat, PtrParam(&special));
+    SendMessage(EM_PASTESPECIAL, nClipFormat, AfxPtrParam(&special));
 }

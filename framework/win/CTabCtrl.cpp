@@ -5,18 +5,6 @@
 
 IMPLEMENT_DYNAMIC(CTabCtrl, CWnd)
 
-namespace {
-
-template <class T> LPARAM PtrParam(T* p) {
-    return reinterpret_cast<LPARAM>(p);
-}
-
-WPARAM Index(int n) {
-    return static_cast<WPARAM>(n);
-}
-
-} // namespace
-
 BOOL CTabCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
     AfxInitCommonControls(ICC_TAB_CLASSES);
     return CWnd::Create(WC_TABCONTROL, nullptr, dwStyle, rect, pParentWnd, nID);
@@ -28,7 +16,7 @@ CImageList* CTabCtrl::GetImageList() const {
 
 CImageList* CTabCtrl::SetImageList(CImageList* pImageList) {
     return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(
-        SendMessage(TCM_SETIMAGELIST, 0, PtrParam(pImageList->GetSafeHandle()))));
+        SendMessage(TCM_SETIMAGELIST, 0, AfxPtrParam(pImageList->GetSafeHandle()))));
 }
 
 int CTabCtrl::GetItemCount() const {
@@ -36,19 +24,19 @@ int CTabCtrl::GetItemCount() const {
 }
 
 BOOL CTabCtrl::GetItem(int nItem, TCITEM* pTabCtrlItem) const {
-    return static_cast<BOOL>(SendMessage(TCM_GETITEM, Index(nItem), PtrParam(pTabCtrlItem)));
+    return static_cast<BOOL>(SendMessage(TCM_GETITEM, AfxIndexParam(nItem), AfxPtrParam(pTabCtrlItem)));
 }
 
 BOOL CTabCtrl::SetItem(int nItem, TCITEM* pTabCtrlItem) {
-    return static_cast<BOOL>(SendMessage(TCM_SETITEM, Index(nItem), PtrParam(pTabCtrlItem)));
+    return static_cast<BOOL>(SendMessage(TCM_SETITEM, AfxIndexParam(nItem), AfxPtrParam(pTabCtrlItem)));
 }
 
 BOOL CTabCtrl::SetItemExtra(int nBytes) {
-    return static_cast<BOOL>(SendMessage(TCM_SETITEMEXTRA, Index(nBytes), 0));
+    return static_cast<BOOL>(SendMessage(TCM_SETITEMEXTRA, AfxIndexParam(nBytes), 0));
 }
 
 BOOL CTabCtrl::GetItemRect(int nItem, LPRECT lpRect) const {
-    return static_cast<BOOL>(SendMessage(TCM_GETITEMRECT, Index(nItem), PtrParam(lpRect)));
+    return static_cast<BOOL>(SendMessage(TCM_GETITEMRECT, AfxIndexParam(nItem), AfxPtrParam(lpRect)));
 }
 
 int CTabCtrl::GetCurSel() const {
@@ -56,11 +44,11 @@ int CTabCtrl::GetCurSel() const {
 }
 
 int CTabCtrl::SetCurSel(int nItem) {
-    return static_cast<int>(SendMessage(TCM_SETCURSEL, Index(nItem), 0));
+    return static_cast<int>(SendMessage(TCM_SETCURSEL, AfxIndexParam(nItem), 0));
 }
 
 void CTabCtrl::SetCurFocus(int nItem) {
-    SendMessage(TCM_SETCURFOCUS, Index(nItem), 0);
+    SendMessage(TCM_SETCURFOCUS, AfxIndexParam(nItem), 0);
 }
 
 int CTabCtrl::GetCurFocus() const {
@@ -118,11 +106,11 @@ void CTabCtrl::SetToolTips(CToolTipCtrl* pWndTip) {
 }
 
 void CTabCtrl::AdjustRect(BOOL bLarger, LPRECT lpRect) {
-    SendMessage(TCM_ADJUSTRECT, static_cast<WPARAM>(bLarger), PtrParam(lpRect));
+    SendMessage(TCM_ADJUSTRECT, static_cast<WPARAM>(bLarger), AfxPtrParam(lpRect));
 }
 
 LONG CTabCtrl::InsertItem(int nItem, TCITEM* pTabCtrlItem) {
-    return static_cast<LONG>(SendMessage(TCM_INSERTITEM, Index(nItem), PtrParam(pTabCtrlItem)));
+    return static_cast<LONG>(SendMessage(TCM_INSERTITEM, AfxIndexParam(nItem), AfxPtrParam(pTabCtrlItem)));
 }
 
 LONG CTabCtrl::InsertItem(int nItem, LPCSTR lpszItem) {
@@ -143,7 +131,7 @@ LONG CTabCtrl::InsertItem(UINT nMask, int nItem, LPCSTR lpszItem, int nImage, LP
 }
 
 BOOL CTabCtrl::DeleteItem(int nItem) {
-    return static_cast<BOOL>(SendMessage(TCM_DELETEITEM, Index(nItem), 0));
+    return static_cast<BOOL>(SendMessage(TCM_DELETEITEM, AfxIndexParam(nItem), 0));
 }
 
 BOOL CTabCtrl::DeleteAllItems() {
@@ -155,24 +143,21 @@ void CTabCtrl::DeselectAll(BOOL fExcludeFocus) {
 }
 
 void CTabCtrl::RemoveImage(int nImage) {
-    SendMessage(TCM_REMOVEIMAGE, Index(nImage), 0);
+    SendMessage(TCM_REMOVEIMAGE, AfxIndexParam(nImage), 0);
 }
 
 int CTabCtrl::HitTest(TCHITTESTINFO* pHitTestInfo) const {
-    return static_cast<int>(SendMessage(TCM_HITTEST, 0, PtrParam(pHitTestInfo)));
+    return static_cast<int>(SendMessage(TCM_HITTEST, 0, AfxPtrParam(pHitTestInfo)));
 }
 
 BOOL CTabCtrl::HighlightItem(int idItem, BOOL fHighlight) {
-    return static_cast<BOOL>(SendMessage(TCM_HIGHLIGHTITEM, Index(idItem), MAKELPARAM(fHighlight, 0)));
+    return static_cast<BOOL>(
+        SendMessage(TCM_HIGHLIGHTITEM, AfxIndexParam(idItem), MAKELPARAM(fHighlight, 0)));
 }
 
 void CTabCtrl::DrawItem(LPDRAWITEMSTRUCT) {}
 
 BOOL CTabCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-    if (message != WM_DRAWITEM)
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-    if (pResult != nullptr)
-        *pResult = TRUE;
-    return TRUE;
+    return AfxReflectOwnerDraw(*this, message, lParam, pResult) ||
+           CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }

@@ -10,10 +10,6 @@ IMPLEMENT_DYNAMIC(CTreeCtrl, CWnd)
 
 namespace {
 
-template <class T> LPARAM PtrParam(T* p) {
-    return reinterpret_cast<LPARAM>(p);
-}
-
 HTREEITEM ItemOf(LRESULT result) {
     return reinterpret_cast<HTREEITEM>(result);
 }
@@ -92,7 +88,7 @@ COLORREF CTreeCtrl::SetInsertMarkColor(COLORREF clrNew) {
 }
 
 BOOL CTreeCtrl::SetInsertMark(HTREEITEM hItem, BOOL fAfter) {
-    return static_cast<BOOL>(SendMessage(TVM_SETINSERTMARK, static_cast<WPARAM>(fAfter), PtrParam(hItem)));
+    return static_cast<BOOL>(SendMessage(TVM_SETINSERTMARK, static_cast<WPARAM>(fAfter), AfxPtrParam(hItem)));
 }
 
 UINT CTreeCtrl::GetScrollTime() const {
@@ -115,7 +111,7 @@ CToolTipCtrl* CTreeCtrl::SetToolTips(CToolTipCtrl* pWndTip) {
 // ---- navigation ----
 
 HTREEITEM CTreeCtrl::GetNextItem(HTREEITEM hItem, UINT nCode) const {
-    return ItemOf(SendMessage(TVM_GETNEXTITEM, nCode, PtrParam(hItem)));
+    return ItemOf(SendMessage(TVM_GETNEXTITEM, nCode, AfxPtrParam(hItem)));
 }
 
 HTREEITEM CTreeCtrl::GetRootItem() const {
@@ -174,11 +170,11 @@ BOOL CTreeCtrl::ItemHasChildren(HTREEITEM hItem) const {
 // ---- items ----
 
 BOOL CTreeCtrl::GetItem(TVITEM* pItem) const {
-    return static_cast<BOOL>(SendMessage(TVM_GETITEM, 0, PtrParam(pItem)));
+    return static_cast<BOOL>(SendMessage(TVM_GETITEM, 0, AfxPtrParam(pItem)));
 }
 
 BOOL CTreeCtrl::SetItem(TVITEM* pItem) {
-    return static_cast<BOOL>(SendMessage(TVM_SETITEM, 0, PtrParam(pItem)));
+    return static_cast<BOOL>(SendMessage(TVM_SETITEM, 0, AfxPtrParam(pItem)));
 }
 
 BOOL CTreeCtrl::SetItem(HTREEITEM hItem, UINT nMask, LPCSTR lpszItem, int nImage, int nSelectedImage,
@@ -265,7 +261,8 @@ BOOL CTreeCtrl::SetItemData(HTREEITEM hItem, DWORD_PTR dwData) {
 BOOL CTreeCtrl::GetItemRect(HTREEITEM hItem, LPRECT lpRect, BOOL bTextOnly) const {
     // The message takes the item's handle in the rectangle it fills.
     *reinterpret_cast<HTREEITEM*>(lpRect) = hItem;
-    return static_cast<BOOL>(SendMessage(TVM_GETITEMRECT, static_cast<WPARAM>(bTextOnly), PtrParam(lpRect)));
+    return static_cast<BOOL>(
+        SendMessage(TVM_GETITEMRECT, static_cast<WPARAM>(bTextOnly), AfxPtrParam(lpRect)));
 }
 
 BOOL CTreeCtrl::GetCheck(HTREEITEM hItem) const {
@@ -279,7 +276,7 @@ BOOL CTreeCtrl::SetCheck(HTREEITEM hItem, BOOL fCheck) {
 // ---- operations ----
 
 HTREEITEM CTreeCtrl::InsertItem(LPTVINSERTSTRUCT lpInsertStruct) {
-    return ItemOf(SendMessage(TVM_INSERTITEM, 0, PtrParam(lpInsertStruct)));
+    return ItemOf(SendMessage(TVM_INSERTITEM, 0, AfxPtrParam(lpInsertStruct)));
 }
 
 HTREEITEM CTreeCtrl::InsertItem(UINT nMask, LPCSTR lpszItem, int nImage, int nSelectedImage, UINT nState,
@@ -308,7 +305,7 @@ HTREEITEM CTreeCtrl::InsertItem(LPCSTR lpszItem, int nImage, int nSelectedImage,
 }
 
 BOOL CTreeCtrl::DeleteItem(HTREEITEM hItem) {
-    return static_cast<BOOL>(SendMessage(TVM_DELETEITEM, 0, PtrParam(hItem)));
+    return static_cast<BOOL>(SendMessage(TVM_DELETEITEM, 0, AfxPtrParam(hItem)));
 }
 
 BOOL CTreeCtrl::DeleteAllItems() {
@@ -316,11 +313,11 @@ BOOL CTreeCtrl::DeleteAllItems() {
 }
 
 BOOL CTreeCtrl::Expand(HTREEITEM hItem, UINT nCode) {
-    return static_cast<BOOL>(SendMessage(TVM_EXPAND, nCode, PtrParam(hItem)));
+    return static_cast<BOOL>(SendMessage(TVM_EXPAND, nCode, AfxPtrParam(hItem)));
 }
 
 BOOL CTreeCtrl::Select(HTREEITEM hItem, UINT nCode) {
-    return static_cast<BOOL>(SendMessage(TVM_SELECTITEM, nCode, PtrParam(hItem)));
+    return static_cast<BOOL>(SendMessage(TVM_SELECTITEM, nCode, AfxPtrParam(hItem)));
 }
 
 BOOL CTreeCtrl::SelectItem(HTREEITEM hItem) {
@@ -336,11 +333,12 @@ BOOL CTreeCtrl::SelectSetFirstVisible(HTREEITEM hItem) {
 }
 
 BOOL CTreeCtrl::EnsureVisible(HTREEITEM hItem) {
-    return static_cast<BOOL>(SendMessage(TVM_ENSUREVISIBLE, 0, PtrParam(hItem)));
+    return static_cast<BOOL>(SendMessage(TVM_ENSUREVISIBLE, 0, AfxPtrParam(hItem)));
 }
 
 CEdit* CTreeCtrl::EditLabel(HTREEITEM hItem) {
-    return AfxCtrlFromHandle<CEdit>(reinterpret_cast<HWND>(SendMessage(TVM_EDITLABEL, 0, PtrParam(hItem))));
+    return AfxCtrlFromHandle<CEdit>(
+        reinterpret_cast<HWND>(SendMessage(TVM_EDITLABEL, 0, AfxPtrParam(hItem))));
 }
 
 CEdit* CTreeCtrl::GetEditControl() const {
@@ -361,20 +359,20 @@ HTREEITEM CTreeCtrl::HitTest(CPoint pt, UINT* pFlags) const {
 }
 
 HTREEITEM CTreeCtrl::HitTest(TVHITTESTINFO* pHitTestInfo) const {
-    return ItemOf(SendMessage(TVM_HITTEST, 0, PtrParam(pHitTestInfo)));
+    return ItemOf(SendMessage(TVM_HITTEST, 0, AfxPtrParam(pHitTestInfo)));
 }
 
 BOOL CTreeCtrl::SortChildren(HTREEITEM hItem) {
     if (hItem == nullptr)
         hItem = TVI_ROOT;
-    return static_cast<BOOL>(SendMessage(TVM_SORTCHILDREN, 0, PtrParam(hItem)));
+    return static_cast<BOOL>(SendMessage(TVM_SORTCHILDREN, 0, AfxPtrParam(hItem)));
 }
 
 BOOL CTreeCtrl::SortChildrenCB(LPTVSORTCB pSort) {
-    return static_cast<BOOL>(SendMessage(TVM_SORTCHILDRENCB, 0, PtrParam(pSort)));
+    return static_cast<BOOL>(SendMessage(TVM_SORTCHILDRENCB, 0, AfxPtrParam(pSort)));
 }
 
 CImageList* CTreeCtrl::CreateDragImage(HTREEITEM hItem) {
     return AfxNewImageList(
-        reinterpret_cast<HIMAGELIST>(SendMessage(TVM_CREATEDRAGIMAGE, 0, PtrParam(hItem))));
+        reinterpret_cast<HIMAGELIST>(SendMessage(TVM_CREATEDRAGIMAGE, 0, AfxPtrParam(hItem))));
 }

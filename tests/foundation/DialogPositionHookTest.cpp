@@ -114,7 +114,13 @@ TEST_F(DialogPositionTest, PlacesBeyondTheRightOrBottomEdgeOrAtTheOriginAreCentr
 }
 
 TEST_F(DialogPositionTest, MessageBoxesShareThePlaceOfTheirTitle) {
-    RegWriteIntPair(REG_DIALOGS, kTitle, 250, 180);
+    // A dialog box left at a place: a message box of the same title opens there.
+    {
+        CDialog dialog;
+        Open(dialog);
+        dialog.SetWindowPos(nullptr, 250, 180, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        dialog.DestroyWindow();
+    }
     CPoint shownAt(-1, -1);
     TimerDriver driver([&] {
         const std::vector<HWND> dialogs = ThreadDialogs();
@@ -130,6 +136,12 @@ TEST_F(DialogPositionTest, MessageBoxesShareThePlaceOfTheirTitle) {
     EXPECT_EQ(CPoint(250, 180), shownAt);
     EXPECT_EQ(260, Stored(kTitle).first);
     EXPECT_EQ(190, Stored(kTitle).second);
+
+    // And the other way round: the dialog box opens where the message box was left.
+    CDialog dialog;
+    Open(dialog);
+    EXPECT_EQ(CPoint(260, 190), WindowRect(dialog.GetSafeHwnd()).TopLeft());
+    dialog.DestroyWindow();
 }
 
 TEST_F(DialogPositionTest, DialogsWithoutTitleAreNeitherPlacedNorSaved) {

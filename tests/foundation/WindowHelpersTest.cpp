@@ -484,17 +484,23 @@ TEST(LoadBitmapReplacingColor, ReplacesTheColourTableEntryOfAPalettedBitmap) {
 }
 
 TEST(LoadBitmapReplacingColor, ReplacesThePixelsOfATrueColourBitmap) {
-    CBitmap bitmap;
-    ASSERT_TRUE(LoadBitmapReplacingColor(&bitmap, IDB_WP_TRUECOLOR, kYellow, kRed));
-    EXPECT_EQ((std::vector<COLORREF>{kYellow, kGreen, kBlue, kYellow, kWhite, kYellow, kBlack, kBlue}),
-              PixelsOf(static_cast<HBITMAP>(bitmap.GetSafeHandle())));
+    // Both header forms: the classic one, and the version 5 one whose colour masks are inside it.
+    for (const UINT resource : {IDB_WP_TRUECOLOR, IDB_WP_BITFIELDS}) {
+        CBitmap bitmap;
+        ASSERT_TRUE(LoadBitmapReplacingColor(&bitmap, resource, kYellow, kRed)) << resource;
+        EXPECT_EQ((std::vector<COLORREF>{kYellow, kGreen, kBlue, kYellow, kWhite, kYellow, kBlack, kBlue}),
+                  PixelsOf(static_cast<HBITMAP>(bitmap.GetSafeHandle())))
+            << resource;
+    }
 }
 
-TEST(LoadBitmapReplacingColor, MissingResourceLeavesTheBitmapAlone) {
+TEST(LoadBitmapReplacingColor, MissingOrDamagedResourceLeavesTheBitmapAlone) {
     CBitmap bitmap;
     bitmap.Attach(MakeBitmap(1, 1, {kGreen}));
     const HGDIOBJ before = bitmap.GetSafeHandle();
     EXPECT_FALSE(LoadBitmapReplacingColor(&bitmap, 7999, kYellow, kRed));
+    EXPECT_EQ(before, bitmap.GetSafeHandle());
+    EXPECT_FALSE(LoadBitmapReplacingColor(&bitmap, IDB_WP_TRUNCATED, kYellow, kRed)) << "damaged resource";
     EXPECT_EQ(before, bitmap.GetSafeHandle());
 }
 

@@ -433,6 +433,35 @@ TEST_F(ModalDialog, DestroyingTheDialogObjectDestroysAModelessWindow) {
     EXPECT_FALSE(::IsWindow(hWnd));
 }
 
+// A modeless dialog that lives on the heap and deletes itself when its window is gone.
+class SelfDeletingDlg : public CDialog {
+public:
+    explicit SelfDeletingDlg(bool* pDeleted) : CDialog(IDD_SIMPLE), m_pDeleted(pDeleted) {}
+    ~SelfDeletingDlg() override { *m_pDeleted = true; }
+
+protected:
+    void OnCancel() override { DestroyWindow(); }
+    void PostNcDestroy() override { delete this; }
+
+private:
+    bool* m_pDeleted;
+};
+
+TEST_F(ModalDialog, ModelessDialogDeletesItselfAfterItsWindowIsGone) {
+    bool deleted = false;
+    auto* dlg = new SelfDeletingDlg(&deleted);
+    ASSERT_TRUE(dlg->Create(IDD_SIMPLE, &owner));
+    const HWND hWnd = dlg->m_hWnd;
+    ::SetFocus(::GetDlgItem(hWnd, IDC_VALUE));
+    // Escape reaches OnCancel through the owner's loop, which destroys the window and so the object.
+    ::PostMessageA(::GetDlgItem(hWnd, IDC_VALUE), WM_KEYDOWN, VK_ESCAPE, 0);
+    PumpPending();
+    EXPECT_FALSE(::IsWindow(hWnd));
+    EXPECT_TRUE(deleted);
+    EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
+    PumpPending(); // nothing left in the queue reaches the deleted object
+}
+
 // ---------------------------------------------------------------------------------------------------
 // Data exchange, one control at a time
 
@@ -624,27 +653,36 @@ TEST_F(Exchange, ChecksRadiosCombosAndLists) {
     EXPECT_EQ(listIndex, -1);
 }
 
-TEST_F(Exchange, ComboStringMatchesByPrefixUnlessExact) {
-    CString value = "Beta";
-    dlg.exchange = [&](CDataExchange* pDX) { DDX_CBStringExact(pDX, IDC_COMBO, value); };
-    ASSERT_TRUE(dlg.UpdateData(FALSE));
-    EXPECT_EQ(dlg.SendDlgItemMessage(IDC_COMBO, CB_GETCURSEL), 1);
-    value = "Bet";
-    ASSERT_TRUE(dlg.UpdateData(FALSE));
-    EXPECT_EQ(dlg.SendDlgItemMessage(IDC_COMBO, CB_GETCURSEL), CB_ERR);
-    ASSERT_TRUE(dlg.UpdateData(TRUE));
-    EXPECT_EQ(value, "Bet"); // typed text of the drop-down stays
-
-    dlg.exchange = [&](CDataExchange* pDX) { DDX_CBString(pDX, IDC_COMBO, value); };
-    value = "Betam";
-    ASSERT_TRUE(dlg.UpdateData(FALSE));
-    EXPECT_EQ(dlg.SendDlgItemMessage(IDC_COMBO, CB_GETCURSEL), 2);
-    ASSERT_TRUE(dlg.UpdateData(TRUE));
-    EXPECT_EQ(value, "Betamax");
-    value = "Zeta";
-    ASSERT_TRUE(dlg.UpdateData(FALSE));
-    ASSERT_TRUE(dlg.UpdateData(TRUE));
-    EXPECT_EQ(value, "Zeta");
+TEST_F(Exchange, ComboAndListStringsMatchByPrefixUnlessExact) {
+    // Items of both: Alpha, Beta, Betamax, Gamma. kAny: the selection is not checked.
+    constexpr LRESULT kAny = -2;
+    struct Case {
+        void (*ddx)(CDataExchange*, int, CString&);
+        int control;
+        const char* loaded;
+        LRESULT selected;
+        const char* saved;
+    };
+    const Case cases[] = {
+        {DDX_CBStringExact, IDC_COMBO, "Beta", 1, "Beta"},
+        {DDX_CBStringExact, IDC_COMBO, "Bet", CB_ERR, "Bet"}, // typed text of the drop-down stays
+        {DDX_CBString, IDC_COMBO, "Betam", 2, "Betamax"},
+        {DDX_CBString, IDC_COMBO, "Zeta", kAny, "Zeta"},
+        {DDX_LBString, IDC_LIST, "Bet", 1, "Beta"},
+        {DDX_LBStringExact, IDC_LIST, "Betamax", 2, "Betamax"},
+        {DDX_LBStringExact, IDC_LIST, "Bet", LB_ERR, ""},
+    };
+    for (const Case& c : cases) {
+        CString value = c.loaded;
+        dlg.exchange = [&](CDataExchange* pDX) { c.ddx(pDX, c.control, value); };
+        ASSERT_TRUE(dlg.UpdateData(FALSE));
+        const UINT getSel = c.control == IDC_COMBO ? CB_GETCURSEL : LB_GETCURSEL;
+        if (c.selected != kAny) {
+            EXPECT_EQ(dlg.SendDlgItemMessage(c.control, getSel), c.selected) << c.loaded;
+        }
+        ASSERT_TRUE(dlg.UpdateData(TRUE));
+        EXPECT_EQ(value, c.saved) << c.loaded;
+    }
 }
 
 TEST_F(Exchange, MaxCharsLimitsTheEditAndRejectsLongerText) {

@@ -459,6 +459,7 @@ public:
 protected:
     afx_msg void OnButton() { Add("parent:clicked"); }
     afx_msg void OnOtherDouble() { Add("parent:double"); }
+    afx_msg void OnButtonDouble() { Add("parent:button double"); }
     afx_msg void OnRangeClicked(UINT nID) { Add("parent:range", nID); }
     afx_msg void OnNotifyClick(NMHDR* pNMHDR, LRESULT* pResult) {
         Add("parent:notify", pNMHDR->idFrom);
@@ -480,6 +481,7 @@ protected:
 BEGIN_MESSAGE_MAP(ParentWnd, RecordingWnd)
 ON_BN_CLICKED(IDC_BUTTON, OnButton)
 ON_BN_DOUBLECLICKED(IDC_OTHER_BUTTON, OnOtherDouble)
+ON_BN_DOUBLECLICKED(IDC_BUTTON, OnButtonDouble)
 ON_CONTROL_RANGE(BN_CLICKED, IDC_RANGE_BUTTON, IDC_RANGE_BUTTON + 3, OnRangeClicked)
 ON_NOTIFY(NM_CLICK, IDC_BUTTON, OnNotifyClick)
 ON_NOTIFY_EX(NM_DBLCLK, IDC_BUTTON, OnNotifyEx)
@@ -499,6 +501,7 @@ protected:
         log.push_back("child:clicked");
         return !passOn;
     }
+    afx_msg void OnDoubleClicked() { log.push_back("child:double"); }
     afx_msg void OnNotifyClick(NMHDR*, LRESULT* pResult) {
         log.push_back("child:notify");
         *pResult = 11;
@@ -512,6 +515,7 @@ protected:
 
 BEGIN_MESSAGE_MAP(ReflectingButton, CWnd)
 ON_CONTROL_REFLECT_EX(BN_CLICKED, OnClickedEx)
+ON_CONTROL_REFLECT(BN_DOUBLECLICKED, OnDoubleClicked)
 ON_NOTIFY_REFLECT(NM_CLICK, OnNotifyClick)
 ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
@@ -575,6 +579,11 @@ TEST_F(RoutingTest, NotifyHandlersSetTheResult) {
 }
 
 TEST_F(RoutingTest, ReflectedNotificationsStayWithTheControl) {
+    // Without an object of its own the button's notification reaches the parent's handler.
+    parent.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BUTTON, BN_DOUBLECLICKED),
+                       reinterpret_cast<LPARAM>(hButton));
+    EXPECT_TRUE(parent.Saw("parent:button double"));
+
     ReflectingButton button;
     ASSERT_TRUE(button.SubclassWindow(hButton));
 
@@ -586,6 +595,13 @@ TEST_F(RoutingTest, ReflectedNotificationsStayWithTheControl) {
     button.passOn = TRUE;
     ::SendMessageA(hButton, BM_CLICK, 0, 0);
     EXPECT_TRUE(parent.Saw("parent:clicked"));
+
+    // The plain form always keeps the notification from the parent.
+    parent.log.clear();
+    parent.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BUTTON, BN_DOUBLECLICKED),
+                       reinterpret_cast<LPARAM>(hButton));
+    EXPECT_EQ(button.log.back(), "child:double");
+    EXPECT_FALSE(parent.Saw("parent:button double"));
 
     parent.log.clear();
     EXPECT_EQ(Notify(hButton, IDC_BUTTON, NM_CLICK), 11);

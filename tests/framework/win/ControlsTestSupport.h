@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "ControlsTestsResource.h"
+#include "WindowTestCommon.h"
 #include "framework/win/AfxCmn.h"
 #include "framework/win/AfxWin.h"
 
@@ -86,15 +87,8 @@ protected:
 
 // A 32-bit top-down DIB section of width x height filled by colour(x, y).
 inline HBITMAP MakeBitmap(int width, int height, const std::function<COLORREF(int, int)>& colour) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP hBitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP hBitmap = wintest::CreateTopDownDib(nullptr, width, height, 32, &bits);
     if (hBitmap == nullptr)
         return nullptr;
     auto* pixels = static_cast<DWORD*>(bits);

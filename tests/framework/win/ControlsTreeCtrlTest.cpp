@@ -1,5 +1,5 @@
 // Tree-view controls: building a tree, walking it, item texts and data, state images and check boxes,
-// expanding, selecting, sorting, hit testing and label editing.
+// expanding, selecting, sorting, hit testing, label editing and the scroll position.
 #include "ControlsTestSupport.h"
 
 #include <string>
@@ -226,4 +226,27 @@ TEST_F(TreeCtrlTest, EditLabelAndSettings) {
 
     tree.SetIndent(30);
     EXPECT_EQ(tree.GetIndent(), 30u);
+}
+
+// The vertical scroll position of a tree is read as the window's scroll position and put back by a
+// thumb-position scroll message, as a window that remembers it does.
+TEST_F(TreeCtrlTest, ScrollPositionReadsBackAndRestores) {
+    for (int i = 0; i < 60; ++i) {
+        CString name;
+        name.Format("Task %d", i);
+        tree.InsertItem(name, TVI_ROOT);
+    }
+    EXPECT_EQ(tree.GetScrollPos(SB_VERT), 0);
+    HTREEITEM item = tree.GetRootItem();
+    for (int i = 0; i < 20; ++i) // from Projects (line 0) to Task 19 (line 20)
+        item = tree.GetNextSiblingItem(item);
+    ASSERT_TRUE(tree.SelectSetFirstVisible(item));
+    const int position = tree.GetScrollPos(SB_VERT);
+    EXPECT_EQ(position, 20);
+
+    tree.SelectSetFirstVisible(tree.GetRootItem());
+    EXPECT_EQ(tree.GetScrollPos(SB_VERT), 0);
+    tree.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, position), 0);
+    EXPECT_EQ(tree.GetScrollPos(SB_VERT), position);
+    EXPECT_EQ(tree.GetFirstVisibleItem(), item);
 }

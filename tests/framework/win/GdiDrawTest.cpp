@@ -19,15 +19,8 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 class Canvas {
 public:
     Canvas(int width, int height) : m_width(width), m_height(height) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
         void* bits = nullptr;
-        bitmap.Attach(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        bitmap.Attach(wintest::CreateTopDownDib(nullptr, width, height, 32, &bits));
         m_bits = static_cast<DWORD*>(bits);
         dc.CreateCompatibleDC(nullptr);
         dc.SelectObject(&bitmap);

@@ -2,6 +2,7 @@
 // handlers and the updating of menus.
 #include "WinTestSupport.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -272,6 +273,76 @@ TEST(CmdUI, UpdateMenuSetsEachItemAndFollowsInsertedItems) {
     popup->DeleteMenu(ID_CMD_INSERTED, MF_BYCOMMAND);
     CCmdUI::UpdateMenu(&target, popup, TRUE);
     EXPECT_FALSE(IsGrayed(*popup, ID_CMD_B));
+}
+
+// An update handler that trims the menu as it is shown: it deletes commands (its own among them, or
+// items before it) and then the separators left at the top, without telling the loop where it ended.
+class TrimmingTarget : public CCmdTarget {
+public:
+    UINT trimmer = 0;
+    std::vector<UINT> removed;
+    std::map<UINT, int> updates;
+
+    void OnUpdateItem(CCmdUI* pCmdUI) {
+        ++updates[pCmdUI->m_nID];
+        pCmdUI->Enable(TRUE);
+        if (pCmdUI->m_nID != trimmer)
+            return;
+        CMenu* pMenu = pCmdUI->m_pMenu;
+        for (UINT id : removed)
+            pMenu->DeleteMenu(id, MF_BYCOMMAND);
+        while (pMenu->GetMenuItemCount() > 0 && pMenu->GetMenuItemID(0) == 0)
+            pMenu->DeleteMenu(0, MF_BYPOSITION);
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+constexpr UINT ID_TRIM_FIRST = 0x8030;
+constexpr UINT ID_TRIM_LAST = 0x8036;
+
+BEGIN_MESSAGE_MAP(TrimmingTarget, CCmdTarget)
+ON_UPDATE_COMMAND_UI_RANGE(ID_TRIM_FIRST, ID_TRIM_LAST, OnUpdateItem)
+END_MESSAGE_MAP()
+
+TEST(CmdUI, UpdateMenuUpdatesEveryItemLeftAfterAHandlerDeletedItems) {
+    struct Case {
+        const char* what;
+        UINT trimmer;
+        std::vector<UINT> removed;
+    };
+    // The menu: 30, 31, separator, 32, 33, separator, 34, 35, 36.
+    const Case cases[] = {
+        {"first item removes itself and the next", 0x8030, {0x8030, 0x8031}},
+        {"middle item removes items before it", 0x8034, {0x8031, 0x8032, 0x8033}},
+        {"middle item removes itself and the one after", 0x8033, {0x8033, 0x8034}},
+        {"item removes one before and one after", 0x8034, {0x8031, 0x8035}},
+        {"last item removes everything before it", 0x8036, {0x8030, 0x8031, 0x8032, 0x8033, 0x8034, 0x8035}},
+        {"item removes only later items", 0x8031, {0x8034, 0x8036}},
+    };
+    for (const Case& c : cases) {
+        CMenu menu;
+        ASSERT_TRUE(menu.CreatePopupMenu());
+        for (UINT id = ID_TRIM_FIRST; id <= ID_TRIM_LAST; ++id) {
+            if (id == 0x8032 || id == 0x8034)
+                menu.AppendMenu(MF_SEPARATOR);
+            menu.AppendMenu(MF_STRING | MF_GRAYED, id, "Item");
+        }
+        TrimmingTarget target;
+        target.trimmer = c.trimmer;
+        target.removed = c.removed;
+        CCmdUI::UpdateMenu(&target, &menu, TRUE);
+
+        EXPECT_EQ(target.updates[c.trimmer], 1) << c.what;
+        for (UINT id = ID_TRIM_FIRST; id <= ID_TRIM_LAST; ++id) {
+            const bool left = menu.GetMenuState(id, MF_BYCOMMAND) != static_cast<UINT>(-1);
+            EXPECT_LE(target.updates[id], 1) << c.what << ": " << std::hex << id << " updated twice";
+            if (left) {
+                EXPECT_EQ(target.updates[id], 1) << c.what << ": " << std::hex << id << " not updated";
+                EXPECT_FALSE(menu.GetMenuState(id, MF_BYCOMMAND) & MF_GRAYED) << c.what;
+            }
+        }
+    }
 }
 
 TEST(CmdUI, UpdateMenuWithoutAutoEnableLeavesUnhandledItems) {
