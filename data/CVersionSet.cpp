@@ -22,11 +22,7 @@ void CVersionSet::DoFieldExchange(CFieldExchange* pFX) {
 }
 
 double CVersionSet::GetVersion() {
-    m_strFilter.Empty();
-    m_strSort.Empty();
-    if (IsOpen())
-        Close();
-    if (!Open())
+    if (!Reopen())
         return 0.0;
     double highest = 0.0;
     try {
@@ -44,11 +40,7 @@ double CVersionSet::GetVersion() {
 }
 
 bool CVersionSet::AddVersion(double version) {
-    m_strFilter.Empty();
-    m_strSort.Empty();
-    if (IsOpen())
-        Close();
-    if (!Open())
+    if (!Reopen())
         return false;
     try {
         AddNew();

@@ -46,9 +46,17 @@ public:
 
 private:
     struct Param;
+    // Room for any fixed-size value (number, date).
+    union FixedValue {
+        unsigned char bytes[sizeof(TIMESTAMP_STRUCT)];
+        TIMESTAMP_STRUCT timestamp;
+        double real;
+    };
     void BindParams();
     [[noreturn]] void Fail(SQLRETURN rc);
     CString ReadText(short column, bool binary, bool& isNull);
+    // Reads a fixed-size value as cType; false for NULL.
+    bool ReadFixed(short column, SQLSMALLINT cType, FixedValue& buffer);
     // Reads a text or binary value in pieces into the room sink.Begin / sink.Grow give; false for NULL.
     // start and length describe the bytes read (a text's closing '\0' not counted).
     template <typename Sink>

@@ -5,9 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstring>
 #include <string>
-#include <string_view>
 
 IMPLEMENT_DYNAMIC(CRecordset, CObject)
 
@@ -179,69 +177,6 @@ private:
 
 bool IsLongType(SQLSMALLINT type) {
     return type == SQL_LONGVARCHAR || type == SQL_WLONGVARCHAR || type == SQL_LONGVARBINARY;
-}
-
-template <typename T> T SlotValue(const CRowStore& rows, size_t row, size_t column) {
-    T value;
-    std::memcpy(&value, rows.GetFixed(row, column), sizeof value);
-    return value;
-}
-
-// Copies a stored value into its field member, as CFieldExchange::LoadValue does with the value as a
-// CDBVariant, without making one (and reusing the member's text buffer).
-void LoadField(const CFieldExchange::Binding& b, const CRowStore& rows, size_t row, size_t column) {
-    if (rows.IsNull(row, column)) {
-        CFieldExchange::SetPseudoNull(b);
-        return;
-    }
-    if (rows.GetColumnType(column) != CFieldExchange::FetchType(b.kind)) {
-        CFieldExchange::LoadValue(b, rows.GetValue(row, column));
-        return;
-    }
-    switch (b.kind) {
-    case CFieldExchange::kindText: {
-        const std::string_view text = rows.GetText(row, column);
-        size_t length = text.size();
-        if (b.maxLength > 0)
-            length = std::min(length, static_cast<size_t>(b.maxLength));
-        char* member = static_cast<CString*>(b.value)->GetBufferSetLength(static_cast<int>(length));
-        if (length)
-            std::memcpy(member, text.data(), length);
-        break;
-    }
-    case CFieldExchange::kindInt:
-        *static_cast<int*>(b.value) = static_cast<int>(SlotValue<SQLINTEGER>(rows, row, column));
-        break;
-    case CFieldExchange::kindLong:
-        *static_cast<long*>(b.value) = SlotValue<SQLINTEGER>(rows, row, column);
-        break;
-    case CFieldExchange::kindBool:
-        *static_cast<BOOL*>(b.value) = SlotValue<SQLINTEGER>(rows, row, column) != 0 ? TRUE : FALSE;
-        break;
-    case CFieldExchange::kindByte:
-        *static_cast<BYTE*>(b.value) = SlotValue<unsigned char>(rows, row, column);
-        break;
-    case CFieldExchange::kindSingle:
-        *static_cast<float*>(b.value) = SlotValue<SQLREAL>(rows, row, column);
-        break;
-    case CFieldExchange::kindDouble:
-        *static_cast<double*>(b.value) = SlotValue<SQLDOUBLE>(rows, row, column);
-        break;
-    case CFieldExchange::kindTime: {
-        const auto ts = SlotValue<TIMESTAMP_STRUCT>(rows, row, column);
-        *static_cast<CTime*>(b.value) = CTime(ts.year, ts.month, ts.day, ts.hour, ts.minute, ts.second);
-        break;
-    }
-    case CFieldExchange::kindTimestamp:
-        *static_cast<TIMESTAMP_STRUCT*>(b.value) = SlotValue<TIMESTAMP_STRUCT>(rows, row, column);
-        break;
-    case CFieldExchange::kindOleDate: {
-        const auto ts = SlotValue<TIMESTAMP_STRUCT>(rows, row, column);
-        static_cast<COleDateTime*>(b.value)->SetDateTime(ts.year, ts.month, ts.day, ts.hour, ts.minute,
-                                                         ts.second);
-        break;
-    }
-    }
 }
 
 } // namespace
@@ -513,7 +448,7 @@ void CRecordset::LoadCurrent() {
     Impl& m = *m_impl;
     // Straight from the row store into the members DoFieldExchange bound.
     for (size_t i = 0; i < m.columns.size() && i < m.info.size(); ++i)
-        LoadField(m.columns[i], m.rows, static_cast<size_t>(m.pos), i);
+        CFieldExchange::LoadStored(m.columns[i], m.rows, static_cast<size_t>(m.pos), i);
     std::fill(m.nullStates.begin(), m.nullStates.end(), Impl::NullState::automatic);
     std::fill(m.dirty.begin(), m.dirty.end(), 0);
 }

@@ -27,8 +27,7 @@ protected:
         EngineTest::SetUp();
         if (IsSkipped())
             return;
-        WriteDataSourceFile("Test data");
-        RegWriteString(REG_DATABASE, "DataSource", "Test data");
+        UseDataSource("Test data");
     }
 
     int CountLines(const std::string& start) {
