@@ -275,6 +275,17 @@ TEST_P(BaseRecordsetTest, RefreshDropsAFilterThatCannotOpenAndRequeriesAnOpenSet
     ASSERT_TRUE(set.Refresh());
     EXPECT_EQ(set.GetRecordCount(), 1);
     EXPECT_EQ(set.m_guid, "new");
+
+    // A requery keeps the options of the open; a set opened to execute directly is opened again, with
+    // none.
+    for (const DWORD direct : {DWORD{0}, DWORD{CRecordset::executeDirect}}) {
+        SCOPED_TRACE(direct);
+        CItemSet other(&m_db);
+        ASSERT_TRUE(other.Open(AFX_DB_USE_DEFAULT_TYPE, nullptr, CRecordset::readOnly | direct));
+        ASSERT_FALSE(other.CanUpdate());
+        ASSERT_TRUE(other.Refresh());
+        EXPECT_EQ(other.CanUpdate(), direct != 0);
+    }
 }
 
 TEST_P(BaseRecordsetTest, DefaultConnectionIsTheProgramDatabases) {
