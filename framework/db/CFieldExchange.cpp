@@ -20,57 +20,48 @@ using FX = CFieldExchange;
 template <FX::FieldKind> struct Kind;
 
 // Numbers: fetched as a number of their own or a wider type, NULL as a reserved value.
-template <typename M, typename F, SQLSMALLINT cType, DWORD dbvt, SQLSMALLINT sql> struct Number {
+template <typename M, typename F, SQLSMALLINT cType, DWORD dbvt, SQLSMALLINT sql, M null> struct Number {
     using Member = M;
     using Fetched = F;
     static constexpr SQLSMALLINT fetchType = cType;
     static constexpr DWORD variantType = dbvt;
     static constexpr SQLSMALLINT sqlType = sql;
+    static void SetNull(M& m) { m = null; }
+    static bool IsNull(M m) { return m == null; }
+    static void Load(M& m, F f, int) { m = static_cast<M>(f); }
+    static void Store(M m, CDBVariant& v) {
+        const F value = static_cast<F>(m);
+        v.SetCValue(cType, &value);
+    }
 };
 
-template <> struct Kind<FX::kindInt> : Number<int, SQLINTEGER, SQL_C_SLONG, DBVT_LONG, SQL_INTEGER> {
-    static void SetNull(int& m) { m = AFX_RFX_INT_PSEUDO_NULL; }
-    static bool IsNull(int m) { return m == AFX_RFX_INT_PSEUDO_NULL; }
-    static void Load(int& m, SQLINTEGER f, int) { m = static_cast<int>(f); }
-    static void Store(int m, CDBVariant& v) { v.SetLong(m); }
-};
+template <>
+struct Kind<FX::kindInt>
+    : Number<int, SQLINTEGER, SQL_C_SLONG, DBVT_LONG, SQL_INTEGER, AFX_RFX_INT_PSEUDO_NULL> {};
 
-template <> struct Kind<FX::kindLong> : Number<long, SQLINTEGER, SQL_C_SLONG, DBVT_LONG, SQL_INTEGER> {
-    static void SetNull(long& m) { m = AFX_RFX_LONG_PSEUDO_NULL; }
-    static bool IsNull(long m) { return m == AFX_RFX_LONG_PSEUDO_NULL; }
-    static void Load(long& m, SQLINTEGER f, int) { m = f; }
-    static void Store(long m, CDBVariant& v) { v.SetLong(m); }
-};
+template <>
+struct Kind<FX::kindLong>
+    : Number<long, SQLINTEGER, SQL_C_SLONG, DBVT_LONG, SQL_INTEGER, AFX_RFX_LONG_PSEUDO_NULL> {};
 
 // A bool column may hold any integer: it is read as one.
-template <> struct Kind<FX::kindBool> : Number<BOOL, SQLINTEGER, SQL_C_SLONG, DBVT_LONG, SQL_INTEGER> {
-    static void SetNull(BOOL& m) { m = AFX_RFX_BOOL_PSEUDO_NULL; }
-    static bool IsNull(BOOL m) { return m == AFX_RFX_BOOL_PSEUDO_NULL; }
+template <>
+struct Kind<FX::kindBool>
+    : Number<BOOL, SQLINTEGER, SQL_C_SLONG, DBVT_LONG, SQL_INTEGER, AFX_RFX_BOOL_PSEUDO_NULL> {
     static void Load(BOOL& m, SQLINTEGER f, int) { m = f != 0 ? TRUE : FALSE; }
     static void Store(BOOL m, CDBVariant& v) { v.SetLong(m != 0 ? 1 : 0); }
 };
 
 template <>
-struct Kind<FX::kindByte> : Number<BYTE, unsigned char, SQL_C_UTINYINT, DBVT_UCHAR, SQL_SMALLINT> {
-    static void SetNull(BYTE& m) { m = AFX_RFX_BYTE_PSEUDO_NULL; }
-    static bool IsNull(BYTE m) { return m == AFX_RFX_BYTE_PSEUDO_NULL; }
-    static void Load(BYTE& m, unsigned char f, int) { m = f; }
-    static void Store(BYTE m, CDBVariant& v) { v.SetUChar(m); }
-};
+struct Kind<FX::kindByte>
+    : Number<BYTE, unsigned char, SQL_C_UTINYINT, DBVT_UCHAR, SQL_SMALLINT, AFX_RFX_BYTE_PSEUDO_NULL> {};
 
-template <> struct Kind<FX::kindSingle> : Number<float, SQLREAL, SQL_C_FLOAT, DBVT_SINGLE, SQL_REAL> {
-    static void SetNull(float& m) { m = AFX_RFX_SINGLE_PSEUDO_NULL; }
-    static bool IsNull(float m) { return m == AFX_RFX_SINGLE_PSEUDO_NULL; }
-    static void Load(float& m, SQLREAL f, int) { m = f; }
-    static void Store(float m, CDBVariant& v) { v.SetSingle(m); }
-};
+template <>
+struct Kind<FX::kindSingle>
+    : Number<float, SQLREAL, SQL_C_FLOAT, DBVT_SINGLE, SQL_REAL, AFX_RFX_SINGLE_PSEUDO_NULL> {};
 
-template <> struct Kind<FX::kindDouble> : Number<double, SQLDOUBLE, SQL_C_DOUBLE, DBVT_DOUBLE, SQL_DOUBLE> {
-    static void SetNull(double& m) { m = AFX_RFX_DOUBLE_PSEUDO_NULL; }
-    static bool IsNull(double m) { return m == AFX_RFX_DOUBLE_PSEUDO_NULL; }
-    static void Load(double& m, SQLDOUBLE f, int) { m = f; }
-    static void Store(double m, CDBVariant& v) { v.SetDouble(m); }
-};
+template <>
+struct Kind<FX::kindDouble>
+    : Number<double, SQLDOUBLE, SQL_C_DOUBLE, DBVT_DOUBLE, SQL_DOUBLE, AFX_RFX_DOUBLE_PSEUDO_NULL> {};
 
 // Text: NULL is the empty text (so an empty text is written as NULL); a value is cut to the most
 // characters the member keeps.
