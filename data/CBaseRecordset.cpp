@@ -191,19 +191,13 @@ bool CBaseRecordset::LoadAll(CObject* target) {
         return false;
     if (!Reopen(GetLoadFilter(target)))
         return false;
-    try {
+    // A row that cannot be read ends the load; the caller sees the false result.
+    return RunAndClose([&] {
         while (!IsEOF()) {
             TransferRow(target);
             MoveNext();
         }
-    } catch (CDBException* e) {
-        // A row that cannot be read ends the load; the caller sees the false result.
-        e->Delete();
-        Close();
-        return false;
-    }
-    Close();
-    return true;
+    });
 }
 
 BOOL CBaseRecordset::Reopen(const CString& filter) {

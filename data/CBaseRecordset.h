@@ -53,6 +53,19 @@ protected:
     static void ReportDatabaseError(const char* caption, const CDBException* e);
     // Opens the set afresh on the rows of filter, unsorted (closing it first when it is open).
     BOOL Reopen(const CString& filter = CString());
+    // Runs work on the open set and closes the set; false when work threw a CDBException, which is
+    // discarded without a report.
+    template <typename Work> bool RunAndClose(Work work) {
+        bool done = true;
+        try {
+            work();
+        } catch (CDBException* e) {
+            e->Delete();
+            done = false;
+        }
+        Close();
+        return done;
+    }
     // Runs work (which returns bool); a CDBException from it goes to OnDatabaseError with context, and the
     // set is closed and the result false.
     template <typename Work> bool RunReported(CObject* context, Work work) {

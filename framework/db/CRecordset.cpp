@@ -625,22 +625,32 @@ int CRecordset::GetEditMode() const noexcept {
 
 // ---------------------------------------------------------------- field status
 
+namespace {
+
+// Index of the binding of this member; -1 when none.
+int IndexOfMember(const std::vector<CFieldExchange::Binding>& bindings, const void* pv) {
+    const auto found = std::find_if(bindings.begin(), bindings.end(),
+                                    [pv](const CFieldExchange::Binding& b) { return b.value == pv; });
+    return found == bindings.end() ? -1 : static_cast<int>(found - bindings.begin());
+}
+
+} // namespace
+
 int CRecordset::FindColumn(const void* pv) const {
     DescribeFields();
-    const auto& columns = m_impl->columns;
-    for (size_t i = 0; i < columns.size(); ++i)
-        if (columns[i].value == pv)
-            return static_cast<int>(i);
-    return -1;
+    return IndexOfMember(m_impl->columns, pv);
 }
 
 int CRecordset::FindParam(const void* pv) const {
     DescribeFields();
-    const auto& params = m_impl->params;
-    for (size_t i = 0; i < params.size(); ++i)
-        if (params[i].value == pv)
-            return static_cast<int>(i);
-    return -1;
+    return IndexOfMember(m_impl->params, pv);
+}
+
+size_t CRecordset::ColumnOf(const void* pv) const {
+    const int column = FindColumn(pv);
+    if (column < 0)
+        AfxThrowDBException(AFX_SQL_ERROR_NO_SUCH_FIELD, m_pDatabase, SQL_NULL_HSTMT);
+    return static_cast<size_t>(column);
 }
 
 void CRecordset::SetFieldNull(void* pv, BOOL bNull) {
@@ -691,18 +701,12 @@ void CRecordset::SetFieldDirty(void* pv, BOOL bDirty) {
         std::fill(m.dirty.begin(), m.dirty.end(), bDirty ? 1 : 0);
         return;
     }
-    const int column = FindColumn(pv);
-    if (column < 0)
-        AfxThrowDBException(AFX_SQL_ERROR_NO_SUCH_FIELD, m_pDatabase, SQL_NULL_HSTMT);
-    m.dirty[static_cast<size_t>(column)] = bDirty ? 1 : 0;
+    m.dirty[ColumnOf(pv)] = bDirty ? 1 : 0;
 }
 
 BOOL CRecordset::IsFieldDirty(void* pv) const {
     const Impl& m = *m_impl;
-    const int column = FindColumn(pv);
-    if (column < 0)
-        AfxThrowDBException(AFX_SQL_ERROR_NO_SUCH_FIELD, m_pDatabase, SQL_NULL_HSTMT);
-    const size_t i = static_cast<size_t>(column);
+    const size_t i = ColumnOf(pv);
     if (m.dirty[i])
         return TRUE;
     if (m.editMode == edit && m.pos >= 0 && m.pos < m.Count())
@@ -879,11 +883,7 @@ BOOL CRecordset::UpdateRow(const std::vector<CDBVariant>& values) {
         for (short c = 1; c <= static_cast<short>(m.locatorColumns.size()); ++c)
             newLocator[static_cast<size_t>(c) - 1] = statement.GetValue(c, SQL_C_CHAR).ToText();
     } else {
-        const SQLLEN affected = statement.GetRowCount();
-        if (affected == 0)
-            AfxThrowDBException(AFX_SQL_ERROR_NO_ROWS_AFFECTED, m_pDatabase, SQL_NULL_HSTMT);
-        if (affected > 1)
-            AfxThrowDBException(AFX_SQL_ERROR_MULTIPLE_ROWS_AFFECTED, m_pDatabase, SQL_NULL_HSTMT);
+        CheckOneRow(statement.GetRowCount());
     }
     transaction.Commit();
 
@@ -916,11 +916,7 @@ void CRecordset::Delete() {
     for (const CDBVariant& p : params)
         statement.AddParam(p);
     statement.Execute(m_pDatabase->GetDialect().Translate("DELETE FROM " + m.table + " WHERE " + condition));
-    const SQLLEN affected = statement.GetRowCount();
-    if (affected == 0)
-        AfxThrowDBException(AFX_SQL_ERROR_NO_ROWS_AFFECTED, m_pDatabase, SQL_NULL_HSTMT);
-    if (affected > 1)
-        AfxThrowDBException(AFX_SQL_ERROR_MULTIPLE_ROWS_AFFECTED, m_pDatabase, SQL_NULL_HSTMT);
+    CheckOneRow(statement.GetRowCount());
     transaction.Commit();
     m.rows.SetDeleted(row);
 }
@@ -962,6 +958,10 @@ void CRecordset::CheckSingleRow(const CString& condition, const std::vector<CDBV
         statement.GetValue(1, SQL_C_CHAR).ConvertTo(SQL_C_SLONG, value);
         count = value.IsNull() ? 0 : value.m_lVal;
     }
+    CheckOneRow(count);
+}
+
+void CRecordset::CheckOneRow(SQLLEN count) const {
     if (count == 0)
         AfxThrowDBException(AFX_SQL_ERROR_NO_ROWS_AFFECTED, m_pDatabase, SQL_NULL_HSTMT);
     if (count > 1)

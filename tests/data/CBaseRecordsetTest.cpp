@@ -63,13 +63,12 @@ public:
     }
 };
 
-class BaseRecordsetTest : public EngineTest {
+class BaseRecordsetTest : public DataSourceTest {
 protected:
     void SetUp() override {
-        EngineTest::SetUp();
+        DataSourceTest::SetUp();
         if (IsSkipped())
             return;
-        UseDataSource("Test data");
         Exec("CREATE TABLE [Items] ([GUID] varchar(255), [Name] varchar(255))");
         for (const char* row : {"('6F9619FF-8B86-D011-b42d-00C04FC964FF', 'first')",
                                 "('A1B2C3D4-0000-1111-2222-333344445555', 'second')",

@@ -143,6 +143,12 @@ void EngineTest::TearDown() {
     ResetDataLayer();
 }
 
+void DataSourceTest::SetUp() {
+    EngineTest::SetUp();
+    if (!IsSkipped())
+        UseDataSource("Test data");
+}
+
 CDatabase& EngineTest::Admin() {
     if (!m_admin.IsOpen())
         m_admin.OpenEx(m_adminConnect, CDatabase::noOdbcDialog);

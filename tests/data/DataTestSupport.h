@@ -110,6 +110,12 @@ private:
     CDatabase m_admin;
 };
 
+// An EngineTest whose database is the configured data source "Test data".
+class DataSourceTest : public EngineTest {
+protected:
+    void SetUp() override;
+};
+
 inline std::string EngineName(const ::testing::TestParamInfo<const char*>& info) {
     return info.param;
 }
