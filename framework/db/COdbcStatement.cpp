@@ -251,8 +251,61 @@ CString COdbcStatement::ReadText(short column, bool binary, bool& isNull) {
     return CString(start, static_cast<int>(length));
 }
 
+void COdbcStatement::BindColumns(const std::vector<SQLSMALLINT>& cTypes, const std::vector<SQLULEN>& sizes) {
+    if (!m_db.CanGetDataAnyColumn() || !m_columns.empty())
+        return; // SQLGetData would then be refused on the columns before a bound one
+    m_columns.resize(cTypes.size());
+    for (size_t i = 0; i < cTypes.size(); ++i) {
+        BoundColumn& b = m_columns[i];
+        SQLPOINTER buffer = &b.value;
+        SQLLEN length = sizeof b.value;
+        if (cTypes[i] == SQL_C_CHAR) {
+            // Room for the declared characters in UTF-8 (as the SQLite driver hands them over), up to a
+            // size that keeps the buffers of a row small; longer values are rare and read again.
+            const SQLULEN declared = i < sizes.size() && sizes[i] > 0 ? sizes[i] : 1024;
+            b.text.resize(std::clamp<size_t>(static_cast<size_t>(declared) * 3 + 1, 32, 1024));
+            buffer = b.text.data();
+            length = static_cast<SQLLEN>(b.text.size());
+        } else if (CRowStore::FixedSize(cTypes[i]) == 0) {
+            continue; // binary data: always read in pieces
+        }
+        const SQLRETURN rc = COdbcApi::BindCol(m_stmt.Get(), static_cast<SQLUSMALLINT>(i + 1), cTypes[i],
+                                               buffer, length, &b.indicator);
+        if (!SQL_SUCCEEDED(rc))
+            Fail(rc);
+        b.bound = true;
+    }
+}
+
+const COdbcStatement::BoundColumn* COdbcStatement::BoundAt(short column) const noexcept {
+    if (column < 1 || static_cast<size_t>(column) > m_columns.size())
+        return nullptr;
+    const BoundColumn& b = m_columns[static_cast<size_t>(column) - 1];
+    return b.bound ? &b : nullptr;
+}
+
+void COdbcStatement::StoreText(CRowStore& store, size_t row, size_t storeColumn, const CString& text) {
+    const CString converted = m_db.FromDriverText(text);
+    store.SetText(row, storeColumn, converted.GetString(), static_cast<size_t>(converted.GetLength()));
+}
+
 void COdbcStatement::ReadInto(short column, CRowStore& store, size_t row, size_t storeColumn) {
     const SQLSMALLINT cType = store.GetColumnType(storeColumn);
+    const BoundColumn* bound = BoundAt(column);
+    if (bound && bound->indicator == SQL_NULL_DATA)
+        return;
+    if (cType == SQL_C_CHAR && bound && bound->indicator != SQL_NO_TOTAL &&
+        static_cast<size_t>(bound->indicator) < bound->text.size()) {
+        const char* text = bound->text.data();
+        size_t length = static_cast<size_t>(bound->indicator);
+        if (const void* end = std::memchr(text, '\0', length))
+            length = static_cast<size_t>(static_cast<const char*>(end) - text);
+        if (HasHighBytes(text, length))
+            StoreText(store, row, storeColumn, CString(text, static_cast<int>(length)));
+        else
+            store.SetText(row, storeColumn, text, length);
+        return;
+    }
     if (cType == SQL_C_CHAR || cType == SQL_C_BINARY) {
         StoreSink sink{store, row};
         char* start = nullptr;
@@ -264,12 +317,15 @@ void COdbcStatement::ReadInto(short column, CRowStore& store, size_t row, size_t
             if (const void* end = std::memchr(start, '\0', length))
                 length = static_cast<size_t>(static_cast<const char*>(end) - start);
             if (HasHighBytes(start, length)) {
-                const CString text = m_db.FromDriverText(CString(start, static_cast<int>(length)));
-                store.SetText(row, storeColumn, text.GetString(), static_cast<size_t>(text.GetLength()));
+                StoreText(store, row, storeColumn, CString(start, static_cast<int>(length)));
                 return;
             }
         }
-        store.EndText(row, storeColumn, length);
+        store.EndText(row, storeColumn, length); // the text is in place already
+        return;
+    }
+    if (bound) {
+        store.SetFixed(row, storeColumn, &bound->value);
         return;
     }
     FixedValue buffer;

@@ -354,6 +354,10 @@ void CRecordset::RunQuery() {
                 index < m.columns.size() ? CFieldExchange::FetchType(m.columns[index].kind) : 0,
                 info[index].m_nSQLType));
         types.resize(static_cast<size_t>(count), SQL_C_CHAR);
+        std::vector<SQLULEN> sizes;
+        for (const CODBCFieldInfo& column : info)
+            sizes.push_back(column.m_nPrecision);
+        statement.BindColumns(types, sizes);
         rows = CRowStore(std::move(types));
         while (statement.Fetch()) {
             const size_t row = rows.AddRow();
