@@ -202,7 +202,8 @@ void CreateTasks(CDatabase& db, int rows) {
 }
 
 // The same rows through plain ODBC: one statement, column buffers bound once, one SQLFetch per row.
-size_t RawLoad(CDatabase& db, TaskRows& target) {
+// copy false: the rows are only fetched into the buffers (what the driver alone costs).
+size_t RawLoad(CDatabase& db, TaskRows& target, bool copy = true) {
     const std::vector<const SchemaRow*> columns = TaskColumns();
     CString select = "SELECT ";
     for (const SchemaRow* c : columns)
@@ -247,7 +248,11 @@ size_t RawLoad(CDatabase& db, TaskRows& target) {
             break;
         }
     }
+    size_t fetched = 0;
     while (SQL_SUCCEEDED(SQLFetch(stmt))) {
+        ++fetched;
+        if (!copy)
+            continue;
         TaskRow row;
         int text = 0, time = 0, number = 0, flag = 0, money = 0;
         for (size_t i = 0; i < columns.size(); ++i) {
@@ -279,7 +284,7 @@ size_t RawLoad(CDatabase& db, TaskRows& target) {
         target.rows.push_back(std::move(row));
     }
     SQLFreeHandle(SQL_HANDLE_STMT, stmt);
-    return target.rows.size();
+    return fetched;
 }
 
 void Run(const char* engine, const CString& connect, int rows) {
@@ -291,24 +296,46 @@ void Run(const char* engine, const CString& connect, int rows) {
     Time(insert, [&] { CreateTasks(db, rows); });
     std::printf("%s: inserted in %.2f s\n", engine, insert.wall);
 
-    Timing set, raw;
-    size_t setRows = 0, rawRows = 0;
+    Timing set, open, walk, raw, driver;
+    size_t setRows = 0, rawRows = 0, driverRows = 0;
     for (int round = 0; round < 3; ++round) {
         if (g_mode != "raw") {
             TaskRows loaded;
             CTaskLoadSet tasks(&db);
             Time(set, [&] { tasks.LoadAll(&loaded); });
             setRows = loaded.rows.size();
+            // The select and fetch alone, without handing the rows over.
+            Time(open, [&] {
+                tasks.Open();
+                tasks.Close();
+            });
+            // Select, fetch and every row into the field members, without handing the rows over.
+            Time(walk, [&] {
+                tasks.Open();
+                while (!tasks.IsEOF())
+                    tasks.MoveNext();
+                tasks.Close();
+            });
         }
         if (g_mode != "set") {
             TaskRows loaded;
             Time(raw, [&] { rawRows = RawLoad(db, loaded); });
+            TaskRows none;
+            Time(driver, [&] { driverRows = RawLoad(db, none, false); });
         }
     }
     std::printf("%s: recordset LoadAll %zu rows: %.3f s wall, %.3f s processor (best of 3)\n", engine,
                 setRows, set.wall, set.cpu);
+    std::printf("%s:   of which Open  %zu rows: %.3f s wall, %.3f s processor (select and fetch)\n", engine,
+                setRows, open.wall, open.cpu);
+    std::printf("%s:   Open and walk  %zu rows: %.3f s wall, %.3f s processor (rows into the field "
+                "members, not handed over)\n",
+                engine, setRows, walk.wall, walk.cpu);
     std::printf("%s: raw ODBC fetch   %zu rows: %.3f s wall, %.3f s processor (best of 3)\n", engine, rawRows,
                 raw.wall, raw.cpu);
+    std::printf("%s: driver alone     %zu rows: %.3f s wall, %.3f s processor (fetch into bound buffers, "
+                "nothing copied)\n",
+                engine, driverRows, driver.wall, driver.cpu);
     std::printf("%s: recordset / raw = %.2f (wall), %.2f (processor)\n", engine, set.wall / raw.wall,
                 set.cpu / raw.cpu);
 }

@@ -148,7 +148,7 @@ bool CBaseRecordset::FindByGUID(const CString& guid) {
 bool CBaseRecordset::DeleteByGUID(CObject* context, const CString& guid) {
     if (!context)
         return false;
-    try {
+    return RunReported(context, [&] {
         if (!Open())
             return false;
         if (FindByGUID(guid)) {
@@ -157,12 +157,7 @@ bool CBaseRecordset::DeleteByGUID(CObject* context, const CString& guid) {
         }
         Close();
         return true;
-    } catch (CDBException* e) {
-        OnDatabaseError(context, e);
-        e->Delete();
-        Close();
-        return false;
-    }
+    });
 }
 
 void CBaseRecordset::OnDatabaseError(CObject* context, CDBException* e) {
@@ -183,41 +178,34 @@ void CBaseRecordset::SetGUID(const CString&) {}
 bool CBaseRecordset::CanOpen(CObject* target) {
     if (!target)
         return false;
-    try {
+    return RunReported(target, [&] {
         if (!Open())
             return false;
         Close();
         return true;
-    } catch (CDBException* e) {
-        OnDatabaseError(target, e);
-        e->Delete();
-        Close();
-        return false;
-    }
+    });
 }
 
 bool CBaseRecordset::LoadAll(CObject* target) {
     if (!target)
         return false;
-    m_strFilter = GetLoadFilter(target);
-    m_strSort.Empty();
-    if (IsOpen())
-        Close();
-    if (!Open())
+    if (!Reopen(GetLoadFilter(target)))
         return false;
-    try {
+    // A row that cannot be read ends the load; the caller sees the false result.
+    return RunAndClose([&] {
         while (!IsEOF()) {
             TransferRow(target);
             MoveNext();
         }
-    } catch (CDBException* e) {
-        // A row that cannot be read ends the load; the caller sees the false result.
-        e->Delete();
+    });
+}
+
+BOOL CBaseRecordset::Reopen(const CString& filter) {
+    m_strFilter = filter;
+    m_strSort.Empty();
+    if (IsOpen())
         Close();
-        return false;
-    }
-    Close();
-    return true;
+    return Open();
 }
 
 void CBaseRecordset::TransferRow(CObject*) {}

@@ -51,6 +51,33 @@ public:
 protected:
     // Adds caption, the exception's return code and its message to the error list.
     static void ReportDatabaseError(const char* caption, const CDBException* e);
+    // Opens the set afresh on the rows of filter, unsorted (closing it first when it is open).
+    BOOL Reopen(const CString& filter = CString());
+    // Runs work on the open set and closes the set; false when work threw a CDBException, which is
+    // discarded without a report.
+    template <typename Work> bool RunAndClose(Work work) {
+        bool done = true;
+        try {
+            work();
+        } catch (CDBException* e) {
+            e->Delete();
+            done = false;
+        }
+        Close();
+        return done;
+    }
+    // Runs work (which returns bool); a CDBException from it goes to OnDatabaseError with context, and the
+    // set is closed and the result false.
+    template <typename Work> bool RunReported(CObject* context, Work work) {
+        try {
+            return work();
+        } catch (CDBException* e) {
+            OnDatabaseError(context, e);
+            e->Delete();
+            Close();
+            return false;
+        }
+    }
 
 private:
     DWORD m_openOptions = none;

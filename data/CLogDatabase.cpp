@@ -101,6 +101,15 @@ BOOL CLogDatabase::OpenConnection(CDatabase& database) const {
     return database.Open(connect, FALSE, FALSE, connect, TRUE);
 }
 
+bool CLogDatabase::TryOpenConnection(CDatabase& database) const {
+    try {
+        return OpenConnection(database) != FALSE;
+    } catch (CException* e) {
+        e->Delete();
+        return false;
+    }
+}
+
 bool CLogDatabase::IsAccess() const {
     if (!IsOpen())
         return false;
@@ -170,13 +179,8 @@ bool CLogDatabase::EnsureColumn(const char* table, const char* column, const cha
 
 bool CLogDatabase::EnsureTable(const char* table, const char* column, const char* type, bool create) {
     CDatabase database;
-    try {
-        if (!OpenConnection(database))
-            return false;
-    } catch (CException* e) {
-        e->Delete();
+    if (!TryOpenConnection(database))
         return false;
-    }
     try {
         database.ExecuteSQL(ProbeTable(table));
         database.Close();
@@ -188,13 +192,8 @@ bool CLogDatabase::EnsureTable(const char* table, const char* column, const char
     if (!create)
         return false;
 
-    try {
-        if (!OpenConnection(database))
-            return false;
-    } catch (CException* e) {
-        e->Delete();
+    if (!TryOpenConnection(database))
         return false;
-    }
     const CString mapped = MapType(type);
     bool created = CreateTable(database, table, column, mapped);
     if (!created && mapped.CompareNoCase("ntext") == 0)

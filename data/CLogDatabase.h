@@ -57,6 +57,8 @@ public:
 
 private:
     BOOL OpenConnection(CDatabase& database) const;
+    // The same; false also when the open throws.
+    bool TryOpenConnection(CDatabase& database) const;
     CString MapType(const char* type) const;
     CString GetLogName() const;
     static void WriteLog(const CString& text);

@@ -22,35 +22,24 @@ void CVersionSet::DoFieldExchange(CFieldExchange* pFX) {
 }
 
 double CVersionSet::GetVersion() {
-    m_strFilter.Empty();
-    m_strSort.Empty();
-    if (IsOpen())
-        Close();
-    if (!Open())
+    if (!Reopen())
         return 0.0;
     double highest = 0.0;
-    try {
+    // When a row cannot be read, what was read so far still counts.
+    RunAndClose([&] {
         while (!IsEOF()) {
             if (!IsFieldNull(&m_version) && m_version > highest)
                 highest = m_version;
             MoveNext();
         }
-    } catch (CDBException* e) {
-        // What was read so far still counts.
-        e->Delete();
-    }
-    Close();
+    });
     return highest;
 }
 
 bool CVersionSet::AddVersion(double version) {
-    m_strFilter.Empty();
-    m_strSort.Empty();
-    if (IsOpen())
-        Close();
-    if (!Open())
+    if (!Reopen())
         return false;
-    try {
+    return RunAndClose([&] {
         AddNew();
         m_version = version;
         m_upgraded = CTime::GetCurrentTime();
@@ -58,11 +47,5 @@ bool CVersionSet::AddVersion(double version) {
         m_verified = TRUE;
         m_comment = "Updated by Brindlemark";
         Update();
-    } catch (CDBException* e) {
-        e->Delete();
-        Close();
-        return false;
-    }
-    Close();
-    return true;
+    });
 }

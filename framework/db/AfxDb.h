@@ -17,6 +17,19 @@
 // A NULL date-time column reads as CTime(0); a CTime of 0 is written as NULL.
 #define AFX_RFX_DATE_PSEUDO_NULL 0
 
+// A TIMESTAMP_STRUCT of these fields, without a fraction.
+inline TIMESTAMP_STRUCT AfxMakeTimestamp(int year, int month, int day, int hour = 0, int minute = 0,
+                                         int second = 0) noexcept {
+    TIMESTAMP_STRUCT ts{};
+    ts.year = static_cast<SQLSMALLINT>(year);
+    ts.month = static_cast<SQLUSMALLINT>(month);
+    ts.day = static_cast<SQLUSMALLINT>(day);
+    ts.hour = static_cast<SQLUSMALLINT>(hour);
+    ts.minute = static_cast<SQLUSMALLINT>(minute);
+    ts.second = static_cast<SQLUSMALLINT>(second);
+    return ts;
+}
+
 // Open with the recordset's m_nDefaultType.
 #define AFX_DB_USE_DEFAULT_TYPE (0xFFFFFFFF)
 

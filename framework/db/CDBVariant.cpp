@@ -42,12 +42,7 @@ bool ParseTimestamp(const char* text, TIMESTAMP_STRUCT& ts) {
         return false;
     if (month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 || minute > 59 || second > 59)
         return false;
-    ts.year = static_cast<SQLSMALLINT>(year);
-    ts.month = static_cast<SQLUSMALLINT>(month);
-    ts.day = static_cast<SQLUSMALLINT>(day);
-    ts.hour = static_cast<SQLUSMALLINT>(hour);
-    ts.minute = static_cast<SQLUSMALLINT>(minute);
-    ts.second = static_cast<SQLUSMALLINT>(second);
+    ts = AfxMakeTimestamp(year, month, day, hour, minute, second);
     const char* rest = text + used;
     if (*rest == '.') {
         unsigned long fraction = 0;
@@ -225,6 +220,39 @@ void CDBVariant::SetBinary(const void* data, SQLULEN length) {
     Clear();
     m_dwType = DBVT_BINARY;
     m_pbinary = binary;
+}
+
+bool CDBVariant::SetCValue(SQLSMALLINT cType, const void* bytes) {
+    const auto read = [bytes](auto value) {
+        std::memcpy(&value, bytes, sizeof value);
+        return value;
+    };
+    switch (cType) {
+    case SQL_C_BIT:
+        SetBool(read(static_cast<unsigned char>(0)) != 0);
+        return true;
+    case SQL_C_UTINYINT:
+        SetUChar(read(static_cast<unsigned char>(0)));
+        return true;
+    case SQL_C_SSHORT:
+        SetShort(read(SQLSMALLINT{}));
+        return true;
+    case SQL_C_SLONG:
+        SetLong(read(SQLINTEGER{}));
+        return true;
+    case SQL_C_FLOAT:
+        SetSingle(read(SQLREAL{}));
+        return true;
+    case SQL_C_DOUBLE:
+        SetDouble(read(SQLDOUBLE{}));
+        return true;
+    case SQL_C_TYPE_TIMESTAMP:
+        SetDate(read(TIMESTAMP_STRUCT{}));
+        return true;
+    default:
+        Clear();
+        return false;
+    }
 }
 
 CString CDBVariant::ToText() const {

@@ -40,6 +40,9 @@ public:
     void SetString(const CString& value);
     void SetString(CString&& value); // takes the text over: no copy of a fetched value
     void SetBinary(const void* data, SQLULEN length);
+    // A fixed-size ODBC C value (SQL_C_BIT, SQL_C_UTINYINT, SQL_C_SSHORT, SQL_C_SLONG, SQL_C_FLOAT,
+    // SQL_C_DOUBLE, SQL_C_TYPE_TIMESTAMP) from its bytes (any alignment); false (and NULL) for other types.
+    bool SetCValue(SQLSMALLINT cType, const void* bytes);
 
     bool IsNull() const noexcept { return m_dwType == DBVT_NULL; }
 

@@ -335,6 +335,11 @@ void CDatabase::ReadDataSourceInfo() {
     if (!SQL_SUCCEEDED(rc))
         AfxThrowDBException(rc, this, SQL_NULL_HSTMT);
     m_bCanTransact = txn != SQL_TC_NONE;
+    SQLUINTEGER getData = 0;
+    rc = COdbcApi::GetInfo(m_hdbc, SQL_GETDATA_EXTENSIONS, &getData, sizeof getData, nullptr);
+    if (!SQL_SUCCEEDED(rc))
+        AfxThrowDBException(rc, this, SQL_NULL_HSTMT);
+    m_bGetDataAnyColumn = (getData & SQL_GD_ANY_COLUMN) != 0;
     m_bReadOnly = GetInfoText(SQL_DATA_SOURCE_READ_ONLY) == "Y";
 
     if (m_dialect.GetEngine() == CSqlDialect::enginePostgreSQL) {
@@ -365,6 +370,7 @@ void CDatabase::FreeHandles() noexcept {
     m_bCanTransact = false;
     m_bTransactionPending = false;
     m_bUtf8Driver = false;
+    m_bGetDataAnyColumn = false;
 }
 
 CString CDatabase::GetInfoText(SQLUSMALLINT infoType) const {

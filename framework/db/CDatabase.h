@@ -53,6 +53,9 @@ public:
     CString GetInfoText(SQLUSMALLINT infoType) const;
     const CSqlDialect& GetDialect() const noexcept { return m_dialect; }
 
+    // Whether the driver reads unbound columns (SQLGetData) in any order beside bound ones.
+    bool CanGetDataAnyColumn() const noexcept { return m_bGetDataAnyColumn; }
+
     BOOL CanUpdate() const noexcept { return IsOpen() && !m_bReadOnly; }
     BOOL CanTransact() const noexcept { return IsOpen() && m_bCanTransact; }
     void SetLoginTimeout(DWORD dwSeconds) noexcept { m_dwLoginTimeout = dwSeconds; }
@@ -107,6 +110,7 @@ private:
     bool m_bCanTransact = false;
     bool m_bTransactionPending = false;
     bool m_bUtf8Driver = false;
+    bool m_bGetDataAnyColumn = false;
 };
 
 // Throws a new CDBException for a failed ODBC call (nRetCode an SQLRETURN; the diagnostics are read from

@@ -17,6 +17,7 @@
 #include <vector>
 
 class CRecordset;
+class CRowStore;
 
 class CFieldExchange {
 public:
@@ -28,11 +29,8 @@ public:
         inoutParam = 2,
         outputParam = 4
     };
-    // What the recordset asks of DoFieldExchange.
-    enum Operation {
-        describeFields, // collect the bindings (names, kinds, members)
-        loadFields,     // copy the current row into the field members
-    };
+    // What the recordset asks of DoFieldExchange: the bindings (names, kinds, members).
+    enum Operation { describeFields };
     enum FieldKind {
         kindText,
         kindInt,
@@ -63,12 +61,18 @@ public:
     // Called by every RFX_ function.
     void Exchange(LPCSTR name, FieldKind kind, void* value, int maxLength = 0);
 
+    // What follows knows each kind of field member: its value for NULL, how it takes a fetched value and
+    // which value it writes.
+
     // ODBC C type a column of this kind is read with.
     static SQLSMALLINT FetchType(FieldKind kind) noexcept;
     // SQL type declared for a NULL parameter of this kind.
     static SQLSMALLINT SqlType(FieldKind kind) noexcept;
-    // Copies a fetched value (of FetchType) into the member; NULL gives the pseudo-null value.
+    // Copies a fetched value into the member (converted to FetchType when it has another type); NULL, or
+    // a value that cannot be converted, gives the pseudo-null value.
     static void LoadValue(const Binding& binding, const CDBVariant& value);
+    // The same with a value of a row store.
+    static void LoadStored(const Binding& binding, const CRowStore& rows, size_t row, size_t column);
     static void SetPseudoNull(const Binding& binding);
     static bool HoldsPseudoNull(const Binding& binding);
     // The member's value as it is written: NULL when it holds the pseudo-null value and nullAllowed.
@@ -81,13 +85,8 @@ public:
     CRecordset* m_prs;
     UINT m_nFieldType = outputColumn;
 
-    // describeFields: the bindings in call order (columns and parameters together).
+    // The bindings in call order (columns and parameters together).
     std::vector<Binding> m_bindings;
-    // loadFields: the row whose values go into the members, in column order.
-    const std::vector<CDBVariant>* m_pRow = nullptr;
-
-private:
-    size_t m_nColumn = 0;
 };
 
 void AFXAPI RFX_Text(CFieldExchange* pFX, LPCSTR szName, CString& value, int nMaxLength = 255,

@@ -144,6 +144,11 @@ SQLRETURN COdbcApi::DescribeCol(SQLHSTMT stmt, SQLUSMALLINT column, SQLCHAR* nam
                                           digits, nullable);
 }
 
+SQLRETURN COdbcApi::BindCol(SQLHSTMT stmt, SQLUSMALLINT column, SQLSMALLINT cType, SQLPOINTER buffer,
+                            SQLLEN bufferLength, SQLLEN* indicator) {
+    return Fails(stmt) ? SQL_ERROR : ::SQLBindCol(stmt, column, cType, buffer, bufferLength, indicator);
+}
+
 SQLRETURN COdbcApi::Fetch(SQLHSTMT stmt) {
     return Fails(stmt) ? SQL_ERROR : ::SQLFetch(stmt);
 }

@@ -41,6 +41,8 @@ public:
     static SQLRETURN DescribeCol(SQLHSTMT stmt, SQLUSMALLINT column, SQLCHAR* name, SQLSMALLINT nameSize,
                                  SQLSMALLINT* nameLength, SQLSMALLINT* sqlType, SQLULEN* columnSize,
                                  SQLSMALLINT* digits, SQLSMALLINT* nullable);
+    static SQLRETURN BindCol(SQLHSTMT stmt, SQLUSMALLINT column, SQLSMALLINT cType, SQLPOINTER buffer,
+                             SQLLEN bufferLength, SQLLEN* indicator);
     static SQLRETURN Fetch(SQLHSTMT stmt);
     static SQLRETURN GetData(SQLHSTMT stmt, SQLUSMALLINT column, SQLSMALLINT cType, SQLPOINTER buffer,
                              SQLLEN bufferLength, SQLLEN* indicator);

@@ -10,6 +10,7 @@
 struct COdbcStatement::Param {
     CDBVariant value;
     SQLSMALLINT nullSqlType = SQL_VARCHAR;
+    // The buffers the driver reads the value from.
     std::string bytes; // text and binary data, timestamps as text
     TIMESTAMP_STRUCT timestamp{};
     long number = 0;
@@ -17,6 +18,28 @@ struct COdbcStatement::Param {
     float single = 0;
     double real = 0;
     SQLLEN indicator = 0;
+    // How the value is bound.
+    SQLSMALLINT cType = SQL_C_CHAR;
+    SQLSMALLINT sqlType = SQL_VARCHAR;
+    SQLULEN size = 0;
+    SQLSMALLINT digits = 0;
+    SQLPOINTER data = nullptr;
+    SQLLEN bufferLength = 0;
+
+    template <typename T> void BindFixed(T& slot, T fixed, SQLSMALLINT c, SQLSMALLINT sql) {
+        slot = fixed;
+        cType = c;
+        sqlType = sql;
+        data = &slot;
+    }
+    void BindBytes(std::string text, SQLSMALLINT c, SQLSMALLINT sql) {
+        bytes = std::move(text);
+        cType = c;
+        sqlType = sql;
+        size = bytes.empty() ? 1 : bytes.size();
+        data = bytes.data();
+        bufferLength = indicator = static_cast<SQLLEN>(bytes.size());
+    }
 };
 
 COdbcStatement::COdbcStatement(CDatabase& db) : m_db(db) {
@@ -49,82 +72,55 @@ void COdbcStatement::BindParams() {
     SQLUSMALLINT number = 0;
     for (const auto& p : m_params) {
         ++number;
-        SQLSMALLINT cType = SQL_C_CHAR;
-        SQLSMALLINT sqlType = SQL_VARCHAR;
-        SQLULEN size = 0;
-        SQLSMALLINT digits = 0;
-        SQLPOINTER data = nullptr;
-        SQLLEN bufferLength = 0;
         p->indicator = 0;
         const CDBVariant& v = p->value;
         switch (v.m_dwType) {
         case DBVT_NULL:
-            sqlType = p->nullSqlType;
-            size = sqlType == SQL_TYPE_TIMESTAMP ? 19 : 1;
+            p->sqlType = p->nullSqlType;
+            p->size = p->sqlType == SQL_TYPE_TIMESTAMP ? 19 : 1;
             p->indicator = SQL_NULL_DATA;
             break;
         case DBVT_BOOL:
+            p->BindFixed(p->number, v.m_boolVal ? 1L : 0L, SQL_C_SLONG, SQL_INTEGER);
+            break;
         case DBVT_LONG:
-            p->number = v.m_dwType == DBVT_BOOL ? (v.m_boolVal ? 1 : 0) : v.m_lVal;
-            cType = SQL_C_SLONG;
-            sqlType = SQL_INTEGER;
-            data = &p->number;
+            p->BindFixed(p->number, v.m_lVal, SQL_C_SLONG, SQL_INTEGER);
             break;
         case DBVT_UCHAR:
+            p->BindFixed(p->smallNumber, static_cast<short>(v.m_chVal), SQL_C_SSHORT, SQL_SMALLINT);
+            break;
         case DBVT_SHORT:
-            p->smallNumber = v.m_dwType == DBVT_UCHAR ? v.m_chVal : v.m_iVal;
-            cType = SQL_C_SSHORT;
-            sqlType = SQL_SMALLINT;
-            data = &p->smallNumber;
+            p->BindFixed(p->smallNumber, v.m_iVal, SQL_C_SSHORT, SQL_SMALLINT);
             break;
         case DBVT_SINGLE:
-            p->single = v.m_fltVal;
-            cType = SQL_C_FLOAT;
-            sqlType = SQL_REAL;
-            data = &p->single;
+            p->BindFixed(p->single, v.m_fltVal, SQL_C_FLOAT, SQL_REAL);
             break;
         case DBVT_DOUBLE:
-            p->real = v.m_dblVal;
-            cType = SQL_C_DOUBLE;
-            sqlType = SQL_DOUBLE;
-            data = &p->real;
+            p->BindFixed(p->real, v.m_dblVal, SQL_C_DOUBLE, SQL_DOUBLE);
             break;
         case DBVT_DATE:
             if (timestampsAsText) {
-                p->bytes = v.ToText().GetString();
-                sqlType = SQL_VARCHAR;
-                size = p->bytes.size();
-                data = p->bytes.data();
-                bufferLength = p->indicator = static_cast<SQLLEN>(p->bytes.size());
+                p->BindBytes(v.ToText().GetString(), SQL_C_CHAR, SQL_VARCHAR);
             } else {
-                p->timestamp = *v.m_pdate;
-                cType = SQL_C_TYPE_TIMESTAMP;
-                sqlType = SQL_TYPE_TIMESTAMP;
-                size = p->timestamp.fraction ? 29 : 19;
-                digits = p->timestamp.fraction ? 9 : 0;
-                data = &p->timestamp;
-                bufferLength = sizeof p->timestamp;
+                p->BindFixed(p->timestamp, *v.m_pdate, SQL_C_TYPE_TIMESTAMP, SQL_TYPE_TIMESTAMP);
+                p->size = p->timestamp.fraction ? 29 : 19;
+                p->digits = p->timestamp.fraction ? 9 : 0;
+                p->bufferLength = sizeof p->timestamp;
             }
             break;
         case DBVT_BINARY:
-            p->bytes = v.ToText().GetString();
-            cType = SQL_C_BINARY;
-            sqlType = SQL_LONGVARBINARY;
-            size = p->bytes.empty() ? 1 : p->bytes.size();
-            data = p->bytes.data();
-            bufferLength = p->indicator = static_cast<SQLLEN>(p->bytes.size());
+            p->BindBytes(v.ToText().GetString(), SQL_C_BINARY, SQL_LONGVARBINARY);
             break;
-        default: // text
-            p->bytes = m_db.ToDriverText(v.ToText()).GetString();
+        default: { // text
+            std::string text = m_db.ToDriverText(v.ToText()).GetString();
             // Long texts go as long data: some drivers refuse more than 255 characters of VARCHAR.
-            sqlType = p->bytes.size() > 255 ? SQL_LONGVARCHAR : SQL_VARCHAR;
-            size = p->bytes.empty() ? 1 : p->bytes.size();
-            data = p->bytes.data();
-            bufferLength = p->indicator = static_cast<SQLLEN>(p->bytes.size());
+            const SQLSMALLINT sqlType = text.size() > 255 ? SQL_LONGVARCHAR : SQL_VARCHAR;
+            p->BindBytes(std::move(text), SQL_C_CHAR, sqlType);
             break;
         }
-        const SQLRETURN rc = COdbcApi::BindParameter(m_stmt.Get(), number, cType, sqlType, size, digits, data,
-                                                     bufferLength, &p->indicator);
+        }
+        const SQLRETURN rc = COdbcApi::BindParameter(m_stmt.Get(), number, p->cType, p->sqlType, p->size,
+                                                     p->digits, p->data, p->bufferLength, &p->indicator);
         if (!SQL_SUCCEEDED(rc))
             Fail(rc);
     }
@@ -255,8 +251,61 @@ CString COdbcStatement::ReadText(short column, bool binary, bool& isNull) {
     return CString(start, static_cast<int>(length));
 }
 
+void COdbcStatement::BindColumns(const std::vector<SQLSMALLINT>& cTypes, const std::vector<SQLULEN>& sizes) {
+    if (!m_db.CanGetDataAnyColumn() || !m_columns.empty())
+        return; // SQLGetData would then be refused on the columns before a bound one
+    m_columns.resize(cTypes.size());
+    for (size_t i = 0; i < cTypes.size(); ++i) {
+        BoundColumn& b = m_columns[i];
+        SQLPOINTER buffer = &b.value;
+        SQLLEN length = sizeof b.value;
+        if (cTypes[i] == SQL_C_CHAR) {
+            // Room for the declared characters in UTF-8 (as the SQLite driver hands them over), up to a
+            // size that keeps the buffers of a row small; longer values are rare and read again.
+            const SQLULEN declared = i < sizes.size() && sizes[i] > 0 ? sizes[i] : 1024;
+            b.text.resize(std::clamp<size_t>(static_cast<size_t>(declared) * 3 + 1, 32, 1024));
+            buffer = b.text.data();
+            length = static_cast<SQLLEN>(b.text.size());
+        } else if (CRowStore::FixedSize(cTypes[i]) == 0) {
+            continue; // binary data: always read in pieces
+        }
+        const SQLRETURN rc = COdbcApi::BindCol(m_stmt.Get(), static_cast<SQLUSMALLINT>(i + 1), cTypes[i],
+                                               buffer, length, &b.indicator);
+        if (!SQL_SUCCEEDED(rc))
+            Fail(rc);
+        b.bound = true;
+    }
+}
+
+const COdbcStatement::BoundColumn* COdbcStatement::BoundAt(short column) const noexcept {
+    if (column < 1 || static_cast<size_t>(column) > m_columns.size())
+        return nullptr;
+    const BoundColumn& b = m_columns[static_cast<size_t>(column) - 1];
+    return b.bound ? &b : nullptr;
+}
+
+void COdbcStatement::StoreText(CRowStore& store, size_t row, size_t storeColumn, const CString& text) {
+    const CString converted = m_db.FromDriverText(text);
+    store.SetText(row, storeColumn, converted.GetString(), static_cast<size_t>(converted.GetLength()));
+}
+
 void COdbcStatement::ReadInto(short column, CRowStore& store, size_t row, size_t storeColumn) {
     const SQLSMALLINT cType = store.GetColumnType(storeColumn);
+    const BoundColumn* bound = BoundAt(column);
+    if (bound && bound->indicator == SQL_NULL_DATA)
+        return;
+    if (cType == SQL_C_CHAR && bound && bound->indicator != SQL_NO_TOTAL &&
+        static_cast<size_t>(bound->indicator) < bound->text.size()) {
+        const char* text = bound->text.data();
+        size_t length = static_cast<size_t>(bound->indicator);
+        if (const void* end = std::memchr(text, '\0', length))
+            length = static_cast<size_t>(static_cast<const char*>(end) - text);
+        if (HasHighBytes(text, length))
+            StoreText(store, row, storeColumn, CString(text, static_cast<int>(length)));
+        else
+            store.SetText(row, storeColumn, text, length);
+        return;
+    }
     if (cType == SQL_C_CHAR || cType == SQL_C_BINARY) {
         StoreSink sink{store, row};
         char* start = nullptr;
@@ -268,27 +317,30 @@ void COdbcStatement::ReadInto(short column, CRowStore& store, size_t row, size_t
             if (const void* end = std::memchr(start, '\0', length))
                 length = static_cast<size_t>(static_cast<const char*>(end) - start);
             if (HasHighBytes(start, length)) {
-                const CString text = m_db.FromDriverText(CString(start, static_cast<int>(length)));
-                store.SetText(row, storeColumn, text.GetString(), static_cast<size_t>(text.GetLength()));
+                StoreText(store, row, storeColumn, CString(start, static_cast<int>(length)));
                 return;
             }
         }
-        store.EndText(row, storeColumn, length);
+        store.EndText(row, storeColumn, length); // the text is in place already
         return;
     }
-    union {
-        unsigned char bytes[sizeof(TIMESTAMP_STRUCT)];
-        TIMESTAMP_STRUCT timestamp;
-        double real;
-    } buffer;
+    if (bound) {
+        store.SetFixed(row, storeColumn, &bound->value);
+        return;
+    }
+    FixedValue buffer;
+    if (ReadFixed(column, cType, buffer))
+        store.SetFixed(row, storeColumn, &buffer);
+}
+
+bool COdbcStatement::ReadFixed(short column, SQLSMALLINT cType, FixedValue& buffer) {
     std::memset(&buffer, 0, sizeof buffer);
     SQLLEN indicator = 0;
     const SQLRETURN rc = COdbcApi::GetData(m_stmt.Get(), static_cast<SQLUSMALLINT>(column), cType, &buffer,
                                            sizeof buffer, &indicator);
     if (!SQL_SUCCEEDED(rc))
         Fail(rc);
-    if (indicator != SQL_NULL_DATA)
-        store.SetFixed(row, storeColumn, &buffer);
+    return indicator != SQL_NULL_DATA;
 }
 
 SQLSMALLINT COdbcStatement::ResolveCType(SQLSMALLINT cType, SQLSMALLINT sqlType) noexcept {
@@ -340,44 +392,8 @@ CDBVariant COdbcStatement::GetValue(short column, SQLSMALLINT cType, SQLSMALLINT
         return value;
     }
 
-    union {
-        long number;
-        short smallNumber;
-        unsigned char byte;
-        float single;
-        double real;
-        TIMESTAMP_STRUCT timestamp;
-    } buffer;
-    std::memset(&buffer, 0, sizeof buffer);
-    SQLLEN indicator = 0;
-    const SQLRETURN rc = COdbcApi::GetData(m_stmt.Get(), static_cast<SQLUSMALLINT>(column), cType, &buffer,
-                                           sizeof buffer, &indicator);
-    if (!SQL_SUCCEEDED(rc))
-        Fail(rc);
-    if (indicator == SQL_NULL_DATA)
-        return value;
-    switch (cType) {
-    case SQL_C_BIT:
-        value.SetBool(buffer.byte != 0);
-        break;
-    case SQL_C_UTINYINT:
-        value.SetUChar(buffer.byte);
-        break;
-    case SQL_C_SSHORT:
-        value.SetShort(buffer.smallNumber);
-        break;
-    case SQL_C_FLOAT:
-        value.SetSingle(buffer.single);
-        break;
-    case SQL_C_DOUBLE:
-        value.SetDouble(buffer.real);
-        break;
-    case SQL_C_TYPE_TIMESTAMP:
-        value.SetDate(buffer.timestamp);
-        break;
-    default:
-        value.SetLong(buffer.number);
-        break;
-    }
+    FixedValue buffer;
+    if (ReadFixed(column, cType, buffer))
+        value.SetCValue(cType, &buffer);
     return value;
 }

@@ -5,9 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstring>
 #include <string>
-#include <string_view>
 
 IMPLEMENT_DYNAMIC(CRecordset, CObject)
 
@@ -179,69 +177,6 @@ private:
 
 bool IsLongType(SQLSMALLINT type) {
     return type == SQL_LONGVARCHAR || type == SQL_WLONGVARCHAR || type == SQL_LONGVARBINARY;
-}
-
-template <typename T> T SlotValue(const CRowStore& rows, size_t row, size_t column) {
-    T value;
-    std::memcpy(&value, rows.GetFixed(row, column), sizeof value);
-    return value;
-}
-
-// Copies a stored value into its field member, as CFieldExchange::LoadValue does with the value as a
-// CDBVariant, without making one (and reusing the member's text buffer).
-void LoadField(const CFieldExchange::Binding& b, const CRowStore& rows, size_t row, size_t column) {
-    if (rows.IsNull(row, column)) {
-        CFieldExchange::SetPseudoNull(b);
-        return;
-    }
-    if (rows.GetColumnType(column) != CFieldExchange::FetchType(b.kind)) {
-        CFieldExchange::LoadValue(b, rows.GetValue(row, column));
-        return;
-    }
-    switch (b.kind) {
-    case CFieldExchange::kindText: {
-        const std::string_view text = rows.GetText(row, column);
-        size_t length = text.size();
-        if (b.maxLength > 0)
-            length = std::min(length, static_cast<size_t>(b.maxLength));
-        char* member = static_cast<CString*>(b.value)->GetBufferSetLength(static_cast<int>(length));
-        if (length)
-            std::memcpy(member, text.data(), length);
-        break;
-    }
-    case CFieldExchange::kindInt:
-        *static_cast<int*>(b.value) = static_cast<int>(SlotValue<SQLINTEGER>(rows, row, column));
-        break;
-    case CFieldExchange::kindLong:
-        *static_cast<long*>(b.value) = SlotValue<SQLINTEGER>(rows, row, column);
-        break;
-    case CFieldExchange::kindBool:
-        *static_cast<BOOL*>(b.value) = SlotValue<SQLINTEGER>(rows, row, column) != 0 ? TRUE : FALSE;
-        break;
-    case CFieldExchange::kindByte:
-        *static_cast<BYTE*>(b.value) = SlotValue<unsigned char>(rows, row, column);
-        break;
-    case CFieldExchange::kindSingle:
-        *static_cast<float*>(b.value) = SlotValue<SQLREAL>(rows, row, column);
-        break;
-    case CFieldExchange::kindDouble:
-        *static_cast<double*>(b.value) = SlotValue<SQLDOUBLE>(rows, row, column);
-        break;
-    case CFieldExchange::kindTime: {
-        const auto ts = SlotValue<TIMESTAMP_STRUCT>(rows, row, column);
-        *static_cast<CTime*>(b.value) = CTime(ts.year, ts.month, ts.day, ts.hour, ts.minute, ts.second);
-        break;
-    }
-    case CFieldExchange::kindTimestamp:
-        *static_cast<TIMESTAMP_STRUCT*>(b.value) = SlotValue<TIMESTAMP_STRUCT>(rows, row, column);
-        break;
-    case CFieldExchange::kindOleDate: {
-        const auto ts = SlotValue<TIMESTAMP_STRUCT>(rows, row, column);
-        static_cast<COleDateTime*>(b.value)->SetDateTime(ts.year, ts.month, ts.day, ts.hour, ts.minute,
-                                                         ts.second);
-        break;
-    }
-    }
 }
 
 } // namespace
@@ -419,6 +354,10 @@ void CRecordset::RunQuery() {
                 index < m.columns.size() ? CFieldExchange::FetchType(m.columns[index].kind) : 0,
                 info[index].m_nSQLType));
         types.resize(static_cast<size_t>(count), SQL_C_CHAR);
+        std::vector<SQLULEN> sizes;
+        for (const CODBCFieldInfo& column : info)
+            sizes.push_back(column.m_nPrecision);
+        statement.BindColumns(types, sizes);
         rows = CRowStore(std::move(types));
         while (statement.Fetch()) {
             const size_t row = rows.AddRow();
@@ -513,7 +452,7 @@ void CRecordset::LoadCurrent() {
     Impl& m = *m_impl;
     // Straight from the row store into the members DoFieldExchange bound.
     for (size_t i = 0; i < m.columns.size() && i < m.info.size(); ++i)
-        LoadField(m.columns[i], m.rows, static_cast<size_t>(m.pos), i);
+        CFieldExchange::LoadStored(m.columns[i], m.rows, static_cast<size_t>(m.pos), i);
     std::fill(m.nullStates.begin(), m.nullStates.end(), Impl::NullState::automatic);
     std::fill(m.dirty.begin(), m.dirty.end(), 0);
 }
@@ -690,22 +629,32 @@ int CRecordset::GetEditMode() const noexcept {
 
 // ---------------------------------------------------------------- field status
 
+namespace {
+
+// Index of the binding of this member; -1 when none.
+int IndexOfMember(const std::vector<CFieldExchange::Binding>& bindings, const void* pv) {
+    const auto found = std::find_if(bindings.begin(), bindings.end(),
+                                    [pv](const CFieldExchange::Binding& b) { return b.value == pv; });
+    return found == bindings.end() ? -1 : static_cast<int>(found - bindings.begin());
+}
+
+} // namespace
+
 int CRecordset::FindColumn(const void* pv) const {
     DescribeFields();
-    const auto& columns = m_impl->columns;
-    for (size_t i = 0; i < columns.size(); ++i)
-        if (columns[i].value == pv)
-            return static_cast<int>(i);
-    return -1;
+    return IndexOfMember(m_impl->columns, pv);
 }
 
 int CRecordset::FindParam(const void* pv) const {
     DescribeFields();
-    const auto& params = m_impl->params;
-    for (size_t i = 0; i < params.size(); ++i)
-        if (params[i].value == pv)
-            return static_cast<int>(i);
-    return -1;
+    return IndexOfMember(m_impl->params, pv);
+}
+
+size_t CRecordset::ColumnOf(const void* pv) const {
+    const int column = FindColumn(pv);
+    if (column < 0)
+        AfxThrowDBException(AFX_SQL_ERROR_NO_SUCH_FIELD, m_pDatabase, SQL_NULL_HSTMT);
+    return static_cast<size_t>(column);
 }
 
 void CRecordset::SetFieldNull(void* pv, BOOL bNull) {
@@ -756,18 +705,12 @@ void CRecordset::SetFieldDirty(void* pv, BOOL bDirty) {
         std::fill(m.dirty.begin(), m.dirty.end(), bDirty ? 1 : 0);
         return;
     }
-    const int column = FindColumn(pv);
-    if (column < 0)
-        AfxThrowDBException(AFX_SQL_ERROR_NO_SUCH_FIELD, m_pDatabase, SQL_NULL_HSTMT);
-    m.dirty[static_cast<size_t>(column)] = bDirty ? 1 : 0;
+    m.dirty[ColumnOf(pv)] = bDirty ? 1 : 0;
 }
 
 BOOL CRecordset::IsFieldDirty(void* pv) const {
     const Impl& m = *m_impl;
-    const int column = FindColumn(pv);
-    if (column < 0)
-        AfxThrowDBException(AFX_SQL_ERROR_NO_SUCH_FIELD, m_pDatabase, SQL_NULL_HSTMT);
-    const size_t i = static_cast<size_t>(column);
+    const size_t i = ColumnOf(pv);
     if (m.dirty[i])
         return TRUE;
     if (m.editMode == edit && m.pos >= 0 && m.pos < m.Count())
@@ -944,11 +887,7 @@ BOOL CRecordset::UpdateRow(const std::vector<CDBVariant>& values) {
         for (short c = 1; c <= static_cast<short>(m.locatorColumns.size()); ++c)
             newLocator[static_cast<size_t>(c) - 1] = statement.GetValue(c, SQL_C_CHAR).ToText();
     } else {
-        const SQLLEN affected = statement.GetRowCount();
-        if (affected == 0)
-            AfxThrowDBException(AFX_SQL_ERROR_NO_ROWS_AFFECTED, m_pDatabase, SQL_NULL_HSTMT);
-        if (affected > 1)
-            AfxThrowDBException(AFX_SQL_ERROR_MULTIPLE_ROWS_AFFECTED, m_pDatabase, SQL_NULL_HSTMT);
+        CheckOneRow(statement.GetRowCount());
     }
     transaction.Commit();
 
@@ -981,11 +920,7 @@ void CRecordset::Delete() {
     for (const CDBVariant& p : params)
         statement.AddParam(p);
     statement.Execute(m_pDatabase->GetDialect().Translate("DELETE FROM " + m.table + " WHERE " + condition));
-    const SQLLEN affected = statement.GetRowCount();
-    if (affected == 0)
-        AfxThrowDBException(AFX_SQL_ERROR_NO_ROWS_AFFECTED, m_pDatabase, SQL_NULL_HSTMT);
-    if (affected > 1)
-        AfxThrowDBException(AFX_SQL_ERROR_MULTIPLE_ROWS_AFFECTED, m_pDatabase, SQL_NULL_HSTMT);
+    CheckOneRow(statement.GetRowCount());
     transaction.Commit();
     m.rows.SetDeleted(row);
 }
@@ -1027,6 +962,10 @@ void CRecordset::CheckSingleRow(const CString& condition, const std::vector<CDBV
         statement.GetValue(1, SQL_C_CHAR).ConvertTo(SQL_C_SLONG, value);
         count = value.IsNull() ? 0 : value.m_lVal;
     }
+    CheckOneRow(count);
+}
+
+void CRecordset::CheckOneRow(SQLLEN count) const {
     if (count == 0)
         AfxThrowDBException(AFX_SQL_ERROR_NO_ROWS_AFFECTED, m_pDatabase, SQL_NULL_HSTMT);
     if (count > 1)

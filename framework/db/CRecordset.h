@@ -139,10 +139,14 @@ private:
     void EndEditing();
     int FindColumn(const void* pv) const;
     int FindParam(const void* pv) const;
+    // The column of a bound member; throws (AFX_SQL_ERROR_NO_SUCH_FIELD) when it is none.
+    size_t ColumnOf(const void* pv) const;
     int FindResultColumn(LPCSTR lpszName) const;
     CDBVariant CurrentValue(size_t column) const;
     CString RowCondition(size_t row, std::vector<CDBVariant>& params) const;
     void CheckSingleRow(const CString& condition, const std::vector<CDBVariant>& params);
+    // Throws unless count (rows changed or found) is 1.
+    void CheckOneRow(SQLLEN count) const;
     void InsertRow(const std::vector<CDBVariant>& values);
     BOOL UpdateRow(const std::vector<CDBVariant>& values);
 

@@ -250,7 +250,6 @@ CDBVariant CRowStore::GetValue(size_t row, size_t column) const {
     if (IsNull(row, column))
         return value;
     const SQLSMALLINT cType = m_columns[column].cType;
-    const unsigned char* slot = GetFixed(row, column);
     switch (cType) {
     case SQL_C_CHAR: {
         const std::string_view text = GetText(row, column);
@@ -262,43 +261,8 @@ CDBVariant CRowStore::GetValue(size_t row, size_t column) const {
         value.SetBinary(bytes.data(), bytes.size());
         break;
     }
-    case SQL_C_BIT:
-        value.SetBool(*slot != 0);
-        break;
-    case SQL_C_UTINYINT:
-        value.SetUChar(*slot);
-        break;
-    case SQL_C_SSHORT: {
-        SQLSMALLINT number;
-        std::memcpy(&number, slot, sizeof number);
-        value.SetShort(number);
-        break;
-    }
-    case SQL_C_SLONG: {
-        SQLINTEGER number;
-        std::memcpy(&number, slot, sizeof number);
-        value.SetLong(number);
-        break;
-    }
-    case SQL_C_FLOAT: {
-        SQLREAL number;
-        std::memcpy(&number, slot, sizeof number);
-        value.SetSingle(number);
-        break;
-    }
-    case SQL_C_DOUBLE: {
-        SQLDOUBLE number;
-        std::memcpy(&number, slot, sizeof number);
-        value.SetDouble(number);
-        break;
-    }
-    case SQL_C_TYPE_TIMESTAMP: {
-        TIMESTAMP_STRUCT ts;
-        std::memcpy(&ts, slot, sizeof ts);
-        value.SetDate(ts);
-        break;
-    }
     default:
+        value.SetCValue(cType, GetFixed(row, column));
         break;
     }
     return value;

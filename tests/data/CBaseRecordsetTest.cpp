@@ -63,14 +63,12 @@ public:
     }
 };
 
-class BaseRecordsetTest : public EngineTest {
+class BaseRecordsetTest : public DataSourceTest {
 protected:
     void SetUp() override {
-        EngineTest::SetUp();
+        DataSourceTest::SetUp();
         if (IsSkipped())
             return;
-        WriteDataSourceFile("Test data");
-        RegWriteString(REG_DATABASE, "DataSource", "Test data");
         Exec("CREATE TABLE [Items] ([GUID] varchar(255), [Name] varchar(255))");
         for (const char* row : {"('6F9619FF-8B86-D011-b42d-00C04FC964FF', 'first')",
                                 "('A1B2C3D4-0000-1111-2222-333344445555', 'second')",
@@ -276,6 +274,17 @@ TEST_P(BaseRecordsetTest, RefreshDropsAFilterThatCannotOpenAndRequeriesAnOpenSet
     ASSERT_TRUE(set.Refresh());
     EXPECT_EQ(set.GetRecordCount(), 1);
     EXPECT_EQ(set.m_guid, "new");
+
+    // A requery keeps the options of the open; a set opened to execute directly is opened again, with
+    // none.
+    for (const DWORD direct : {DWORD{0}, DWORD{CRecordset::executeDirect}}) {
+        SCOPED_TRACE(direct);
+        CItemSet other(&m_db);
+        ASSERT_TRUE(other.Open(AFX_DB_USE_DEFAULT_TYPE, nullptr, CRecordset::readOnly | direct));
+        ASSERT_FALSE(other.CanUpdate());
+        ASSERT_TRUE(other.Refresh());
+        EXPECT_EQ(other.CanUpdate(), direct != 0);
+    }
 }
 
 TEST_P(BaseRecordsetTest, DefaultConnectionIsTheProgramDatabases) {

@@ -21,16 +21,8 @@ namespace {
 constexpr const char* kCompatibleLine =
     "The data source 'Test data' is compatible with version '5.00' of this product.";
 
-class LogDatabaseTest : public EngineTest {
+class LogDatabaseTest : public DataSourceTest {
 protected:
-    void SetUp() override {
-        EngineTest::SetUp();
-        if (IsSkipped())
-            return;
-        WriteDataSourceFile("Test data");
-        RegWriteString(REG_DATABASE, "DataSource", "Test data");
-    }
-
     int CountLines(const std::string& start) {
         const auto lines = LogLines();
         return static_cast<int>(std::count_if(lines.begin(), lines.end(),

@@ -1,5 +1,7 @@
 #include "DataTestSupport.h"
 
+#include "../framework/db/DbQuery.h"
+
 #include "data/CBaseRecordset.h"
 #include "data/CLogDatabase.h"
 #include "framework/db/COdbcApi.h"
@@ -141,13 +143,19 @@ void EngineTest::TearDown() {
     ResetDataLayer();
 }
 
+void DataSourceTest::SetUp() {
+    EngineTest::SetUp();
+    if (!IsSkipped())
+        UseDataSource("Test data");
+}
+
 CDatabase& EngineTest::Admin() {
     if (!m_admin.IsOpen())
         m_admin.OpenEx(m_adminConnect, CDatabase::noOdbcDialog);
     return m_admin;
 }
 
-void EngineTest::WriteDataSourceFile(const char* name) {
+void EngineTest::UseDataSource(const char* name) {
     std::string text = "[ODBC]\r\n";
     if (IsPostgres()) {
         auto pg = PostgresSettings();
@@ -165,20 +173,15 @@ void EngineTest::WriteDataSourceFile(const char* name) {
         text += "Database=" + std::string(CDatabase::GetDriverFilePath(m_sqliteFile).GetString()) + "\r\n";
     }
     WriteTextFile(m_folder.File(name) + ".dsn", text);
+    RegWriteString(REG_DATABASE, "DataSource", name);
 }
 
 CString EngineTest::QueryText(const CString& sql) {
-    CRecordset rs(&Admin());
-    rs.Open(CRecordset::forwardOnly, sql, CRecordset::readOnly);
-    if (rs.IsEOF())
-        return "<no row>";
-    CString text;
-    rs.GetFieldValue(static_cast<short>(0), text);
-    return text;
+    return dbtest::QueryText(Admin(), sql);
 }
 
 long EngineTest::QueryNumber(const CString& sql) {
-    return std::atol(QueryText(sql));
+    return dbtest::QueryNumber(Admin(), sql);
 }
 
 bool EngineTest::TableExists(const char* table) {

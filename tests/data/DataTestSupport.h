@@ -84,8 +84,9 @@ protected:
 
     bool IsPostgres() const { return std::string(GetParam()) == "postgres"; }
     // Writes "<program folder>\<name>.dsn" for this test's database (without credentials on
-    // PostgreSQL: they come from the stored user name and password).
-    void WriteDataSourceFile(const char* name);
+    // PostgreSQL: they come from the stored user name and password) and makes it the configured data
+    // source ("DataSource").
+    void UseDataSource(const char* name);
     // A direct connection to this test's database, for preparing and checking it.
     CDatabase& Admin();
     void Exec(const CString& sql) { Admin().ExecuteSQL(sql); }
@@ -107,6 +108,12 @@ protected:
 
 private:
     CDatabase m_admin;
+};
+
+// An EngineTest whose database is the configured data source "Test data".
+class DataSourceTest : public EngineTest {
+protected:
+    void SetUp() override;
 };
 
 inline std::string EngineName(const ::testing::TestParamInfo<const char*>& info) {

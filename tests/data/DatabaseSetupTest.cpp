@@ -204,8 +204,7 @@ TEST_F(DatabaseStartupTest, ClosingLeavesTheProgramOnline) {
 class ConfiguredDataSourceTest : public EngineTest {};
 
 TEST_P(ConfiguredDataSourceTest, IsTestedAndUsedWithoutFirstRunFiles) {
-    WriteDataSourceFile("Team data");
-    RegWriteString(REG_DATABASE, "DataSource", "Team data");
+    UseDataSource("Team data");
 
     EXPECT_TRUE(SetupDefaultDatabase());
     EXPECT_TRUE(m_app.prompts.empty());
@@ -223,8 +222,7 @@ TEST_P(ConfiguredDataSourceTest, IsTestedAndUsedWithoutFirstRunFiles) {
 TEST_P(ConfiguredDataSourceTest, ServerDataSourceNeedsTheStoredCredentials) {
     if (!IsPostgres())
         GTEST_SKIP() << "a database file needs no login";
-    WriteDataSourceFile("Team data");
-    RegWriteString(REG_DATABASE, "DataSource", "Team data");
+    UseDataSource("Team data");
     RegWriteString(REG_DATABASE, "DriverSync", "");
 
     EXPECT_FALSE(TestFileDsn("Team data", false)) << "the data source file names no user";

@@ -21,7 +21,14 @@ TEST_P(DatabaseTest, OpenReportsTheEngineAndClosesCleanly) {
     EXPECT_TRUE(m_db.CanTransact());
     EXPECT_TRUE(m_db.CanUpdate());
     EXPECT_FALSE(m_db.GetInfoText(SQL_DBMS_VER).IsEmpty());
+    const CString name = m_db.GetDatabaseName();
+    EXPECT_FALSE(name.IsEmpty());
+    // The database the connection string names; SQLite names its file by the path the driver opened.
+    const CString named =
+        IsPostgres() ? "Database=" + name + ";" : "\\" + name.Mid(name.ReverseFind('/') + 1) + ";";
+    EXPECT_GE(m_connect.Find(named), 0) << static_cast<LPCSTR>(name);
     m_db.Close();
+    EXPECT_TRUE(m_db.GetDatabaseName().IsEmpty());
     EXPECT_FALSE(m_db.IsOpen());
     EXPECT_TRUE(m_db.GetConnect().IsEmpty());
     m_db.Close();
@@ -86,6 +93,21 @@ TEST_P(DatabaseTest, TransactionsCommitAndRollBack) {
     CDatabase second;
     second.OpenEx(m_connect);
     EXPECT_EQ(QueryNumber(second, "SELECT COUNT(*) FROM " + Bracket(t)), 1);
+}
+
+TEST_P(DatabaseTest, StatementLongerThanTheQueryTimeoutIsStopped) {
+    if (!IsPostgres())
+        GTEST_SKIP() << "SQLite has no statement that waits";
+    m_db.SetQueryTimeout(1);
+    DbError e(CatchDb([&] { m_db.ExecuteSQL("SELECT pg_sleep(30)"); }));
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->m_nRetCode, SQL_ERROR);
+    // The server cancels the statement (query_canceled).
+    EXPECT_GE(e->m_strStateNativeOrigin.Find("State:57014"), 0)
+        << static_cast<LPCSTR>(e->m_strStateNativeOrigin);
+    // The connection goes on working.
+    m_db.SetQueryTimeout(0);
+    EXPECT_EQ(QueryNumber(m_db, "SELECT 42"), 42);
 }
 
 TEST_P(DatabaseTest, ReadOnlyConnectionRefusesRecordsetChanges) {

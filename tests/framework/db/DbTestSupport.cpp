@@ -20,20 +20,6 @@ CString UniqueTempPath(const char* extension) {
     return path;
 }
 
-CString QueryText(CDatabase& db, const CString& sql) {
-    CRecordset rs(&db);
-    rs.Open(CRecordset::forwardOnly, sql, CRecordset::readOnly);
-    if (rs.IsEOF())
-        return "<no row>";
-    CString text;
-    rs.GetFieldValue(static_cast<short>(0), text);
-    return text;
-}
-
-long QueryNumber(CDatabase& db, const CString& sql) {
-    return std::atol(QueryText(db, sql));
-}
-
 void EngineTest::SetUp() {
     COdbcApi::ClearFailures();
     if (IsPostgres()) {

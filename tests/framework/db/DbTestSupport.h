@@ -3,6 +3,7 @@
 // afterwards).
 #pragma once
 
+#include "DbQuery.h"
 #include "framework/db/CDatabase.h"
 #include "framework/db/CRecordset.h"
 
@@ -20,11 +21,6 @@ inline std::string EngineName(const ::testing::TestParamInfo<const char*>& info)
 
 // A file name in the temp folder that no other test uses.
 CString UniqueTempPath(const char* extension);
-
-// Runs sql on db and returns the single number it selects (COUNT(*) and the like).
-long QueryNumber(CDatabase& db, const CString& sql);
-// The text of the first column of the first row sql selects ("" for NULL); "<no row>" when there is none.
-CString QueryText(CDatabase& db, const CString& sql);
 
 // Catches the CDBException of an action; nullptr when none was thrown. The caller owns the result.
 template <typename Action> CDBException* CatchDb(Action action) {
