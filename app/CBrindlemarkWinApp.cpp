@@ -16,7 +16,7 @@ CString ProgramVersion() {
 
 } // namespace
 
-CBrindlemarkWinApp::CBrindlemarkWinApp() : CAcxWinApp("Brindlemark") {}
+CBrindlemarkWinApp::CBrindlemarkWinApp() : CAcxWinApp("BrindlemarkInstance") {}
 
 BOOL CBrindlemarkWinApp::InitInstance() {
     CString title;
