@@ -339,7 +339,10 @@ void CDatabase::ReadDataSourceInfo() {
     rc = COdbcApi::GetInfo(m_hdbc, SQL_GETDATA_EXTENSIONS, &getData, sizeof getData, nullptr);
     if (!SQL_SUCCEEDED(rc))
         AfxThrowDBException(rc, this, SQL_NULL_HSTMT);
-    m_bGetDataAnyColumn = (getData & SQL_GD_ANY_COLUMN) != 0;
+    // Bound columns beside unbound ones need both: reads of columns before a bound one, and a second read
+    // of a bound text that did not fit its buffer.
+    constexpr SQLUINTEGER boundAndAnyColumn = SQL_GD_ANY_COLUMN | SQL_GD_BOUND;
+    m_bGetDataAnyColumn = (getData & boundAndAnyColumn) == boundAndAnyColumn;
     m_bReadOnly = GetInfoText(SQL_DATA_SOURCE_READ_ONLY) == "Y";
 
     if (m_dialect.GetEngine() == CSqlDialect::enginePostgreSQL) {

@@ -53,7 +53,8 @@ public:
     CString GetInfoText(SQLUSMALLINT infoType) const;
     const CSqlDialect& GetDialect() const noexcept { return m_dialect; }
 
-    // Whether the driver reads unbound columns (SQLGetData) in any order beside bound ones.
+    // Whether the driver reads columns with SQLGetData beside bound ones: unbound columns in any order,
+    // and bound ones again.
     bool CanGetDataAnyColumn() const noexcept { return m_bGetDataAnyColumn; }
 
     BOOL CanUpdate() const noexcept { return IsOpen() && !m_bReadOnly; }

@@ -10,10 +10,12 @@
 #include "framework/win/CFrameWnd.h"
 #include "framework/win/CMDIChildWnd.h"
 #include "framework/win/CView.h"
+#include "framework/win/CWaitCursor.h"
 #include "framework/win/CWinApp.h"
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <vector>
 
 IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
@@ -297,24 +299,22 @@ BOOL CDocument::StoreReplacingFile(LPCSTR lpszPathName, int nBufSize, BOOL bRepo
         report(&fe, AFX_IDP_INVALID_FILENAME);
         return FALSE;
     }
-    if (bReport)
-        BeginWaitCursor();
     try {
+        // Only a save the user asked for shows the hourglass; it is gone before any report.
+        std::optional<CWaitCursor> wait;
+        if (bReport)
+            wait.emplace();
         CArchive saveArchive(pFile, CArchive::store | CArchive::bNoFlushOnDelete, nBufSize);
         saveArchive.m_pDocument = this;
         Serialize(saveArchive);
         saveArchive.Close();
         pFile->Flush(); // on disk before it replaces the good copy
     } catch (CException* e) {
-        if (bReport)
-            EndWaitCursor();
         ReleaseFile(pFile, TRUE);
         report(e, AFX_IDP_FAILED_TO_SAVE_DOC);
         e->Delete();
         return FALSE;
     }
-    if (bReport)
-        EndWaitCursor();
     try {
         ReleaseFile(pFile, FALSE); // deletes the file object even when closing fails
     } catch (CException* e) {
