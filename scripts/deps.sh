@@ -2,7 +2,7 @@
 # Installs the Debian packages that building, testing and running need (only what is missing).
 # usage: scripts/deps.sh [--with-postgres] [--with-x11] [--with-printer]   needs root for apt-get
 set -euo pipefail
-pkgs=(cmake ninja-build g++-mingw-w64-x86-64 googletest bc
+pkgs=(cmake ninja-build ccache g++-mingw-w64-x86-64 googletest bc
       wine64 fonts-wine fonts-liberation
       unixodbc libsqliteodbc)
 for a in "$@"; do
