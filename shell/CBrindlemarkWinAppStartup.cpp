@@ -1,4 +1,7 @@
-#include "app/CBrindlemarkWinApp.h"
+// CBrindlemarkWinApp: the start-up. For now it takes the start-up as far as the database: the data
+// source is set up (the embedded database is made on the first run) and tested, and the user may choose
+// to work offline; then it says what it found and ends.
+#include "shell/CBrindlemarkWinApp.h"
 
 #include "data/CDatabaseStartup.h"
 #include "data/FileDataSource.h"
@@ -15,8 +18,6 @@ CString ProgramVersion() {
 }
 
 } // namespace
-
-CBrindlemarkWinApp::CBrindlemarkWinApp() : CAcxWinApp("BrindlemarkInstance") {}
 
 BOOL CBrindlemarkWinApp::InitInstance() {
     CString title;
