@@ -128,7 +128,7 @@ void WriteProgramLocation(const char* windowClassName) {
 CString DefaultUserName() {
     CString user = WindowsUserOrOwner();
     if (user.IsEmpty())
-        user = LoadResourceText(IDS_DEFAULT_USER);
+        user = LoadResourceText(IDS_DEFAULT_USER_NAME);
     return user;
 }
 
