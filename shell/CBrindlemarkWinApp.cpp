@@ -7,6 +7,7 @@
 #include "framework/win/CWnd.h"
 #include "resource.h"
 #include "shell/CMainFrame.h"
+#include "timelog/CLogDoc.h"
 
 #include <htmlhelp.h>
 
@@ -127,8 +128,7 @@ int CBrindlemarkWinApp::MatchActiveLog(CLogDoc* pDoc, const char* path) {
 // Errors and help
 
 void CBrindlemarkWinApp::ReportSystemError(UINT messageId, DWORD code) {
-    CMainFrame* pFrame = GetMainFrame();
-    if (code == 0 || m_pActiveDoc == nullptr || pFrame == nullptr)
+    if (code == 0 || m_pActiveDoc == nullptr)
         return;
     CString text;
     text.Format("(0x%08X) ", static_cast<unsigned>(code));
@@ -140,7 +140,7 @@ void CBrindlemarkWinApp::ReportSystemError(UINT messageId, DWORD code) {
     });
     systemText.TrimRight(); // the system ends its texts with a line break
     text += systemText;
-    pFrame->ReportErrorId(messageId, static_cast<long>(code), text);
+    AddErrorText(messageId, static_cast<long>(code), text);
 }
 
 void CBrindlemarkWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd) {

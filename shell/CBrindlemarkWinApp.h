@@ -23,6 +23,7 @@ public:
     ~CBrindlemarkWinApp() override;
 
     BOOL InitInstance() override;
+    int ExitInstance() override;
     BOOL OnIdle(LONG lCount) override;
     BOOL ProcessMessageFilter(int code, LPMSG lpMsg) override;
     // Opens the program's HTML Help: HELP_FINDER its default topic, HELP_CONTEXT the topic of the low 16
@@ -60,6 +61,9 @@ public:
     // tool tip control too. nullptr for both ends the relay.
     void SetToolTipRelay(CWnd* pDialog, CWnd* pToolTip);
 
+    // Ends the notice of a hidden start (its time is up).
+    void CloseHideNotice();
+
     // ---- profile ----
     // The application's profile (window placement, bar state) lives under the product's key, wherever
     // the registry layer keeps it (a scratch root in tests).
@@ -78,11 +82,21 @@ protected:
     afx_msg void OnUpdateQuickTasksMenu(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 
+    // The start-up's steps (InitInstance runs them under the wait cursor).
+    BOOL StartUp();
+    // The single-instance lock: a copy the program restarted waits for the ending copy to let go of it.
+    bool TakeSingleInstance();
+    void ShowAtStartup(bool trayStart, bool logOpened);
+    // The view class of the document template's time log.
+    static CRuntimeClass* LogViewClass();
+
     CString m_strActiveLogPath;
     CLogDoc* m_pActiveDoc = nullptr;
     bool m_bFirstShowPending = true;
     bool m_bStarted = false;
     bool m_bExiting = false;
+    bool m_bComInitialized = false;
+    int m_nStartupShow = SW_SHOWNORMAL; // the show command the program was started with
     std::unique_ptr<CDialogPositionHook> m_pDialogHook;
     std::unique_ptr<CHideNoticeDlg> m_pHideNotice;
     HMODULE m_hMonitor = nullptr; // "Monitor.dll", or nullptr

@@ -11,6 +11,7 @@
 #include "shell/CMainTreeView.h"
 #include "shell/CMainViewFrame.h"
 #include "shell/IOptionsSheet.h"
+#include "timelog/CLogDoc.h"
 
 IMPLEMENT_DYNCREATE(CMainFrame, CAcxMDIFrameWnd)
 
@@ -59,6 +60,7 @@ ON_COMMAND(ID_DEFAULT_HELP, OnHelp)
 ON_COMMAND(ID_STARTUP_FOLLOW_UP, OnStartupFollowUp)
 ON_COMMAND(ID_VIEW_ERRORS, OnViewErrors)
 ON_UPDATE_COMMAND_UI(ID_INDICATOR_HOURS, OnUpdateHoursPane)
+ON_UPDATE_COMMAND_UI(ID_INDICATOR_FILTERED, OnUpdateFilteredPane)
 ON_REGISTERED_MESSAGE(g_trackTrayMenu, OnTrackTrayMenu)
 END_MESSAGE_MAP()
 
@@ -92,6 +94,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCTA lpCreateStruct) {
     SetErrorSuppression(suppress);
     CErrorList::Get().SetChangeHandler([this] { RefreshErrorButton(); });
     RefreshErrorButton();
+    SetLogDocFrame(this);
     return 0;
 }
 
@@ -233,6 +236,11 @@ void CMainFrame::OnUpdateHoursPane(CCmdUI* pCmdUI) {
     pCmdUI->Enable(ActiveViewSetting() != viewTimesheet);
 }
 
+void CMainFrame::OnUpdateFilteredPane(CCmdUI* pCmdUI) {
+    // The document answers first when it filters the active view; nothing else filters it.
+    pCmdUI->Enable(FALSE);
+}
+
 // ---------------------------------------------------------------------------------------------------
 // Commands
 
@@ -270,6 +278,17 @@ void CMainFrame::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) {
     if (pWndOther != nullptr && !::IsWindow(pWndOther->m_hWnd))
         pWndOther = nullptr;
     CAcxMDIFrameWnd::OnActivate(nState, pWndOther, bMinimized);
+}
+
+CLogDoc* CMainFrame::GetLogViewDocument() {
+    if (m_pViewHost == nullptr)
+        return nullptr;
+    CView* pView = m_pViewHost->GetView(viewTimeLog);
+    return pView != nullptr ? dynamic_cast<CLogDoc*>(pView->GetDocument()) : nullptr;
+}
+
+bool CMainFrame::GetLogColumnIds(CDWordArray&) {
+    return false;
 }
 
 bool CMainFrame::HasLogDocument() {

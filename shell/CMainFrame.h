@@ -15,6 +15,7 @@
 #include "framework/win/CSplitterWnd.h"
 #include "framework/win/CToolBar.h"
 #include "shell/CErrorStatusBar.h"
+#include "timelog/ILogDocFrame.h"
 
 #include <shellapi.h>
 
@@ -24,7 +25,7 @@ class CMainTreeView;
 class CMainViewFrame;
 class CMenu;
 
-class CMainFrame : public CAcxMDIFrameWnd {
+class CMainFrame : public CAcxMDIFrameWnd, public ILogDocFrame {
     DECLARE_DYNCREATE(CMainFrame)
 public:
     CMainFrame() = default;
@@ -64,17 +65,28 @@ public:
     // The tool tip of a tray icon as the system gets it: at most 63 characters.
     static NOTIFYICONDATAA MakeTrayIconData(HWND hWnd, UINT callbackMessage, HICON hIcon, const char* tip);
 
+    // ---- what the log document asks of the main window ----
+    // The document of the time log view in the view host (while the frame is registered, GetLogDoc
+    // answers it).
+    CLogDoc* GetLogViewDocument() override;
+    // False: this version has no log grid.
+    bool GetLogColumnIds(CDWordArray& ids) override;
+    // The timesheet, invoice and project task views are not part of this version: nothing to reload.
+    void RefreshTimesheetView() override {}
+    void RefreshInvoiceView() override {}
+    void RefreshTaskView() override {}
+
     // ---- error list ----
     // Adds an entry (message, code, details) to the program's error list unless errors are suppressed;
     // the error button follows.
-    void ReportError(const char* message, long code, const char* detail);
+    void ReportError(const char* message, long code, const char* detail) override;
     // The same with the message taken from the string table.
     void ReportErrorId(UINT messageId, long code, const char* detail);
-    void ClearErrors();
-    int GetErrorCount() const;
+    void ClearErrors() override;
+    int GetErrorCount() const override;
     // While suppressed, nothing is added to the list.
-    void SetErrorSuppression(bool suppress);
-    bool GetErrorSuppression() const;
+    void SetErrorSuppression(bool suppress) override;
+    bool GetErrorSuppression() const override;
     // The Errors dialog (the error button's command).
     void ShowErrorsDialog();
 
@@ -133,6 +145,7 @@ protected:
     afx_msg void OnStartupFollowUp();
     afx_msg void OnViewErrors();
     afx_msg void OnUpdateHoursPane(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateFilteredPane(CCmdUI* pCmdUI);
     afx_msg LRESULT OnTrackTrayMenu(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 

@@ -85,6 +85,8 @@ void CMainFrame::OnDestroy() {
     ::GetModuleFileNameA(nullptr, path, MAX_PATH);
     m_strProgramPath = path;
     CErrorList::Get().SetChangeHandler(nullptr);
+    if (GetLogDocFrame() == this)
+        SetLogDocFrame(nullptr);
     CAcxMDIFrameWnd::OnDestroy();
     KillTimer(1);
     m_bAnimating = false;

@@ -111,9 +111,11 @@ TEST_F(MainFrame, AViewThatIsNotThereFallsBackToTheTimeLog) {
     EXPECT_EQ(frame->GetActiveView(), frame->GetViewHost()->GetView(viewTimeLog));
 }
 
-TEST_F(MainFrame, HoursPaneIsOffOnlyForTheTimesheet) {
+TEST_F(MainFrame, HoursPaneIsOffOnlyForTheTimesheetAndNothingShowsFiltered) {
     CErrorStatusBar& status = frame->GetStatusBar();
     status.SetPaneText(1, "5.5 hours");
+    status.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_TRUE(status.GetPaneStyle(2) & SBPS_DISABLED);
     RegWriteInt(REG_PREFS, "Active View", viewTimesheet);
     status.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
     EXPECT_TRUE(status.GetPaneStyle(1) & SBPS_DISABLED);

@@ -56,6 +56,9 @@ public:
         prompts.emplace_back(lpszPrompt);
         return IDOK;
     }
+    // The active log path as the start-up would have chosen it.
+    void SetActiveLogPath(const char* path) { m_strActiveLogPath = path; }
+
     std::vector<std::string> prompts;
 };
 
@@ -122,15 +125,17 @@ class MainFrameFixture : public ::testing::Test {
 protected:
     // The view class the template names for the time log.
     virtual CRuntimeClass* LogViewClass() { return RUNTIME_CLASS(TestLogView); }
+    // The document class of the template.
+    virtual CRuntimeClass* DocumentClass() { return RUNTIME_CLASS(TestLogDoc); }
 
     void SetUp() override {
-        app.AddDocTemplate(new CSingleDocTemplate(IDR_LOGTYPE, RUNTIME_CLASS(TestLogDoc),
-                                                  RUNTIME_CLASS(TestMainFrame), LogViewClass()));
+        app.AddDocTemplate(new CSingleDocTemplate(IDR_LOGTYPE, DocumentClass(), RUNTIME_CLASS(TestMainFrame),
+                                                  LogViewClass()));
         app.m_nCmdShow = SW_HIDE;
         app.OnFileNew();
         frame = dynamic_cast<TestMainFrame*>(app.m_pMainWnd);
         ASSERT_NE(frame, nullptr);
-        doc = dynamic_cast<TestLogDoc*>(frame->GetActiveDocument());
+        doc = frame->GetActiveDocument();
         ASSERT_NE(doc, nullptr);
     }
 
@@ -148,7 +153,7 @@ protected:
     ScratchRegistry registry;
     TestShellApp app;
     TestMainFrame* frame = nullptr;
-    TestLogDoc* doc = nullptr;
+    CDocument* doc = nullptr;
 };
 
 } // namespace shelltest
