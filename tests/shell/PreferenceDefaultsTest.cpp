@@ -165,25 +165,19 @@ TEST(PreferenceDefaults, EveryStartRecordsWhereTheProgramLives) {
 }
 
 TEST(PreferenceDefaults, OlderActiveLogMovesOnlyWhenItNamesAFile) {
-    {
+    struct Case {
+        const char* older;    // "ActiveLog" under "Settings"
+        const char* expected; // "ActiveLog" under "Database\" afterwards
+    };
+    for (const Case& c : {Case{"C:\\Logs\\Mine.bmk", "C:\\Logs\\Mine.bmk"}, Case{"", "C:\\Logs\\Kept.bmk"}}) {
         ScratchRegistry registry;
         ASSERT_TRUE(RegWriteInt(REG_ROOT, "Defaults", 103));
-        ASSERT_TRUE(RegWriteString(REG_SETTINGS, "ActiveLog", "C:\\Logs\\Mine.bmk"));
-        ASSERT_TRUE(RegWriteString(REG_DATABASE, "ActiveLog", "C:\\Logs\\Stale.bmk"));
-        WritePreferenceDefaults("C");
-        std::string value;
-        ASSERT_TRUE(ReadStored(REG_DATABASE, "ActiveLog", value));
-        EXPECT_EQ(value, "C:\\Logs\\Mine.bmk");
-    }
-    {
-        ScratchRegistry registry;
-        ASSERT_TRUE(RegWriteInt(REG_ROOT, "Defaults", 103));
-        ASSERT_TRUE(RegWriteString(REG_SETTINGS, "ActiveLog", ""));
+        ASSERT_TRUE(RegWriteString(REG_SETTINGS, "ActiveLog", c.older));
         ASSERT_TRUE(RegWriteString(REG_DATABASE, "ActiveLog", "C:\\Logs\\Kept.bmk"));
         WritePreferenceDefaults("C");
         std::string value;
         ASSERT_TRUE(ReadStored(REG_DATABASE, "ActiveLog", value));
-        EXPECT_EQ(value, "C:\\Logs\\Kept.bmk");
+        EXPECT_EQ(value, c.expected) << c.older;
     }
 }
 

@@ -157,6 +157,22 @@ bool Has(const std::vector<std::string>& classes, const char* name) {
     return std::find(classes.begin(), classes.end(), name) != classes.end();
 }
 
+// Waits for the "Brindlemark Database is Offline" dialog, confirming the data source's own message that
+// comes first; the dialog, or nullptr.
+HWND WaitForOfflineChoice(const ProgramRun& run) {
+    HWND hOffline = nullptr;
+    run.WaitFor([&] {
+        for (HWND hWnd : run.Windows()) {
+            if (ClassOf(hWnd) == "#32770" && IsWindowVisible(hWnd) &&
+                TextOf(hWnd) != "Brindlemark Database is Offline")
+                PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
+        }
+        hOffline = run.Dialog("Brindlemark Database is Offline");
+        return hOffline != nullptr;
+    });
+    return hOffline;
+}
+
 class StartupEndToEnd : public ::testing::Test {
 protected:
     ScratchRegistry registry;
@@ -251,33 +267,16 @@ TEST_F(StartupEndToEnd, AnUnreachableDatabaseOffersToWorkOfflineOrToClose) {
     RegWriteString(REG_DATABASE, "DataSource", "No such source");
     {
         ProgramRun run(registry, program.Path(), data.Path());
-        HWND hOffline = nullptr;
-        ASSERT_TRUE(run.WaitFor([&] {
-            // The data source's own message comes first.
-            for (HWND hWnd : run.Windows()) {
-                if (ClassOf(hWnd) == "#32770" && IsWindowVisible(hWnd) &&
-                    TextOf(hWnd) != "Brindlemark Database is Offline")
-                    PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
-            }
-            hOffline = run.Dialog("Brindlemark Database is Offline");
-            return hOffline != nullptr;
-        }));
+        const HWND hOffline = WaitForOfflineChoice(run);
+        ASSERT_NE(hOffline, nullptr);
         PostMessageA(hOffline, WM_COMMAND, IDCANCEL, 0); // "Close Brindlemark"
         EXPECT_NE(run.WaitForExit(), static_cast<DWORD>(STILL_ACTIVE));
         EXPECT_EQ(run.MainFrame(), nullptr);
         EXPECT_FALSE(ReadFlag(REG_PREFS, "Has launched"));
     }
     ProgramRun run(registry, program.Path(), data.Path());
-    HWND hOffline = nullptr;
-    ASSERT_TRUE(run.WaitFor([&] {
-        for (HWND hWnd : run.Windows()) {
-            if (ClassOf(hWnd) == "#32770" && IsWindowVisible(hWnd) &&
-                TextOf(hWnd) != "Brindlemark Database is Offline")
-                PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
-        }
-        hOffline = run.Dialog("Brindlemark Database is Offline");
-        return hOffline != nullptr;
-    }));
+    const HWND hOffline = WaitForOfflineChoice(run);
+    ASSERT_NE(hOffline, nullptr);
     PostMessageA(hOffline, WM_COMMAND, IDOK, 0); // "Work Offline"
     const HWND hFrame = run.WaitForStart();
     ASSERT_NE(hFrame, nullptr);
@@ -290,16 +289,8 @@ TEST_F(StartupEndToEnd, DatabaseOptionsFromTheOfflineChoiceStartHiddenAndEnd) {
     RegWriteString(REG_DATABASE, "DataSource", "No such source");
     RegWriteBool(REG_PREFS, "Has launched", true);
     ProgramRun run(registry, program.Path(), data.Path());
-    HWND hOffline = nullptr;
-    ASSERT_TRUE(run.WaitFor([&] {
-        for (HWND hWnd : run.Windows()) {
-            if (ClassOf(hWnd) == "#32770" && IsWindowVisible(hWnd) &&
-                TextOf(hWnd) != "Brindlemark Database is Offline")
-                PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
-        }
-        hOffline = run.Dialog("Brindlemark Database is Offline");
-        return hOffline != nullptr;
-    }));
+    const HWND hOffline = WaitForOfflineChoice(run);
+    ASSERT_NE(hOffline, nullptr);
     bool frameShown = false;
     SendMessageA(GetDlgItem(hOffline, 1151 /* "Database Options..." */), BM_CLICK, 0, 0);
     // The program has no Options sheet to open: it ends again without ever showing its window.
