@@ -164,10 +164,22 @@ void CTaskSet::LoadRow(CLogEntry& entry, CLogDoc* doc) {
     entry.m_CostClient = BoundedOr(m_costClient, 0.0, kMaxCost, 0.0);
 }
 
+void CTaskSet::EnsureGuidIndex() {
+    if (m_guidIndexChecked || !m_pDatabase || !m_pDatabase->IsOpen())
+        return;
+    m_guidIndexChecked = true;
+    try {
+        m_pDatabase->ExecuteSQL("CREATE INDEX IF NOT EXISTS [TasksGUID] ON [Tasks] ([GUID])");
+    } catch (CDBException* e) {
+        e->Delete();
+    }
+}
+
 bool CTaskSet::SaveEntry(CLogDoc* doc, CLogEntry* entry) {
     if (!doc || !entry)
         return false;
     const CString guid = entry->GetGUID();
+    EnsureGuidIndex();
     if (!OpenOnGUID(*this, guid))
         return false;
     return RunReported(doc, [&] {

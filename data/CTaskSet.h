@@ -44,7 +44,9 @@ public:
     // An entry from the current row: objects looked up in the document (an unknown project is the
     // "<None>" project), the duration computed from the times, amounts out of range 0.
     void LoadRow(CLogEntry& entry, CLogDoc* doc);
-    // Writes the entry's row (edited, or added); durable when it returns true.
+    // Writes the entry's row (edited, or added); durable when it returns true. The first write makes
+    // sure the table has an index on [GUID] (where the engine can add one), so that finding an entry's
+    // row does not read the whole table.
     bool SaveEntry(CLogDoc* doc, CLogEntry* entry);
     // Writes every entry of the log, with progress ("Writing tasks"); true only when all were written.
     bool SaveAllEntries(CLogDoc* doc, CWnd* dialog, UINT textId, UINT progressId);
@@ -145,8 +147,12 @@ private:
     template <typename Change> bool ChangeRows(CLogDoc* doc, const CString& filter, Change change);
     // Whether filter selects a row (database errors pass to the caller).
     bool AnyRow(const CString& filter);
+    // Adds the index on [GUID] once (an engine without "IF NOT EXISTS", or a user without the right,
+    // simply goes without).
+    void EnsureGuidIndex();
 
     // The batched load's own set, and the GUIDs (upper case) it must not load again.
     std::unique_ptr<CTaskSet> m_batch;
     std::unordered_set<std::string> m_batchSeen;
+    bool m_guidIndexChecked = false;
 };

@@ -76,7 +76,7 @@ protected:
         entry.m_pUser = m_person;
         entry.SetStartTime(start);
         entry.SetStopTime(start + length);
-        ASSERT_TRUE(m_tasks.SaveEntry(m_doc.get(), &entry));
+        ASSERT_TRUE(Tasks().SaveEntry(m_doc.get(), &entry));
     }
     void Set(const char* guid, const CString& assignments) {
         Exec("UPDATE [Tasks] SET " + assignments + " WHERE [GUID] = " + CSqlDialect::QuoteText(guid));
@@ -86,7 +86,7 @@ protected:
                          "] FROM [Tasks] WHERE [GUID] = " + CSqlDialect::QuoteText(guid));
     }
 
-    CTaskSet m_tasks{Db()};
+    CTaskSet& Tasks() { return m_doc->m_TaskSet; }
     CProject* m_alpha = nullptr;
     CProject* m_beta = nullptr;
     CProject* m_none = nullptr;
@@ -103,13 +103,13 @@ TEST_P(TaskQueryTest, EntriesOfAProjectAndDaysInStartOrder) {
     Save("day before", At(3, 2, 23), m_alpha);
     Save("ends on the fifth", At(3, 4, 23, 30), m_alpha);
     Entries found;
-    ASSERT_TRUE(m_tasks.LoadEntries(nullptr, m_alpha, m_person, At(3, 3, 12), At(3, 5, 12), &found.list,
+    ASSERT_TRUE(Tasks().LoadEntries(nullptr, m_alpha, m_person, At(3, 3, 12), At(3, 5, 12), &found.list,
                                     m_doc.get()));
     EXPECT_THAT(found.Guids(), ElementsAre("early", "late"));
 
     // The "<None>" project and a group select nothing by themselves.
     Entries all;
-    ASSERT_TRUE(m_tasks.LoadEntries(m_client, m_none, m_group, CTime(), CTime(), &all.list, m_doc.get()));
+    ASSERT_TRUE(Tasks().LoadEntries(m_client, m_none, m_group, CTime(), CTime(), &all.list, m_doc.get()));
     EXPECT_EQ(all.list.GetSize(), 5);
 }
 
@@ -125,7 +125,7 @@ TEST_P(TaskQueryTest, RecalculationChangesOnlyTheAmounts) {
     m_doc->AddLogEntry(inLog);
 
     CStringArray taskIds;
-    ASSERT_TRUE(m_tasks.RecalculateEntries(nullptr, nullptr, m_design, nullptr, &taskIds, m_doc.get()));
+    ASSERT_TRUE(Tasks().RecalculateEntries(nullptr, nullptr, m_design, nullptr, &taskIds, m_doc.get()));
     EXPECT_EQ(Column("known", "CostClient").Left(3), "100");
     EXPECT_EQ(Column("known", "CostSalary").Left(2), "50");
     EXPECT_EQ(Column("strangers", "CostClient").Left(3), "200");
@@ -142,7 +142,7 @@ TEST_P(TaskQueryTest, ProjectTaskTotals) {
     CTimeSpan duration(1);
     double client = 1, salary = 1;
     CTime first(1), last(1);
-    ASSERT_TRUE(m_tasks.SumProjectTaskEntries("T1", &duration, &client, &salary, &first, &last));
+    ASSERT_TRUE(Tasks().SumProjectTaskEntries("T1", &duration, &client, &salary, &first, &last));
     EXPECT_EQ(duration.GetTotalSeconds(), 0);
     EXPECT_EQ(client, 0.0);
     EXPECT_EQ(first, CTime());
@@ -153,17 +153,17 @@ TEST_P(TaskQueryTest, ProjectTaskTotals) {
     Set("ten", "[ProjectTaskID] = 'T1'");
     Set("eight", "[ProjectTaskID] = 'T1'");
     Set("other", "[ProjectTaskID] = 'T%'");
-    ASSERT_TRUE(m_tasks.SumProjectTaskEntries("T1", &duration, &client, &salary, &first, &last));
+    ASSERT_TRUE(Tasks().SumProjectTaskEntries("T1", &duration, &client, &salary, &first, &last));
     EXPECT_EQ(duration.GetTotalSeconds(), 5400);
     EXPECT_DOUBLE_EQ(client, 150.0);
     EXPECT_DOUBLE_EQ(salary, 75.0);
     EXPECT_EQ(first, At(3, 1, 8));
     EXPECT_EQ(last, At(3, 1, 11));
-    ASSERT_TRUE(m_tasks.SumProjectTaskEntries("T%", &duration, nullptr, nullptr, nullptr, nullptr));
+    ASSERT_TRUE(Tasks().SumProjectTaskEntries("T%", &duration, nullptr, nullptr, nullptr, nullptr));
     EXPECT_EQ(duration.GetTotalSeconds(), 3600) << "a wildcard in the id is a character";
 
     Entries entries;
-    ASSERT_TRUE(m_tasks.LoadProjectTaskEntries("T1", &entries.list, m_doc.get()));
+    ASSERT_TRUE(Tasks().LoadProjectTaskEntries("T1", &entries.list, m_doc.get()));
     EXPECT_THAT(entries.Guids(), ElementsAre("eight", "ten"));
 }
 
@@ -189,13 +189,13 @@ TEST_P(TaskQueryTest, DailyWorkIsOneTotalPerDay) {
     Set("other user", "[UserID] = 'someone'");
 
     RecordingServer server;
-    ASSERT_TRUE(m_tasks.WriteDailyWork(&server, "T1", m_person->m_GUID));
+    ASSERT_TRUE(Tasks().WriteDailyWork(&server, "T1", m_person->m_GUID));
     EXPECT_THAT(server.days, ElementsAre(Pair(At(3, 1, 9), 5400L), Pair(At(3, 2, 9), 3600L)));
     EXPECT_FALSE(server.released);
 
     RecordingServer refusing;
     refusing.opens = false;
-    EXPECT_FALSE(m_tasks.WriteDailyWork(&refusing, "T1", ""));
+    EXPECT_FALSE(Tasks().WriteDailyWork(&refusing, "T1", ""));
     EXPECT_TRUE(refusing.released);
     EXPECT_TRUE(refusing.days.empty());
 }
@@ -237,14 +237,14 @@ TEST_P(TaskQueryTest, ExportMarksAsBilledOnlyTheEntriesWritten) {
     Options options;
     options.filter = ExportEntriesFilter(m_alpha->m_GUID, false, CTime(), CTime(), true);
     options.excluded = "excluded";
-    ASSERT_TRUE(m_tasks.ExportEntriesToIIF(m_doc.get(), &file, &options));
+    ASSERT_TRUE(Tasks().ExportEntriesToIIF(m_doc.get(), &file, &options));
     EXPECT_THAT(file.written, ElementsAre("written/Kim Lee/0"));
     EXPECT_EQ(QueryNumber("SELECT COUNT(*) FROM [Tasks] WHERE [Billed] = 1"), 1);
     EXPECT_EQ(Column("written", "Billed"), "1");
 
     // Billed rows are not exported again.
     RecordingFile again;
-    ASSERT_TRUE(m_tasks.ExportEntriesToIIF(m_doc.get(), &again, &options));
+    ASSERT_TRUE(Tasks().ExportEntriesToIIF(m_doc.get(), &again, &options));
     EXPECT_TRUE(again.written.empty());
 }
 
@@ -258,22 +258,22 @@ TEST_P(TaskQueryTest, ReferencesAreFoundAndMoved) {
     m_doc->AddSubsystem(other);
     Set("a", "[SubsystemID] = " + CSqlDialect::QuoteText(phase->m_GUID));
 
-    EXPECT_TRUE(m_tasks.HasProjectEntries(m_beta));
-    EXPECT_TRUE(m_tasks.HasClientEntries(m_client));
-    EXPECT_TRUE(m_tasks.HasSubsystemEntries(phase));
-    EXPECT_FALSE(m_tasks.HasSubsystemEntries(other));
-    EXPECT_TRUE(m_tasks.HasUserEntries(m_person));
+    EXPECT_TRUE(Tasks().HasProjectEntries(m_beta));
+    EXPECT_TRUE(Tasks().HasClientEntries(m_client));
+    EXPECT_TRUE(Tasks().HasSubsystemEntries(phase));
+    EXPECT_FALSE(Tasks().HasSubsystemEntries(other));
+    EXPECT_TRUE(Tasks().HasUserEntries(m_person));
 
-    ASSERT_TRUE(m_tasks.ReassignSubsystemEntries(m_doc.get(), phase, other));
+    ASSERT_TRUE(Tasks().ReassignSubsystemEntries(m_doc.get(), phase, other));
     EXPECT_EQ(Column("a", "SubsystemID"), other->m_GUID);
-    ASSERT_TRUE(m_tasks.ReassignProjectEntries(m_doc.get(), m_alpha, m_beta));
-    EXPECT_FALSE(m_tasks.HasProjectEntries(m_alpha));
+    ASSERT_TRUE(Tasks().ReassignProjectEntries(m_doc.get(), m_alpha, m_beta));
+    EXPECT_FALSE(Tasks().HasProjectEntries(m_alpha));
     EXPECT_EQ(Column("a", "SubsystemID"), "") << "a new project clears the subsystem";
-    ASSERT_TRUE(m_tasks.ReassignClientEntries(m_doc.get(), m_client, nullptr));
-    EXPECT_FALSE(m_tasks.HasClientEntries(m_client));
+    ASSERT_TRUE(Tasks().ReassignClientEntries(m_doc.get(), m_client, nullptr));
+    EXPECT_FALSE(Tasks().HasClientEntries(m_client));
     auto* ann = new CUser("ann");
     m_doc->AddUser(ann);
-    ASSERT_TRUE(m_tasks.ReassignUserEntries(m_doc.get(), m_person, ann));
+    ASSERT_TRUE(Tasks().ReassignUserEntries(m_doc.get(), m_person, ann));
     EXPECT_EQ(Column("c", "Username"), "ann");
     EXPECT_EQ(Column("c", "UserID"), ann->m_GUID);
 }
@@ -284,22 +284,22 @@ TEST_P(TaskQueryTest, UserRenamesAndGroups) {
     Set("a", "[OrganizationID] = " + CSqlDialect::QuoteText(m_group->m_GUID));
     Set("b", "[OrganizationID] = NULL");
     bool any = false, all = false, empty = false;
-    m_tasks.CheckUserEntries(m_user, m_group->m_GUID, &any, &all, &empty);
+    Tasks().CheckUserEntries(m_user, m_group->m_GUID, &any, &all, &empty);
     EXPECT_TRUE(any);
     EXPECT_TRUE(all);
     EXPECT_TRUE(empty);
-    m_tasks.CheckUserEntries("nobody", m_group->m_GUID, &any, &all, &empty);
+    Tasks().CheckUserEntries("nobody", m_group->m_GUID, &any, &all, &empty);
     EXPECT_FALSE(any);
 
-    EXPECT_FALSE(m_tasks.AssignGroupId(m_doc.get(), "")) << "no name, no change to every row";
-    ASSERT_TRUE(m_tasks.AssignGroupId(m_doc.get(), m_user));
+    EXPECT_FALSE(Tasks().AssignGroupId(m_doc.get(), "")) << "no name, no change to every row";
+    ASSERT_TRUE(Tasks().AssignGroupId(m_doc.get(), m_user));
     EXPECT_EQ(Count("Tasks", "[OrganizationID] = " + CSqlDialect::QuoteText(m_group->m_GUID)), 2);
 
     CString upper = m_user;
     upper.MakeUpper();
-    EXPECT_FALSE(m_tasks.RenameUserEntries(m_person, m_user, upper)) << "a change of letter case only";
-    EXPECT_FALSE(m_tasks.RenameUserEntries(m_person, m_user, ""));
-    ASSERT_TRUE(m_tasks.RenameUserEntries(m_person, m_user, "kim o'hara"));
+    EXPECT_FALSE(Tasks().RenameUserEntries(m_person, m_user, upper)) << "a change of letter case only";
+    EXPECT_FALSE(Tasks().RenameUserEntries(m_person, m_user, ""));
+    ASSERT_TRUE(Tasks().RenameUserEntries(m_person, m_user, "kim o'hara"));
     EXPECT_EQ(Count("Tasks", "[Username] = 'kim o''hara'"), 2);
 }
 

@@ -15,6 +15,13 @@ using ::testing::ElementsAreArray;
 
 namespace {
 
+// "prefix" followed by the number.
+std::string Numbered(const char* prefix, int n) {
+    CString text;
+    text.Format("%s%d", prefix, n);
+    return text.GetString();
+}
+
 CTime At(int month, int day, int hour = 0, int minute = 0, int second = 0) {
     return CTime(2004, month, day, hour, minute, second);
 }
@@ -71,13 +78,13 @@ protected:
         return entry;
     }
     void Save(CLogEntry entry) {
-        ASSERT_TRUE(m_tasks.SaveEntry(m_doc.get(), &entry)) << entry.m_GUID.GetString();
+        ASSERT_TRUE(Tasks().SaveEntry(m_doc.get(), &entry)) << entry.m_GUID.GetString();
     }
     void Set(const char* guid, const CString& assignments) {
         Exec("UPDATE [Tasks] SET " + assignments + " WHERE [GUID] = " + CSqlDialect::QuoteText(guid));
     }
 
-    CTaskSet m_tasks{Db()};
+    CTaskSet& Tasks() { return m_doc->m_TaskSet; }
     CProject* m_project = nullptr;
     CProject* m_none = nullptr;
     CClient* m_client = nullptr;
@@ -93,7 +100,7 @@ TEST_P(TaskSetTest, EntryComesBackAsItWasStored) {
     int n = 0;
     for (const std::string& text : texts) {
         SCOPED_TRACE(text.substr(0, 20));
-        CLogEntry entry = Entry(("guid-" + std::to_string(++n)).c_str(), At(3, 1, 9), At(3, 1, 10, 30));
+        CLogEntry entry = Entry(Numbered("guid-", ++n).c_str(), At(3, 1, 9), At(3, 1, 10, 30));
         entry.m_Desc = text.c_str();
         entry.m_UserText1 = text.size() > 255 ? "t1" : text.c_str();
         entry.m_UserText3 = "third";
@@ -107,7 +114,7 @@ TEST_P(TaskSetTest, EntryComesBackAsItWasStored) {
 
         Entries loaded;
         ASSERT_TRUE(
-            m_tasks.LoadEntries(nullptr, nullptr, nullptr, CTime(), CTime(), &loaded.list, m_doc.get()));
+            Tasks().LoadEntries(nullptr, nullptr, nullptr, CTime(), CTime(), &loaded.list, m_doc.get()));
         const CLogEntry* back = loaded.At(loaded.list.GetSize() - 1);
         EXPECT_EQ(back->m_GUID, entry.m_GUID);
         EXPECT_EQ(back->m_Desc.GetString(), text);
@@ -147,7 +154,7 @@ TEST_P(TaskSetTest, SavingAgainEditsTheRowAndMissingTimesAreFilled) {
     EXPECT_EQ(QueryText("SELECT [UserID] FROM [Tasks]"), m_person->m_GUID);
 
     Entries loaded;
-    ASSERT_TRUE(m_tasks.LoadEntries(nullptr, nullptr, nullptr, CTime(), CTime(), &loaded.list, m_doc.get()));
+    ASSERT_TRUE(Tasks().LoadEntries(nullptr, nullptr, nullptr, CTime(), CTime(), &loaded.list, m_doc.get()));
     const CTime yearAgo = CTime::GetCurrentTime() - CTimeSpan(366, 0, 0, 0);
     EXPECT_LE(std::abs(static_cast<long>((loaded.At(0)->m_Created - yearAgo).GetTotalSeconds())), 5);
 }
@@ -163,7 +170,7 @@ TEST_P(TaskSetTest, RowsAreReadWithTheirRepairs) {
     Set("unknown", "[ProjectID] = 'gone', [ClientID] = 'gone', [CategoryID] = 'gone', [UserID] = 'gone', "
                    "[SubsystemID] = 'gone', [ProjProjectID] = NULL");
     Entries loaded;
-    ASSERT_TRUE(m_tasks.LoadEntries(nullptr, nullptr, nullptr, CTime(), CTime(), &loaded.list, m_doc.get()));
+    ASSERT_TRUE(Tasks().LoadEntries(nullptr, nullptr, nullptr, CTime(), CTime(), &loaded.list, m_doc.get()));
     ASSERT_EQ(loaded.list.GetSize(), 4);
     EXPECT_EQ(loaded.At(0)->m_CostClient, 100000.0);
     EXPECT_EQ(loaded.At(0)->m_CostSalary, 12.5);
@@ -183,7 +190,7 @@ TEST_P(TaskSetTest, RowsAreReadWithTheirRepairs) {
 TEST_P(TaskSetTest, BatchesLoadTheUsersLogNewestFirstIntoStartOrder) {
     std::vector<std::string> expected;
     for (int i = 0; i < 250; ++i) {
-        const std::string guid = "e" + std::to_string(1000 + i);
+        const std::string guid = Numbered("e", 1000 + i);
         Save(Entry(guid.c_str(), At(1, 1) + CTimeSpan(0, i, 0, 0), At(1, 1) + CTimeSpan(0, i, 30, 0)));
         expected.push_back(guid);
     }
@@ -194,14 +201,14 @@ TEST_P(TaskSetTest, BatchesLoadTheUsersLogNewestFirstIntoStartOrder) {
     std::vector<bool> mores;
     for (int pass = 0; pass < 3; ++pass) {
         bool more = false;
-        ASSERT_TRUE(m_tasks.LoadNextBatch(m_doc.get(), false, &more));
+        ASSERT_TRUE(Tasks().LoadNextBatch(m_doc.get(), false, &more));
         mores.push_back(more);
         EXPECT_EQ(m_doc->GetLogEntryCount(), std::min(250, 100 * (pass + 1)));
         // Other work on the document's set between passes does not disturb the batch.
         CLogEntry extra = Entry("written meanwhile", At(6, 1), At(6, 1, 1));
-        ASSERT_TRUE(m_tasks.SaveEntry(m_doc.get(), &extra));
+        ASSERT_TRUE(Tasks().SaveEntry(m_doc.get(), &extra));
         Entries elsewhere;
-        m_tasks.LoadEntries(nullptr, nullptr, nullptr, CTime(), CTime(), &elsewhere.list, m_doc.get());
+        Tasks().LoadEntries(nullptr, nullptr, nullptr, CTime(), CTime(), &elsewhere.list, m_doc.get());
     }
     EXPECT_THAT(mores, ElementsAre(true, true, false));
     std::vector<std::string> log;
@@ -211,22 +218,21 @@ TEST_P(TaskSetTest, BatchesLoadTheUsersLogNewestFirstIntoStartOrder) {
 
     // Starting again loads nothing twice, only what is new.
     bool more = true;
-    ASSERT_TRUE(m_tasks.LoadNextBatch(m_doc.get(), true, &more));
+    ASSERT_TRUE(Tasks().LoadNextBatch(m_doc.get(), true, &more));
     EXPECT_TRUE(more);
     EXPECT_EQ(m_doc->GetLogEntryCount(), 251);
     EXPECT_EQ(m_doc->GetLogEntryAt(0)->m_GUID, "written meanwhile");
     while (more)
-        ASSERT_TRUE(m_tasks.LoadNextBatch(m_doc.get(), false, &more));
+        ASSERT_TRUE(Tasks().LoadNextBatch(m_doc.get(), false, &more));
     EXPECT_EQ(m_doc->GetLogEntryCount(), 251);
 }
 
 TEST_P(TaskSetTest, WholeLogIsWrittenWithProgressAndAFailureDoesNotStopIt) {
     for (int i = 0; i < 5; ++i)
-        m_doc->AddLogEntry(
-            new CLogEntry(Entry(("e" + std::to_string(i)).c_str(), At(2, 1 + i), At(2, 1 + i, 1))));
+        m_doc->AddLogEntry(new CLogEntry(Entry(Numbered("e", i).c_str(), At(2, 1 + i), At(2, 1 + i, 1))));
     m_doc->GetLogEntryAt(2)->m_UserText1 = LongText(300).c_str(); // more than the column keeps
     ProgressWindow window;
-    EXPECT_FALSE(m_tasks.SaveAllEntries(m_doc.get(), window.Get(), IDC_WRITE_STATUS, IDC_WRITE_PROGRESS));
+    EXPECT_FALSE(Tasks().SaveAllEntries(m_doc.get(), window.Get(), IDC_WRITE_STATUS, IDC_WRITE_PROGRESS));
     EXPECT_EQ(Count("Tasks"), 4);
     EXPECT_EQ(Count("Tasks", "[GUID] = 'e2'"), 0) << "the text is not cut";
     EXPECT_EQ(window.Text(), "Writing tasks");
@@ -234,7 +240,7 @@ TEST_P(TaskSetTest, WholeLogIsWrittenWithProgressAndAFailureDoesNotStopIt) {
     EXPECT_EQ(window.Position(), 5);
     ASSERT_EQ(Errors().GetCount(), 1);
     EXPECT_EQ(Errors().GetEntry(0).message, "Tasks");
-    EXPECT_FALSE(m_tasks.SaveAllEntries(m_doc.get(), nullptr, IDC_WRITE_STATUS, IDC_WRITE_PROGRESS));
+    EXPECT_FALSE(Tasks().SaveAllEntries(m_doc.get(), nullptr, IDC_WRITE_STATUS, IDC_WRITE_PROGRESS));
 }
 
 TEST_P(TaskSetTest, DeletingTheUsersEntriesNeedsAUser) {
@@ -243,24 +249,24 @@ TEST_P(TaskSetTest, DeletingTheUsersEntriesNeedsAUser) {
     CLogEntry other = Entry("bob's", At(2, 1), At(2, 1, 1));
     other.SetUserName("bob");
     Save(other);
-    EXPECT_TRUE(m_tasks.HasCurrentUserEntries());
+    EXPECT_TRUE(Tasks().HasCurrentUserEntries());
 
     ProgressWindow window;
     const CString user = m_user;
     RegWriteString(REG_DATABASE, "Username", "");
-    EXPECT_FALSE(m_tasks.DeleteUserEntries(m_doc.get(), window.Get(), IDC_WRITE_STATUS, IDC_WRITE_PROGRESS));
+    EXPECT_FALSE(Tasks().DeleteUserEntries(m_doc.get(), window.Get(), IDC_WRITE_STATUS, IDC_WRITE_PROGRESS));
     EXPECT_EQ(Count("Tasks"), 3) << "without a user nothing is deleted";
     RegWriteString(REG_DATABASE, "Username", user);
 
-    ASSERT_TRUE(m_tasks.DeleteUserEntries(m_doc.get(), window.Get(), IDC_WRITE_STATUS, IDC_WRITE_PROGRESS));
+    ASSERT_TRUE(Tasks().DeleteUserEntries(m_doc.get(), window.Get(), IDC_WRITE_STATUS, IDC_WRITE_PROGRESS));
     EXPECT_EQ(Count("Tasks"), 1);
     EXPECT_EQ(QueryText("SELECT [GUID] FROM [Tasks]"), "bob's");
     EXPECT_EQ(window.Text(), "Deleting user tasks");
     EXPECT_EQ(window.Position(), 2);
-    EXPECT_FALSE(m_tasks.HasCurrentUserEntries());
+    EXPECT_FALSE(Tasks().HasCurrentUserEntries());
 
     CLogEntry entry = Entry("bob's", At(2, 1), At(2, 1, 1));
-    EXPECT_TRUE(m_tasks.DeleteEntry(m_doc.get(), &entry));
+    EXPECT_TRUE(Tasks().DeleteEntry(m_doc.get(), &entry));
     EXPECT_EQ(Count("Tasks"), 0);
 }
 
@@ -275,11 +281,11 @@ TEST_P(TaskSetTest, UserNamesWithQuotesAndWildcardsSelectOnlyTheirRows) {
         RegWriteString(REG_DATABASE, "Username", name);
         CLogDoc doc;
         bool more = true;
-        ASSERT_TRUE(m_tasks.LoadNextBatch(&doc, true, &more));
+        ASSERT_TRUE(Tasks().LoadNextBatch(&doc, true, &more));
         ASSERT_EQ(doc.GetLogEntryCount(), 1);
         EXPECT_EQ(doc.GetLogEntryAt(0)->m_GUID, name);
         bool any = false, all = false, empty = true;
-        m_tasks.CheckUserEntries(name, "", &any, &all, &empty);
+        Tasks().CheckUserEntries(name, "", &any, &all, &empty);
         EXPECT_TRUE(any);
     }
 }
