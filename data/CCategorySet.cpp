@@ -101,39 +101,16 @@ void CCategorySet::RowToObject(CCategory& category) {
 }
 
 bool CCategorySet::LoadCategories(CLogDoc* doc) {
-    if (!doc)
-        return false;
-    m_strFilter.Empty();
-    m_strSort = "[Name] ASC";
-    if (IsOpen())
-        Close();
-    if (!Open())
-        return false;
-    CWaitCursor wait;
-    return RunReported(doc, [&] {
-        for (; !IsEOF(); MoveNext()) {
-            auto category = std::make_unique<CCategory>();
-            RowToObject(*category);
-            doc->AddCategory(category.release());
-        }
-        Close();
-        return true;
-    });
+    return doc && LoadRows<CCategory>(
+                      *this, doc, "[Name] ASC", [&](CCategory& category) { RowToObject(category); },
+                      [&](CCategory* category) { doc->AddCategory(category); });
 }
 
 bool CCategorySet::WriteAll(CLogDoc* doc, CWnd* dialog, UINT textId, UINT progressId) {
-    const CWriteProgress progress(dialog, textId, progressId);
-    if (!doc || !progress.Usable() || !Reopen())
-        return false;
-    CWaitCursor wait;
-    return RunReported(doc, [&] {
-        AddMissingRows(
-            *this, progress, "Writing categories", doc->GetCategoryCount(true),
-            [&](int i) { return doc->GetCategoryAt(i, true); },
-            [&](CCategory& category) { ObjectToRow(category); });
-        Close();
-        return true;
-    });
+    return doc && WriteMissingRows(
+                      *this, doc, dialog, textId, progressId, "Writing categories",
+                      doc->GetCategoryCount(true), [&](int i) { return doc->GetCategoryAt(i, true); },
+                      [&](CCategory& category) { ObjectToRow(category); });
 }
 
 bool CCategorySet::FindByName(const CString& name) {
@@ -156,22 +133,16 @@ bool CCategorySet::SaveCategory(CLogDoc* doc, CCategory* category) {
         return false;
     const CString guid = category->GetGUID();
     const CString name = StoredName(category->m_Name);
-    if (!OpenOnGUID(*this, guid))
-        return false;
-    const bool written = RunReported(doc, [&] {
-        if (!IsOnGUID(*this, guid) &&
-            FindByName(name, category->m_ProjectID, category->m_SubsystemID, category->m_UserID) &&
-            !m_guid.IsEmpty() && !doc->FindCategoryByGUID(m_guid)) {
-            // A row of this name and scope that no other category of the document stands for: the
-            // category takes it over.
-            category->m_GUID = m_guid;
-        }
-        WriteRowOfGUID(*this, category->m_GUID, [&] { ObjectToRow(*category); });
-        return true;
-    });
-    if (written)
-        doc->RecordUpdate();
-    return written;
+    return SaveSharedRow(
+        *this, doc, guid, [&] { ObjectToRow(*category); },
+        [&] {
+            // A row of this name and scope that no other category of the document stands for: the category
+            // takes it over.
+            if (FindByName(name, category->m_ProjectID, category->m_SubsystemID, category->m_UserID) &&
+                !m_guid.IsEmpty() && !doc->FindCategoryByGUID(m_guid))
+                category->m_GUID = m_guid;
+            return category->m_GUID;
+        });
 }
 
 bool CCategorySet::DeleteCategory(CLogDoc* doc, CCategory* category) {

@@ -95,53 +95,20 @@ void CClientSet::RowToObject(CClient& client) {
 }
 
 bool CClientSet::LoadClients(CLogDoc* doc) {
-    if (!doc)
-        return false;
-    m_strFilter.Empty();
-    m_strSort = "[Company name] ASC";
-    if (IsOpen())
-        Close();
-    if (!Open())
-        return false;
-    CWaitCursor wait;
-    return RunReported(doc, [&] {
-        for (; !IsEOF(); MoveNext()) {
-            auto client = std::make_unique<CClient>();
-            RowToObject(*client);
-            doc->AddClient(client.release());
-        }
-        Close();
-        return true;
-    });
+    return doc && LoadRows<CClient>(
+                      *this, doc, "[Company name] ASC", [&](CClient& client) { RowToObject(client); },
+                      [&](CClient* client) { doc->AddClient(client); });
 }
 
 bool CClientSet::WriteAll(CLogDoc* doc, CWnd* dialog, UINT textId, UINT progressId) {
-    const CWriteProgress progress(dialog, textId, progressId);
-    if (!doc || !progress.Usable() || !Reopen())
-        return false;
-    CWaitCursor wait;
-    return RunReported(doc, [&] {
-        AddMissingRows(
-            *this, progress, "Writing clients", static_cast<int>(doc->m_Clients.GetSize()),
-            [&](int i) { return doc->GetClientAt(i); }, [&](CClient& c) { ObjectToRow(c); });
-        Close();
-        return true;
-    });
+    return doc && WriteMissingRows(
+                      *this, doc, dialog, textId, progressId, "Writing clients",
+                      static_cast<int>(doc->m_Clients.GetSize()), [&](int i) { return doc->GetClientAt(i); },
+                      [&](CClient& client) { ObjectToRow(client); });
 }
 
 bool CClientSet::SaveClient(CLogDoc* doc, CClient* client) {
-    if (!doc || !client)
-        return false;
-    const CString guid = client->GetGUID();
-    if (!OpenOnGUID(*this, guid))
-        return false;
-    const bool written = RunReported(doc, [&] {
-        WriteRowOfGUID(*this, guid, [&] { ObjectToRow(*client); });
-        return true;
-    });
-    if (written)
-        doc->RecordUpdate();
-    return written;
+    return doc && client && SaveSharedRow(*this, doc, client->GetGUID(), [&] { ObjectToRow(*client); });
 }
 
 bool CClientSet::DeleteClient(CLogDoc* doc, CClient* client) {

@@ -45,47 +45,21 @@ void CProjTypeSet::RowToObject(CProjectType& type) {
 }
 
 bool CProjTypeSet::LoadProjectTypes(CLogDoc* doc) {
-    if (!doc || !Reopen())
-        return false;
-    CWaitCursor wait;
-    return RunReported(doc, [&] {
-        for (; !IsEOF(); MoveNext()) {
-            auto type = std::make_unique<CProjectType>();
-            RowToObject(*type);
-            doc->AddProjectType(type.release());
-        }
-        Close();
-        return true;
-    });
+    return doc && LoadRows<CProjectType>(
+                      *this, doc, "", [&](CProjectType& type) { RowToObject(type); },
+                      [&](CProjectType* type) { doc->AddProjectType(type); });
 }
 
 bool CProjTypeSet::WriteAll(CLogDoc* doc, CWnd* dialog, UINT textId, UINT progressId) {
-    const CWriteProgress progress(dialog, textId, progressId);
-    if (!doc || !progress.Usable() || !Reopen())
-        return false;
-    CWaitCursor wait;
-    return RunReported(doc, [&] {
-        AddMissingRows(
-            *this, progress, "Writing project types", static_cast<int>(doc->m_ProjectTypes.GetSize()),
-            [&](int i) { return doc->GetProjectTypeAt(i); }, [&](CProjectType& type) { ObjectToRow(type); });
-        Close();
-        return true;
-    });
+    return doc && WriteMissingRows(
+                      *this, doc, dialog, textId, progressId, "Writing project types",
+                      static_cast<int>(doc->m_ProjectTypes.GetSize()),
+                      [&](int i) { return doc->GetProjectTypeAt(i); },
+                      [&](CProjectType& type) { ObjectToRow(type); });
 }
 
 bool CProjTypeSet::SaveProjectType(CLogDoc* doc, CProjectType* type) {
-    if (!doc || !type)
-        return false;
-    const CString guid = type->GetGUID();
-    if (!OpenOnGUID(*this, guid))
-        return false;
-    const bool written = RunReported(doc, [&] {
-        WriteRowOfGUID(*this, guid, [&] { ObjectToRow(*type); });
-        return true;
-    });
-    if (written)
-        doc->RecordUpdate();
-    return written;
+    return doc && type && SaveSharedRow(*this, doc, type->GetGUID(), [&] { ObjectToRow(*type); });
 }
 
 bool CProjTypeSet::DeleteProjectType(CLogDoc* doc, CProjectType* type) {

@@ -135,24 +135,9 @@ void CProjectSet::RowToObject(CProject& project, CLogDoc* doc) {
 }
 
 bool CProjectSet::LoadProjects(CLogDoc* doc) {
-    if (!doc)
-        return false;
-    m_strFilter.Empty();
-    m_strSort = "[Name] ASC";
-    if (IsOpen())
-        Close();
-    if (!Open())
-        return false;
-    CWaitCursor wait;
-    return RunReported(doc, [&] {
-        for (; !IsEOF(); MoveNext()) {
-            auto project = std::make_unique<CProject>();
-            RowToObject(*project, doc);
-            doc->AddProject(project.release());
-        }
-        Close();
-        return true;
-    });
+    return doc && LoadRows<CProject>(
+                      *this, doc, "[Name] ASC", [&](CProject& project) { RowToObject(project, doc); },
+                      [&](CProject* project) { doc->AddProject(project); });
 }
 
 bool CProjectSet::FindByName(const CString& name) {
@@ -166,44 +151,21 @@ bool CProjectSet::SaveProject(CLogDoc* doc, CProject* project) {
         return false;
     const CString guid = project->GetGUID();
     const CString name = StoredName(project->m_Name);
-    if (!OpenOnGUID(*this, guid))
-        return false;
-    const bool written = RunReported(doc, [&] {
-        if (IsOnGUID(*this, guid)) {
-            Edit();
-        } else if (FindByName(name) && !m_guid.IsEmpty() && !doc->FindProjectByGUID(m_guid, false)) {
+    return SaveSharedRow(
+        *this, doc, guid, [&] { ObjectToRow(*project); },
+        [&] {
             // A row of this name that no other project of the document stands for: the project takes it over.
-            project->m_GUID = m_guid;
-            Edit();
-        } else {
-            m_strFilter.Empty();
-            if (!IsOpen())
-                Open();
-            AddNew();
-        }
-        ObjectToRow(*project);
-        CheckTextWidths(*this);
-        Update();
-        Close();
-        return true;
-    });
-    if (written)
-        doc->RecordUpdate();
-    return written;
+            if (FindByName(name) && !m_guid.IsEmpty() && !doc->FindProjectByGUID(m_guid, false))
+                project->m_GUID = m_guid;
+            return project->m_GUID;
+        });
 }
 
 bool CProjectSet::WriteAll(CLogDoc* doc, CWnd* dialog, UINT textId, UINT progressId) {
-    const CWriteProgress progress(dialog, textId, progressId);
-    if (!doc || !progress.Usable() || !Reopen())
-        return false;
-    CWaitCursor wait;
-    return RunReported(doc, [&] {
-        AddMissingRows(
-            *this, progress, "Writing projects", doc->GetProjectCount(),
-            [&](int i) { return doc->GetProjectAt(i); }, [&](CProject& project) { ObjectToRow(project); });
-        Close();
-        return true;
-    });
+    return doc &&
+           WriteMissingRows(
+               *this, doc, dialog, textId, progressId, "Writing projects", doc->GetProjectCount(),
+               [&](int i) { return doc->GetProjectAt(i); }, [&](CProject& project) { ObjectToRow(project); });
 }
 
 bool CProjectSet::DeleteProject(CLogDoc* doc, CProject* project) {

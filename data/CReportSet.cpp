@@ -84,24 +84,16 @@ bool CReportSet::SaveReport(CLogDoc* doc, ReportRecord* report) {
         return false;
     if (report->guid.IsEmpty())
         report->guid = NewGuidString();
-    if (!OpenOnGUID(*this, report->guid))
-        return false;
-    const bool written = RunReported(doc, [&] {
-        WriteRowOfGUID(*this, report->guid, [&] {
-            const CTime now = CTime::GetCurrentTime();
-            m_guid = report->guid;
-            m_created = TimeOr(report->created, now);
-            m_modified = TimeOr(report->modified, now);
-            m_reportPath = report->path;
-            m_admin = report->adminOnly ? 1 : 0;
-            m_folder = report->folder ? 1 : 0;
-            m_rptType = report->type;
-        });
-        return true;
+    return SaveSharedRow(*this, doc, report->guid, [&] {
+        const CTime now = CTime::GetCurrentTime();
+        m_guid = report->guid;
+        m_created = TimeOr(report->created, now);
+        m_modified = TimeOr(report->modified, now);
+        m_reportPath = report->path;
+        m_admin = report->adminOnly ? 1 : 0;
+        m_folder = report->folder ? 1 : 0;
+        m_rptType = report->type;
     });
-    if (written)
-        doc->RecordUpdate();
-    return written;
 }
 
 bool CReportSet::DeleteReport(CLogDoc* doc, ReportRecord* report) {

@@ -82,39 +82,15 @@ void CSubsystemSet::RowToObject(CSubsystem& subsystem) {
 }
 
 bool CSubsystemSet::LoadSubsystems(CLogDoc* doc) {
-    if (!doc)
-        return false;
-    m_strFilter.Empty();
-    m_strSort = "[Order] ASC, [Name] ASC";
-    if (IsOpen())
-        Close();
-    if (!Open())
-        return false;
-    CWaitCursor wait;
-    return RunReported(doc, [&] {
-        for (; !IsEOF(); MoveNext()) {
-            auto subsystem = std::make_unique<CSubsystem>();
-            RowToObject(*subsystem);
-            doc->AddSubsystem(subsystem.release());
-        }
-        Close();
-        return true;
-    });
+    return doc &&
+           LoadRows<CSubsystem>(
+               *this, doc, "[Order] ASC, [Name] ASC", [&](CSubsystem& subsystem) { RowToObject(subsystem); },
+               [&](CSubsystem* subsystem) { doc->AddSubsystem(subsystem); });
 }
 
 bool CSubsystemSet::SaveSubsystem(CLogDoc* doc, CSubsystem* subsystem) {
-    if (!doc || !subsystem)
-        return false;
-    const CString guid = subsystem->GetGUID();
-    if (!OpenOnGUID(*this, guid))
-        return false;
-    const bool written = RunReported(doc, [&] {
-        WriteRowOfGUID(*this, guid, [&] { ObjectToRow(*subsystem); });
-        return true;
-    });
-    if (written)
-        doc->RecordUpdate();
-    return written;
+    return doc && subsystem &&
+           SaveSharedRow(*this, doc, subsystem->GetGUID(), [&] { ObjectToRow(*subsystem); });
 }
 
 bool CSubsystemSet::DeleteSubsystem(CLogDoc* doc, CSubsystem* subsystem) {

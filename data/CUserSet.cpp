@@ -118,18 +118,9 @@ void CUserSet::RowToObject(CUser& user) {
 }
 
 bool CUserSet::LoadUsers(CLogDoc* doc) {
-    if (!doc || !Reopen())
-        return false;
-    CWaitCursor wait;
-    return RunReported(doc, [&] {
-        for (; !IsEOF(); MoveNext()) {
-            auto user = std::make_unique<CUser>();
-            RowToObject(*user);
-            doc->AddUser(user.release());
-        }
-        Close();
-        return true;
-    });
+    return doc && LoadRows<CUser>(
+                      *this, doc, "", [&](CUser& user) { RowToObject(user); },
+                      [&](CUser* user) { doc->AddUser(user); });
 }
 
 bool CUserSet::FindByUser(const CString& name) {
@@ -149,21 +140,16 @@ bool CUserSet::SaveUser(CLogDoc* doc, CUser* user) {
     if (!doc || !user)
         return false;
     const CString guid = user->GetGUID();
-    if (!OpenOnGUID(*this, guid))
-        return false;
-    const bool written = RunReported(doc, [&] {
-        if (!IsOnGUID(*this, guid) && FindByUser(user->m_User, user->m_Workgroup != 0) && !m_guid.IsEmpty() &&
-            !doc->FindUserByGUID(m_guid)) {
-            // A row of this name and kind that no other record of the document stands for: the record
-            // takes it over.
-            user->m_GUID = m_guid;
-        }
-        WriteRowOfGUID(*this, user->m_GUID, [&] { ObjectToRow(*user); });
-        return true;
-    });
-    if (written)
-        doc->RecordUpdate();
-    return written;
+    return SaveSharedRow(
+        *this, doc, guid, [&] { ObjectToRow(*user); },
+        [&] {
+            // A row of this name and kind that no other record of the document stands for: the record takes
+            // it over.
+            if (FindByUser(user->m_User, user->m_Workgroup != 0) && !m_guid.IsEmpty() &&
+                !doc->FindUserByGUID(m_guid))
+                user->m_GUID = m_guid;
+            return user->m_GUID;
+        });
 }
 
 bool CUserSet::DeleteUser(CLogDoc* doc, CUser* user) {

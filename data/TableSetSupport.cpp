@@ -3,6 +3,7 @@
 #include "data/SqlFilter.h"
 #include "framework/db/CFieldExchange.h"
 #include "framework/win/CWnd.h"
+#include "timelog/CLogDoc.h"
 
 #include <cmath>
 
@@ -79,4 +80,18 @@ bool OpenOnGUID(CBaseRecordset& set, const CString& guid) {
 
 bool IsOnGUID(CBaseRecordset& set, const CString& guid) {
     return set.IsOpen() && !set.IsEOF() && !set.IsBOF() && set.GetGUID() == guid;
+}
+
+bool SaveSharedRow(CBaseRecordset& set, CLogDoc* doc, const CString& guid, const std::function<void()>& fill,
+                   const std::function<CString()>& chooseRow) {
+    if (!OpenOnGUID(set, guid))
+        return false;
+    const bool written = RunOnSet(set, doc, [&] {
+        const CString target = IsOnGUID(set, guid) || !chooseRow ? guid : chooseRow();
+        WriteRowOfGUID(set, target, fill);
+        return true;
+    });
+    if (written)
+        doc->RecordUpdate();
+    return written;
 }
