@@ -19,24 +19,6 @@ using ::testing::UnorderedElementsAre;
 
 namespace {
 
-CTime At(int month, int day, int hour = 0, int minute = 0) {
-    return CTime(2004, month, day, hour, minute, 0);
-}
-
-struct Entries {
-    CObArray list;
-    ~Entries() {
-        for (INT_PTR i = 0; i < list.GetSize(); ++i)
-            delete list.GetAt(i);
-    }
-    std::vector<std::string> Guids() const {
-        std::vector<std::string> guids;
-        for (INT_PTR i = 0; i < list.GetSize(); ++i)
-            guids.emplace_back(static_cast<CLogEntry*>(list.GetAt(i))->m_GUID.GetString());
-        return guids;
-    }
-};
-
 class TaskQueryTest : public TableSetTest {
 protected:
     void SetUp() override {
@@ -102,13 +84,13 @@ TEST_P(TaskQueryTest, EntriesOfAProjectAndDaysInStartOrder) {
     Save("other project", At(3, 3, 10), m_beta);
     Save("day before", At(3, 2, 23), m_alpha);
     Save("ends on the fifth", At(3, 4, 23, 30), m_alpha);
-    Entries found;
+    OwnedEntries found;
     ASSERT_TRUE(Tasks().LoadEntries(nullptr, m_alpha, m_person, At(3, 3, 12), At(3, 5, 12), &found.list,
                                     m_doc.get()));
     EXPECT_THAT(found.Guids(), ElementsAre("early", "late"));
 
     // The "<None>" project and a group select nothing by themselves.
-    Entries all;
+    OwnedEntries all;
     ASSERT_TRUE(Tasks().LoadEntries(m_client, m_none, m_group, CTime(), CTime(), &all.list, m_doc.get()));
     EXPECT_EQ(all.list.GetSize(), 5);
 }
@@ -162,7 +144,7 @@ TEST_P(TaskQueryTest, ProjectTaskTotals) {
     ASSERT_TRUE(Tasks().SumProjectTaskEntries("T%", &duration, nullptr, nullptr, nullptr, nullptr));
     EXPECT_EQ(duration.GetTotalSeconds(), 3600) << "a wildcard in the id is a character";
 
-    Entries entries;
+    OwnedEntries entries;
     ASSERT_TRUE(Tasks().LoadProjectTaskEntries("T1", &entries.list, m_doc.get()));
     EXPECT_THAT(entries.Guids(), ElementsAre("eight", "ten"));
 }

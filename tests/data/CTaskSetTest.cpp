@@ -22,26 +22,6 @@ std::string Numbered(const char* prefix, int n) {
     return text.GetString();
 }
 
-CTime At(int month, int day, int hour = 0, int minute = 0, int second = 0) {
-    return CTime(2004, month, day, hour, minute, second);
-}
-
-// Owns the entries a query hands over.
-struct Entries {
-    CObArray list;
-    ~Entries() {
-        for (INT_PTR i = 0; i < list.GetSize(); ++i)
-            delete list.GetAt(i);
-    }
-    CLogEntry* At(INT_PTR i) const { return static_cast<CLogEntry*>(list.GetAt(i)); }
-    std::vector<std::string> Guids() const {
-        std::vector<std::string> guids;
-        for (INT_PTR i = 0; i < list.GetSize(); ++i)
-            guids.emplace_back(At(i)->m_GUID.GetString());
-        return guids;
-    }
-};
-
 class TaskSetTest : public TableSetTest {
 protected:
     void SetUp() override {
@@ -112,7 +92,7 @@ TEST_P(TaskSetTest, EntryComesBackAsItWasStored) {
         entry.m_OrganizationID = "group-guid";
         Save(entry);
 
-        Entries loaded;
+        OwnedEntries loaded;
         ASSERT_TRUE(
             Tasks().LoadEntries(nullptr, nullptr, nullptr, CTime(), CTime(), &loaded.list, m_doc.get()));
         const CLogEntry* back = loaded.At(loaded.list.GetSize() - 1);
@@ -153,7 +133,7 @@ TEST_P(TaskSetTest, SavingAgainEditsTheRowAndMissingTimesAreFilled) {
     EXPECT_EQ(QueryText("SELECT [Desc] FROM [Tasks]"), "changed");
     EXPECT_EQ(QueryText("SELECT [UserID] FROM [Tasks]"), m_person->m_GUID);
 
-    Entries loaded;
+    OwnedEntries loaded;
     ASSERT_TRUE(Tasks().LoadEntries(nullptr, nullptr, nullptr, CTime(), CTime(), &loaded.list, m_doc.get()));
     const CTime yearAgo = CTime::GetCurrentTime() - CTimeSpan(366, 0, 0, 0);
     EXPECT_LE(std::abs(static_cast<long>((loaded.At(0)->m_Created - yearAgo).GetTotalSeconds())), 5);
@@ -169,7 +149,7 @@ TEST_P(TaskSetTest, RowsAreReadWithTheirRepairs) {
     Set("negative", "[CostClient] = -5");
     Set("unknown", "[ProjectID] = 'gone', [ClientID] = 'gone', [CategoryID] = 'gone', [UserID] = 'gone', "
                    "[SubsystemID] = 'gone', [ProjProjectID] = NULL");
-    Entries loaded;
+    OwnedEntries loaded;
     ASSERT_TRUE(Tasks().LoadEntries(nullptr, nullptr, nullptr, CTime(), CTime(), &loaded.list, m_doc.get()));
     ASSERT_EQ(loaded.list.GetSize(), 4);
     EXPECT_EQ(loaded.At(0)->m_CostClient, 100000.0);
@@ -207,7 +187,7 @@ TEST_P(TaskSetTest, BatchesLoadTheUsersLogNewestFirstIntoStartOrder) {
         // Other work on the document's set between passes does not disturb the batch.
         CLogEntry extra = Entry("written meanwhile", At(6, 1), At(6, 1, 1));
         ASSERT_TRUE(Tasks().SaveEntry(m_doc.get(), &extra));
-        Entries elsewhere;
+        OwnedEntries elsewhere;
         Tasks().LoadEntries(nullptr, nullptr, nullptr, CTime(), CTime(), &elsewhere.list, m_doc.get());
     }
     EXPECT_THAT(mores, ElementsAre(true, true, false));

@@ -55,10 +55,6 @@ protected:
     std::set<std::string> Tasks(const CString& filter) { return Select("Tasks", filter); }
 };
 
-CTime At(int month, int day, int hour = 0, int minute = 0, int second = 0) {
-    return CTime(2004, month, day, hour, minute, second);
-}
-
 // The same bounds in every locale: the filter holds no locale date text (the day-first run shows it).
 TEST_P(SqlFilterTest, DateBoundsTakeWholeDaysDeDE) {
     Insert({"before", At(3, 2, 23, 59, 59), At(3, 3, 1)});

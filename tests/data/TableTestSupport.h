@@ -12,6 +12,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace datatest {
 
@@ -20,6 +21,30 @@ inline const char* const kAwkwardTexts[] = {"O'Brien's", "100% sure",      "unde
                                             "",          "x' OR '1' = '1", "\xE9t\xE9 caf\xE9"};
 // A text of n characters (a readable pattern, so that a cut or a shift shows).
 std::string LongText(size_t n);
+
+// A local time in 2004 (a leap year).
+inline CTime At(int month, int day, int hour = 0, int minute = 0, int second = 0) {
+    return CTime(2004, month, day, hour, minute, second);
+}
+
+// The entries a query hands over, deleted with the list.
+struct OwnedEntries {
+    CObArray list;
+    OwnedEntries() = default;
+    OwnedEntries(const OwnedEntries&) = delete;
+    OwnedEntries& operator=(const OwnedEntries&) = delete;
+    ~OwnedEntries() {
+        for (INT_PTR i = 0; i < list.GetSize(); ++i)
+            delete list.GetAt(i);
+    }
+    CLogEntry* At(INT_PTR i) const { return static_cast<CLogEntry*>(list.GetAt(i)); }
+    std::vector<std::string> Guids() const {
+        std::vector<std::string> guids;
+        for (INT_PTR i = 0; i < list.GetSize(); ++i)
+            guids.emplace_back(At(i)->m_GUID.GetString());
+        return guids;
+    }
+};
 
 // The "Writing Database" window, shown without its copy, for the writing and deleting operations that
 // show their progress in it.
