@@ -8,7 +8,7 @@
 
 IMPLEMENT_DYNAMIC(CAccountSet, CObjectRecordset)
 
-CAccountSet::CAccountSet(CDatabase* pDatabase) : CObjectRecordset(pDatabase) {
+CAccountSet::CAccountSet(CDatabase* pDatabase) : CObjectRecordset(pDatabase, "Accounts") {
     m_nFields = 9;
 }
 
@@ -27,11 +27,6 @@ void CAccountSet::DoFieldExchange(CFieldExchange* pFX) {
     RFX_Long(pFX, "[ActType]", m_actType);
     RFX_Text(pFX, "[ParentID]", m_parentId, 255);
     RFX_Text(pFX, "[ExtendedName]", m_extendedName, 255);
-}
-
-void CAccountSet::OnDatabaseError(CObject* context, CDBException* e) {
-    if (context && e)
-        ReportDatabaseError("Accounts", e);
 }
 
 void CAccountSet::ObjectToRow(CAccount& account) {
@@ -75,10 +70,7 @@ bool CAccountSet::LoadAccounts(CLogDoc* doc) {
 bool CAccountSet::SaveAccount(CLogDoc* doc, CAccount* account) {
     if (!doc || !account)
         return false;
-    const bool written = SaveRow(doc, account->GetGUID(), [&] { ObjectToRow(*account); });
-    if (written)
-        doc->RecordUpdate();
-    return written;
+    return SaveSharedRow(*this, doc, account->GetGUID(), [&] { ObjectToRow(*account); });
 }
 
 bool CAccountSet::DeleteAccount(CLogDoc* doc, CAccount* account) {

@@ -24,7 +24,7 @@ int Number(const CRecordset& set, const long& member) {
 
 } // namespace
 
-CExpenseSet::CExpenseSet(CDatabase* pDatabase) : CObjectRecordset(pDatabase) {
+CExpenseSet::CExpenseSet(CDatabase* pDatabase) : CObjectRecordset(pDatabase, "Expense") {
     m_nFields = 33;
 }
 
@@ -67,11 +67,6 @@ void CExpenseSet::DoFieldExchange(CFieldExchange* pFX) {
     RFX_Text(pFX, "[UserText1]", m_userText1, 255);
     RFX_Text(pFX, "[UserText2]", m_userText2, 255);
     RFX_Text(pFX, "[UserText3]", m_userText3, 255);
-}
-
-void CExpenseSet::OnDatabaseError(CObject* context, CDBException* e) {
-    if (context && e)
-        ReportDatabaseError("Expense", e);
 }
 
 void CExpenseSet::ObjectToRow(CExpense& expense) {

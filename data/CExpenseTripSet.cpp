@@ -21,7 +21,7 @@ CString UserFilter(CLogDoc* doc) {
 
 } // namespace
 
-CExpenseTripSet::CExpenseTripSet(CDatabase* pDatabase) : CObjectRecordset(pDatabase) {
+CExpenseTripSet::CExpenseTripSet(CDatabase* pDatabase) : CObjectRecordset(pDatabase, "Expense Trip") {
     m_nFields = 10;
 }
 
@@ -41,11 +41,6 @@ void CExpenseTripSet::DoFieldExchange(CFieldExchange* pFX) {
     RFX_Long(pFX, "[Active]", m_active);
     RFX_Date(pFX, "[StartDate]", m_startDate);
     RFX_Date(pFX, "[EndDate]", m_endDate);
-}
-
-void CExpenseTripSet::OnDatabaseError(CObject* context, CDBException* e) {
-    if (context && e)
-        ReportDatabaseError("Expense Trip", e);
 }
 
 void CExpenseTripSet::ObjectToRow(CExpenseTrip& trip) {
@@ -92,10 +87,7 @@ bool CExpenseTripSet::LoadTrips(CLogDoc* doc) {
 bool CExpenseTripSet::SaveTrip(CLogDoc* doc, CExpenseTrip* trip) {
     if (!doc || !trip)
         return false;
-    const bool written = SaveRow(doc, trip->GetGUID(), [&] { ObjectToRow(*trip); });
-    if (written)
-        doc->RecordUpdate();
-    return written;
+    return SaveSharedRow(*this, doc, trip->GetGUID(), [&] { ObjectToRow(*trip); });
 }
 
 bool CExpenseTripSet::DeleteTrip(CLogDoc* doc, CExpenseTrip* trip) {

@@ -34,7 +34,6 @@ public:
     void DoFieldExchange(CFieldExchange* pFX) override;
     CString GetGUID() const override { return m_guid; }
     void SetGUID(const CString& guid) override { m_guid = guid; }
-    void OnDatabaseError(CObject* context, CDBException* e) override;
 
     CTime m_created;
     CTime m_modified;

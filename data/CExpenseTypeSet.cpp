@@ -10,7 +10,7 @@
 
 IMPLEMENT_DYNAMIC(CExpenseTypeSet, CObjectRecordset)
 
-CExpenseTypeSet::CExpenseTypeSet(CDatabase* pDatabase) : CObjectRecordset(pDatabase) {
+CExpenseTypeSet::CExpenseTypeSet(CDatabase* pDatabase) : CObjectRecordset(pDatabase, "Expense Types") {
     m_nFields = 6;
 }
 
@@ -26,11 +26,6 @@ void CExpenseTypeSet::DoFieldExchange(CFieldExchange* pFX) {
     RFX_Text(pFX, "[GUID]", m_guid, 255);
     RFX_Text(pFX, "[Name]", m_name, 255);
     RFX_Text(pFX, "[Description]", m_description, kLongTextLength);
-}
-
-void CExpenseTypeSet::OnDatabaseError(CObject* context, CDBException* e) {
-    if (context && e)
-        ReportDatabaseError("Expense Types", e);
 }
 
 void CExpenseTypeSet::ObjectToRow(CExpenseType& type) {
@@ -69,38 +64,20 @@ bool CExpenseTypeSet::LoadExpenseTypes(CLogDoc* doc) {
 bool CExpenseTypeSet::SaveExpenseType(CLogDoc* doc, CExpenseType* type) {
     if (!doc || !type)
         return false;
-    const CString guid = type->GetGUID();
     CString stored = type->m_Name;
     ReplaceApostrophes(stored, true);
-    if (!OpenOnGUID(*this, guid))
-        return false;
-    const bool written = RunReported(doc, [&] {
-        if (IsOnGUID(*this, guid)) {
-            Edit();
-        } else {
+    return SaveSharedRow(
+        *this, doc, type->GetGUID(), [&] { ObjectToRow(*type); },
+        [&] {
+            // Saved elsewhere under this name (and no other type of the document is that row): this type
+            // is that row.
             m_strFilter = SqlEquals("Name", stored);
             Refresh();
             if (IsOpen() && !IsEOF() && m_name == stored && !m_guid.IsEmpty() &&
-                !doc->FindExpenseTypeByGUID(m_guid)) {
-                // Saved elsewhere under this name: this type is that row.
+                !doc->FindExpenseTypeByGUID(m_guid))
                 type->m_GUID = m_guid;
-                Edit();
-            } else {
-                m_strFilter.Empty();
-                if (!IsOpen())
-                    Open();
-                AddNew();
-            }
-        }
-        ObjectToRow(*type);
-        CheckTextWidths(*this);
-        Update();
-        Close();
-        return true;
-    });
-    if (written)
-        doc->RecordUpdate();
-    return written;
+            return type->m_GUID;
+        });
 }
 
 bool CExpenseTypeSet::DeleteExpenseType(CLogDoc* doc, CExpenseType* type) {

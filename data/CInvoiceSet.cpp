@@ -22,7 +22,7 @@ double Money(double value) {
 
 } // namespace
 
-CInvoiceSet::CInvoiceSet(CDatabase* pDatabase) : CObjectRecordset(pDatabase) {
+CInvoiceSet::CInvoiceSet(CDatabase* pDatabase) : CObjectRecordset(pDatabase, "Invoices") {
     m_nFields = 28;
 }
 
@@ -60,11 +60,6 @@ void CInvoiceSet::DoFieldExchange(CFieldExchange* pFX) {
     RFX_Date(pFX, "[EndRange]", m_endRange);
     RFX_Text(pFX, "[Notes]", m_notes, kLongTextLength);
     RFX_Long(pFX, "[UserBased]", m_userBased);
-}
-
-void CInvoiceSet::OnDatabaseError(CObject* context, CDBException* e) {
-    if (context && e)
-        ReportDatabaseError("Invoices", e);
 }
 
 void CInvoiceSet::ObjectToRow(CInvoice& invoice) {

@@ -5,6 +5,11 @@
 
 IMPLEMENT_DYNAMIC(CObjectRecordset, CBaseRecordset)
 
+void CObjectRecordset::OnDatabaseError(CObject* context, CDBException* e) {
+    if (context && e)
+        ReportDatabaseError(m_caption, e);
+}
+
 bool CObjectRecordset::Query(const CString& filter, const CString& sort) {
     m_strFilter = filter;
     m_strSort = sort;

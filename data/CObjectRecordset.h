@@ -12,7 +12,11 @@
 class CObjectRecordset : public CBaseRecordset {
     DECLARE_DYNAMIC(CObjectRecordset)
 public:
-    explicit CObjectRecordset(CDatabase* pDatabase = nullptr) : CBaseRecordset(pDatabase) {}
+    // caption: the title of the set's database errors in the error list ("Invoices").
+    CObjectRecordset(CDatabase* pDatabase, const char* caption)
+        : CBaseRecordset(pDatabase), m_caption(caption) {}
+
+    void OnDatabaseError(CObject* context, CDBException* e) override;
 
 protected:
     // Opens the set afresh on the rows of filter, sorted by sort; false when it cannot be opened.
@@ -39,4 +43,7 @@ protected:
             existing->SetModified(FALSE);
         }
     }
+
+private:
+    const char* m_caption;
 };

@@ -21,7 +21,7 @@ CString InvoiceFilter(CInvoice& invoice) {
 
 } // namespace
 
-CPaymentSet::CPaymentSet(CDatabase* pDatabase) : CObjectRecordset(pDatabase) {
+CPaymentSet::CPaymentSet(CDatabase* pDatabase) : CObjectRecordset(pDatabase, "Payments") {
     m_nFields = 12;
 }
 
@@ -43,11 +43,6 @@ void CPaymentSet::DoFieldExchange(CFieldExchange* pFX) {
     RFX_Text(pFX, "[Memo]", m_memo, 255);
     RFX_Text(pFX, "[Notes]", m_notes, kLongTextLength);
     RFX_Long(pFX, "[DaysLate]", m_daysLate);
-}
-
-void CPaymentSet::OnDatabaseError(CObject* context, CDBException* e) {
-    if (context && e)
-        ReportDatabaseError("Payments", e);
 }
 
 void CPaymentSet::ObjectToRow(CPayment& payment) {

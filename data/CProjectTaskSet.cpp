@@ -33,7 +33,7 @@ double Cost(double value) {
 
 } // namespace
 
-CProjectTaskSet::CProjectTaskSet(CDatabase* pDatabase) : CObjectRecordset(pDatabase) {
+CProjectTaskSet::CProjectTaskSet(CDatabase* pDatabase) : CObjectRecordset(pDatabase, "Project tasks") {
     m_nFields = 54;
 }
 
@@ -98,11 +98,6 @@ void CProjectTaskSet::DoFieldExchange(CFieldExchange* pFX) {
     RFX_Double(pFX, "[CostClientActual]", m_costClientActual);
     RFX_Double(pFX, "[CostSalaryRemain]", m_costSalaryRemain);
     RFX_Double(pFX, "[CostClientRemain]", m_costClientRemain);
-}
-
-void CProjectTaskSet::OnDatabaseError(CObject* context, CDBException* e) {
-    if (context && e)
-        ReportDatabaseError("Project tasks", e);
 }
 
 void CProjectTaskSet::ObjectToRow(CTask& task) {

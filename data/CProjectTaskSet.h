@@ -135,7 +135,6 @@ public:
     void DoFieldExchange(CFieldExchange* pFX) override;
     CString GetGUID() const override { return m_guid; }
     void SetGUID(const CString& guid) override { m_guid = guid; }
-    void OnDatabaseError(CObject* context, CDBException* e) override;
 
     CString m_guid;
     CTime m_created;
