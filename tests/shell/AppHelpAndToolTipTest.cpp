@@ -43,7 +43,8 @@ TEST_F(AppToolTipRelay, MessagesOfTheDialogAndItsChildrenReachItsToolTipUntilThe
     ::SetWindowLongPtrA(hTip, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&relayed));
     HWND hDialog = ::CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     HWND hChild = ::CreateWindowA("STATIC", "", WS_CHILD, 0, 0, 5, 5, hDialog, nullptr, nullptr, nullptr);
-    HWND hElsewhere = ::CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    HWND hElsewhere =
+        ::CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
 
     CWnd dialog;
     dialog.Attach(hDialog);
