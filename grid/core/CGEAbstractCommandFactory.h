@@ -33,11 +33,12 @@ public:
     virtual CGECommand* CreateRemoveColsCmd(ROWCOL nFrom, ROWCOL nTo) = 0;
     // The reverse of removing rows (columns): insert them again with their stored styles (row by row,
     // header column included) and their former sizes.
-    virtual CGECommand* CreateInsertRowsCmd(ROWCOL nRow, ROWCOL nCount, CObArray* pOldStyles, int* anOldHeights,
-                                            ROWCOL nColCount) = 0;
-    virtual CGECommand* CreateInsertColsCmd(ROWCOL nCol, ROWCOL nCount, CObArray* pOldStyles, int* anOldWidths,
-                                            ROWCOL nRowCount) = 0;
-    virtual CGECommand* CreateSetCoveredCellsCmd(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight) = 0;
+    virtual CGECommand* CreateInsertRowsCmd(ROWCOL nRow, ROWCOL nCount, CObArray* pOldStyles,
+                                            int* anOldHeights, ROWCOL nColCount) = 0;
+    virtual CGECommand* CreateInsertColsCmd(ROWCOL nCol, ROWCOL nCount, CObArray* pOldStyles,
+                                            int* anOldWidths, ROWCOL nRowCount) = 0;
+    virtual CGECommand* CreateSetCoveredCellsCmd(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom,
+                                                 ROWCOL nRight) = 0;
     // The former stored styles of a range, row by row (null: the cell had none).
     virtual CGECommand* CreateSetStyleRangeCmd(const CGECellRange& range, CObArray* pOldStyles) = 0;
     virtual CGECommand* CreateSetFrozenRowsCmd(ROWCOL nOldFrozen, ROWCOL nOldHeader) = 0;

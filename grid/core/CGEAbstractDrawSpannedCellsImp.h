@@ -11,7 +11,8 @@ class CGEPaintTable;
 class CGEAbstractDrawSpannedCellsImp : public CObject {
 public:
     // Marks every visible cell of the span that the cell begins or belongs to; TRUE when it did.
-    virtual BOOL MarkSpannedCell(CGEGridCore* pGrid, CGEPaintTable& table, int nClientRow, int nClientCol) = 0;
+    virtual BOOL MarkSpannedCell(CGEGridCore* pGrid, CGEPaintTable& table, int nClientRow,
+                                 int nClientCol) = 0;
     // Draws one marked span once.
     virtual void DrawSpannedCell(CGEGridCore* pGrid, CDC* pDC, CGEPaintTable& table, int nClientRow,
                                  int nClientCol) = 0;

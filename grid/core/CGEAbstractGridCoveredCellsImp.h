@@ -8,10 +8,11 @@ class CGEGridCore;
 
 class CGEAbstractGridCoveredCellsImp : public CObject {
 public:
-    virtual BOOL SetCoveredCellsRowCol(CGEGridCore* pGrid, ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight,
-                                       UINT flags, int ctCmd) = 0;
+    virtual BOOL SetCoveredCellsRowCol(CGEGridCore* pGrid, ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom,
+                                       ROWCOL nRight, UINT flags, int ctCmd) = 0;
     // The block that covers the cell (range filled), or null when it lies in none.
-    virtual CGECellRange* GetCoveredCellsRowCol(CGEGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, CGECellRange& range) = 0;
+    virtual CGECellRange* GetCoveredCellsRowCol(CGEGridCore* pGrid, ROWCOL nRow, ROWCOL nCol,
+                                                CGECellRange& range) = 0;
     virtual BOOL StoreCoveredCellsRowCol(CGEGridCore* pGrid, ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom,
                                          ROWCOL nRight, BOOL bSet) = 0;
     virtual void UpdateCoveredCellsRowCol(CGEGridCore* pGrid, ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom,

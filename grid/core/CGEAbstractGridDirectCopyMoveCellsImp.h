@@ -14,8 +14,8 @@ public:
                                  ROWCOL nDestCol) = 0;
     virtual BOOL MoveCells(CGEGridCore* pGrid, const CGECellRange& source, ROWCOL nDestRow, ROWCOL nDestCol,
                            CObject*& pUndoInfo, UINT flags, int ctCmd) = 0;
-    virtual BOOL MoveCellsInData(CGEGridCore* pGrid, const CGECellRange& source, ROWCOL nDestRow, ROWCOL nDestCol,
-                                 CObject*& pUndoInfo, BOOL bRecordUndo, int ctCmd) = 0;
+    virtual BOOL MoveCellsInData(CGEGridCore* pGrid, const CGECellRange& source, ROWCOL nDestRow,
+                                 ROWCOL nDestCol, CObject*& pUndoInfo, BOOL bRecordUndo, int ctCmd) = 0;
 
 protected:
     CGEAbstractGridDirectCopyMoveCellsImp() = default;

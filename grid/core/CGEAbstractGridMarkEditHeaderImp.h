@@ -11,7 +11,8 @@ class CGEAbstractGridMarkEditHeaderImp : public CObject {
 public:
     // nWhich: 0 both headers, 1 the column header only, 2 the row header only.
     virtual void RedrawEditHeaders(CGEGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, int nWhich, UINT flags) = 0;
-    virtual BOOL IsHeaderMarked(CGEGridCore* pGrid, CGEControl* pControl, ROWCOL nRow, ROWCOL nCol, UINT flags) = 0;
+    virtual BOOL IsHeaderMarked(CGEGridCore* pGrid, CGEControl* pControl, ROWCOL nRow, ROWCOL nCol,
+                                UINT flags) = 0;
 
 protected:
     CGEAbstractGridMarkEditHeaderImp() = default;

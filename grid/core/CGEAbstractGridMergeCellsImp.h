@@ -16,8 +16,8 @@ public:
     virtual BOOL EvalMergeCells(CGEGridCore* pGrid, const CGECellRange& range, BOOL bUpdate,
                                 CGECellRange* pChanged, BOOL bCachedStyles) = 0;
     // nDirection: -1 either, 0 horizontal, 1 vertical.
-    virtual CGECellRange* GetMergedCellsRange(CGEGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, CGECellRange& range,
-                                              int nDirection) = 0;
+    virtual CGECellRange* GetMergedCellsRange(CGEGridCore* pGrid, ROWCOL nRow, ROWCOL nCol,
+                                              CGECellRange& range, int nDirection) = 0;
     virtual BOOL CanMergeCell(CGEGridCore* pGrid, CGEControl* pControl, ROWCOL nRow, ROWCOL nCol,
                               const CGEStyle& style, int nDirection) = 0;
     virtual BOOL CanMergeStyles(CGEGridCore* pGrid, const CGEStyle& style, const CGEStyle& other) = 0;

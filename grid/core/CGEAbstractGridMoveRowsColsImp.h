@@ -14,8 +14,10 @@ public:
     virtual BOOL StoreMoveCols(CGEGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, BOOL bResult) = 0;
     virtual void UpdateMoveCols(CGEGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT flags,
                                 BOOL bCreateHint) = 0;
-    virtual BOOL MoveRows(CGEGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT flags, int ctCmd) = 0;
-    virtual BOOL MoveCols(CGEGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT flags, int ctCmd) = 0;
+    virtual BOOL MoveRows(CGEGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT flags,
+                          int ctCmd) = 0;
+    virtual BOOL MoveCols(CGEGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT flags,
+                          int ctCmd) = 0;
 
 protected:
     CGEAbstractGridMoveRowsColsImp() = default;

@@ -10,8 +10,10 @@ class CGEAbstractGridOptimizedUpdateImp : public CObject {
 public:
     virtual void OnInsertedRows(CGEGridCore* pGrid, ROWCOL& nRow, ROWCOL& nCount, UINT& flags) = 0;
     virtual void OnInsertedCols(CGEGridCore* pGrid, ROWCOL& nCol, ROWCOL& nCount, UINT& flags) = 0;
-    virtual void OnRemovedRows(CGEGridCore* pGrid, ROWCOL& nFrom, ROWCOL& nTo, int*& anOldHeights, UINT& flags) = 0;
-    virtual void OnRemovedCols(CGEGridCore* pGrid, ROWCOL& nFrom, ROWCOL& nTo, int*& anOldWidths, UINT& flags) = 0;
+    virtual void OnRemovedRows(CGEGridCore* pGrid, ROWCOL& nFrom, ROWCOL& nTo, int*& anOldHeights,
+                               UINT& flags) = 0;
+    virtual void OnRemovedCols(CGEGridCore* pGrid, ROWCOL& nFrom, ROWCOL& nTo, int*& anOldWidths,
+                               UINT& flags) = 0;
     virtual void OnChangedRowHeights(CGEGridCore* pGrid, ROWCOL& nFrom, ROWCOL& nTo, int*& anOldHeights,
                                      UINT& flags) = 0;
     virtual void OnChangedColWidths(CGEGridCore* pGrid, ROWCOL& nFrom, ROWCOL& nTo, int*& anOldWidths,

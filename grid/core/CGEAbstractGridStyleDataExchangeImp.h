@@ -11,7 +11,8 @@ class CGEStyle;
 
 class CGEAbstractGridStyleDataExchangeImp : public CObject {
 public:
-    virtual BOOL CopyCellsToArchive(CGEGridCore* pGrid, CArchive& ar, const CGERangeList& list, BOOL bComposed) = 0;
+    virtual BOOL CopyCellsToArchive(CGEGridCore* pGrid, CArchive& ar, const CGERangeList& list,
+                                    BOOL bComposed) = 0;
     virtual BOOL GetCellStyleForCopy(CGEGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, CGEStyle& style,
                                      BOOL bComposed) = 0;
     virtual BOOL PasteCellsFromArchive(CGEGridCore* pGrid, CArchive& ar, const CGECellRange& range,

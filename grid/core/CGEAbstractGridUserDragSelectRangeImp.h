@@ -14,7 +14,8 @@ public:
     virtual BOOL OnMouseMove(CGEGridCore* pGrid, CPoint& point, UINT& nFlags) = 0;
     virtual BOOL OnLButtonUp(CGEGridCore* pGrid, CPoint& point, UINT& nFlags) = 0;
     virtual BOOL OnSelDragStart(CGEGridCore* pGrid, ROWCOL nRow, ROWCOL nCol) = 0;
-    virtual BOOL OnSelDragMove(CGEGridCore* pGrid, ROWCOL nStartRow, ROWCOL nStartCol, ROWCOL nRow, ROWCOL nCol) = 0;
+    virtual BOOL OnSelDragMove(CGEGridCore* pGrid, ROWCOL nStartRow, ROWCOL nStartCol, ROWCOL nRow,
+                               ROWCOL nCol) = 0;
     virtual BOOL OnSelDragDrop(CGEGridCore* pGrid, ROWCOL nTop, ROWCOL nLeft, ROWCOL nRow, ROWCOL nCol) = 0;
     virtual BOOL OnSelDragCancel(CGEGridCore* pGrid) = 0;
     // Removes the drag-fill marker before the window's pixels scroll.

@@ -19,12 +19,12 @@ public:
     virtual BOOL OnLButtonUp(CGEGridCore* pGrid, CPoint& point, UINT& nFlags) = 0;
     virtual void SelectRange(CGEGridCore* pGrid, const CGECellRange& range, BOOL bSelect, BOOL bUpdate) = 0;
     virtual BOOL StoreSelectRange(CGEGridCore* pGrid, const CGECellRange& range, BOOL bSelect) = 0;
-    virtual void UpdateSelectRange(CGEGridCore* pGrid, const CGECellRange& range, const CGERangeList* pOldList,
-                                   BOOL bCreateHint) = 0;
+    virtual void UpdateSelectRange(CGEGridCore* pGrid, const CGECellRange& range,
+                                   const CGERangeList* pOldList, BOOL bCreateHint) = 0;
     virtual POSITION SetSelection(CGEGridCore* pGrid, POSITION pos, ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom,
                                   ROWCOL nRight) = 0;
-    virtual void UpdateSetSelection(CGEGridCore* pGrid, POSITION pos, ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom,
-                                    ROWCOL nRight, BOOL bCreateHint) = 0;
+    virtual void UpdateSetSelection(CGEGridCore* pGrid, POSITION pos, ROWCOL nTop, ROWCOL nLeft,
+                                    ROWCOL nBottom, ROWCOL nRight, BOOL bCreateHint) = 0;
     virtual void UpdateClearSelection(CGEGridCore* pGrid, BOOL bCreateHint) = 0;
     virtual BOOL OnCellClick(CGEGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint point) = 0;
 

@@ -12,7 +12,8 @@ BOOL CGEAutoScrollPlugin::OnPluginMessage(UINT message, WPARAM wParam, LPARAM, L
     case WM_TIMER:
         if (wParam != GE_AUTOSCROLL_TIMER)
             return FALSE;
-        if ((::GetKeyState(VK_LBUTTON) & 0x8000) == 0 && ::GetCapture() != m_pGrid->GridWnd()->GetSafeHwnd()) {
+        if ((::GetKeyState(VK_LBUTTON) & 0x8000) == 0 &&
+            ::GetCapture() != m_pGrid->GridWnd()->GetSafeHwnd()) {
             m_pGrid->StopAutoScroll();
         } else {
             POINT pt{};

@@ -58,8 +58,8 @@ UINT CGEBrowseGridArrowRowHeader::GetRowMark(ROWCOL nRow) {
     return bCurrent ? GE_IDB_ROW_CURRENT : 0;
 }
 
-void CGEBrowseGridArrowRowHeader::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGEStyle& style,
-                                       const CGEStyle* pStandardStyle) {
+void CGEBrowseGridArrowRowHeader::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol,
+                                       const CGEStyle& style, const CGEStyle* pStandardStyle) {
     DrawCellBackground(pDC, rect, style, TRUE);
     CBitmap* pBitmap = nullptr;
     switch (GetRowMark(nRow)) {

@@ -35,7 +35,8 @@ void CGEBrowseParam::Serialize(CArchive& ar) {
 }
 
 void CGEBrowseParam::ResetEditBuffer(ROWCOL nColCount) {
-    const size_t nSize = 1 + std::max<size_t>(static_cast<size_t>(std::max<short>(m_nFieldCount, 0)), nColCount);
+    const size_t nSize =
+        1 + std::max<size_t>(static_cast<size_t>(std::max<short>(m_nFieldCount, 0)), nColCount);
     m_EditBuffer.assign(nSize, FieldBuffer());
 }
 
@@ -46,7 +47,8 @@ CGEBrowseParam::FieldBuffer* CGEBrowseParam::GetFieldBuffer(ROWCOL nField) {
 BOOL CGEBrowseParam::HasChanges() const {
     if (m_nEditMode == noMode)
         return FALSE;
-    return std::any_of(m_EditBuffer.begin(), m_EditBuffer.end(), [](const FieldBuffer& f) { return f.bChanged; });
+    return std::any_of(m_EditBuffer.begin(), m_EditBuffer.end(),
+                       [](const FieldBuffer& f) { return f.bChanged; });
 }
 
 ROWCOL CGEBrowseParam::MapRow(ROWCOL nRow) const {

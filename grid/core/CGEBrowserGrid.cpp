@@ -89,7 +89,8 @@ ROWCOL CGEBrowserGrid::GetRowCount() {
 BOOL CGEBrowserGrid::IsRecordRow(ROWCOL nRow) {
     const CGEBrowseParam* pParam = GetBrowseParam();
     const long nCount = GetRecordCount();
-    const long nRecords = nCount == 0x7FFFFFFF ? (pParam != nullptr ? pParam->m_nHighestSeen + 1 : 0) : nCount;
+    const long nRecords =
+        nCount == 0x7FFFFFFF ? (pParam != nullptr ? pParam->m_nHighestSeen + 1 : 0) : nCount;
     return nRow <= GetHeaderRows() + static_cast<ROWCOL>(nRecords);
 }
 
@@ -202,7 +203,8 @@ ROWCOL CGEBrowserGrid::AddNew() {
 
 BOOL CGEBrowserGrid::Update(BOOL bShowError) {
     CGEBrowseParam* pParam = GetBrowseParam();
-    if (pParam == nullptr || (pParam->m_nEditMode != CGEBrowseParam::edit && pParam->m_nEditMode != CGEBrowseParam::addNew)) {
+    if (pParam == nullptr ||
+        (pParam->m_nEditMode != CGEBrowseParam::edit && pParam->m_nEditMode != CGEBrowseParam::addNew)) {
         if (bShowError) {
             CString strMessage;
             strMessage.LoadString(GE_IDS_MUST_EDIT_OR_ADDNEW);
@@ -423,7 +425,8 @@ void RemoveFromMap(CDWordArray& map, ROWCOL nFrom, ROWCOL nTo) {
 
 void MoveInMap(CDWordArray& map, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) {
     const ROWCOL nLast = std::max(nTo, nDest + (nTo - nFrom));
-    const std::vector<DWORD> values = Materialize(map, std::max<ROWCOL>(nLast, static_cast<ROWCOL>(map.GetSize())));
+    const std::vector<DWORD> values =
+        Materialize(map, std::max<ROWCOL>(nLast, static_cast<ROWCOL>(map.GetSize())));
     std::vector<DWORD> moved(values);
     for (ROWCOL i = 0; i < values.size(); ++i)
         moved[GEMovedIndex(i, nFrom, nTo, nDest)] = values[i];
@@ -521,7 +524,8 @@ BOOL CGEBrowserGrid::HandleKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
         CGEControl* pControl = GetCurrentCellControl();
         if (pControl != nullptr && (pControl->IsActive() || pControl->IsReadOnly()))
             return FALSE;
-        return StoreValueInRange(CGECellRange(nRow, nCol, nRow, nCol), CString(), geOverride, -1, GE_UPDATENOW);
+        return StoreValueInRange(CGECellRange(nRow, nCol, nRow, nCol), CString(), geOverride, -1,
+                                 GE_UPDATENOW);
     }
     return CGEGridCore::HandleKeyDown(nChar, nRepCnt, nFlags);
 }

@@ -40,7 +40,8 @@ LRESULT CGEBrowserView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 BOOL CGEBrowserView::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-    if (CGEView::OnWndMsg(message, wParam, lParam, pResult))
+    if (GEPreDispatchGridMessage(this, this, message, wParam, lParam, pResult) ||
+        CGEView::OnWndMsg(message, wParam, lParam, pResult))
         return TRUE;
     return GEDispatchGridMessage(this, this, message, wParam, lParam, pResult, FALSE);
 }

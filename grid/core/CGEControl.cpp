@@ -92,10 +92,12 @@ BOOL CGEControl::OnValidate() {
         GetValue(strText);
         if (!strText.IsEmpty()) {
             const CGEStyle& style = m_pGrid->LookupStyleRowCol(m_nRow, m_nCol);
-            const CString strMin = style.HasUserAttribute(kValidMin) ? style.GetUserAttribute(kValidMin).GetValueText()
-                                                                    : CString();
-            const CString strMax = style.HasUserAttribute(kValidMax) ? style.GetUserAttribute(kValidMax).GetValueText()
-                                                                    : CString();
+            const CString strMin = style.HasUserAttribute(kValidMin)
+                                       ? style.GetUserAttribute(kValidMin).GetValueText()
+                                       : CString();
+            const CString strMax = style.HasUserAttribute(kValidMax)
+                                       ? style.GetUserAttribute(kValidMax).GetValueText()
+                                       : CString();
             const double value = std::strtod(strText, nullptr);
             if ((!strMin.IsEmpty() && value < std::strtod(strMin, nullptr)) ||
                 (!strMax.IsEmpty() && value > std::strtod(strMax, nullptr))) {
@@ -245,7 +247,8 @@ void CGEControl::Refresh() {
     CWnd* pWnd = GetGridWindow();
     if (pWnd == nullptr || pWnd->GetSafeHwnd() == nullptr)
         return;
-    const CRect rect = IsActive() ? m_pGrid->GetCellRect(m_nRow, m_nCol) : m_pGrid->GetRangeRectCovered(Cell(m_nRow, m_nCol));
+    const CRect rect = IsActive() ? m_pGrid->GetCellRect(m_nRow, m_nCol)
+                                  : m_pGrid->GetRangeRectCovered(Cell(m_nRow, m_nCol));
     pWnd->InvalidateRect(&rect, TRUE);
 }
 
@@ -304,7 +307,8 @@ BOOL CGEControl::GetControlText(CString& strResult, ROWCOL, ROWCOL, LPCSTR pszVa
     return TRUE;
 }
 
-BOOL CGEControl::SetControlText(ROWCOL nRow, ROWCOL nCol, const CString& str, UINT nFlags, const CGEStyle* pOldStyle) {
+BOOL CGEControl::SetControlText(ROWCOL nRow, ROWCOL nCol, const CString& str, UINT nFlags,
+                                const CGEStyle* pOldStyle) {
     CGEStyle* pBorrowed = nullptr;
     if (pOldStyle == nullptr) {
         pBorrowed = m_pGrid->CreateStyle();

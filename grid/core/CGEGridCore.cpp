@@ -58,7 +58,8 @@ CGEGridCore::~CGEGridCore() {
 
 void CGEGridCore::OnGridInitialUpdate() {
     WNDCLASSA wc{};
-    HINSTANCE hInstance = AfxGetInstanceHandle() != nullptr ? AfxGetInstanceHandle() : ::GetModuleHandleA(nullptr);
+    HINSTANCE hInstance =
+        AfxGetInstanceHandle() != nullptr ? AfxGetInstanceHandle() : ::GetModuleHandleA(nullptr);
     if (!::GetClassInfoA(hInstance, "GEWND", &wc))
         AfxThrowResourceException(); // the engine has not started (GEInitializeLibrary)
 

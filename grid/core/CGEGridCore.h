@@ -177,8 +177,8 @@ public:
     virtual BOOL StoreDefaultRowHeight(int nHeight);
     virtual BOOL StoreDefaultColWidth(int nWidth);
     // Repaints after sizes changed (through the optimized-update feature when present); sends a hint.
-    virtual void UpdateChangedRowHeights(ROWCOL nFrom, ROWCOL nTo, int* anOldHeights, UINT flags = GE_UPDATENOW,
-                                         BOOL bCreateHint = TRUE);
+    virtual void UpdateChangedRowHeights(ROWCOL nFrom, ROWCOL nTo, int* anOldHeights,
+                                         UINT flags = GE_UPDATENOW, BOOL bCreateHint = TRUE);
     virtual void UpdateChangedColWidths(ROWCOL nFrom, ROWCOL nTo, int* anOldWidths, UINT flags = GE_UPDATENOW,
                                         BOOL bCreateHint = TRUE);
     int GetZoom() const { return m_nZoom; }
@@ -245,7 +245,8 @@ public:
     virtual BOOL SetTopRow(ROWCOL nRow, UINT flags = GE_SMART | GE_UPDATENOW, BOOL bCreateHint = TRUE);
     virtual BOOL SetLeftCol(ROWCOL nCol, UINT flags = GE_SMART | GE_UPDATENOW, BOOL bCreateHint = TRUE);
     // Scrolls so that the cell shows; TRUE when it scrolled.
-    virtual BOOL ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags = GE_UPDATENOW, BOOL bFloatCell = FALSE);
+    virtual BOOL ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags = GE_UPDATENOW,
+                                  BOOL bFloatCell = FALSE);
     // Scroll-bar positions are row or column numbers times the bar's unit.
     int SetScrollBarPos(int nBar, int nPos, BOOL bRedraw = TRUE);
     void SetScrollBarRange(int nBar, int nMin, int nMax, BOOL bRedraw = TRUE);
@@ -273,20 +274,22 @@ public:
     void RecycleStyle(CGEStyle* pStyle);
     // Stores a style into every cell of a range, with undo and redraw; FALSE when refused.
     virtual BOOL SetStyleRange(const CGECellRange& range, const CGEStyle* pStyle, int mt = geOverride,
-                               int nType = 0, const CObArray* pCellsArray = nullptr, UINT flags = GE_UPDATENOW,
-                               int ctCmd = geDo);
+                               int nType = 0, const CObArray* pCellsArray = nullptr,
+                               UINT flags = GE_UPDATENOW, int ctCmd = geDo);
     // Merges the stored style of a cell (row 0 / column 0: the column and row styles) into style.
     virtual BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGEStyle& style, int mt = geCopy, int nType = 0);
     // A new array of rows x columns stored styles (null entries for empty ones); the caller owns it.
-    virtual CObArray* CopyRangeStyles(const CGECellRange& range, int nType = 0, DWORD* pdwStartTime = nullptr);
+    virtual CObArray* CopyRangeStyles(const CGECellRange& range, int nType = 0,
+                                      DWORD* pdwStartTime = nullptr);
     // The effective style of a cell.
     virtual void ComposeStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGEStyle* pStyle, BOOL bApplyStandard = TRUE);
     virtual BOOL StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGEStyle* pStyle, int mt, int nType = 0);
     // Redraws a changed range and tells the other views.
-    virtual void UpdateStyleRange(const CGECellRange& range, const CGEStyle* pStyle = nullptr, int mt = geOverride,
-                                  UINT flags = GE_UPDATENOW, BOOL bCreateHint = TRUE);
+    virtual void UpdateStyleRange(const CGECellRange& range, const CGEStyle* pStyle = nullptr,
+                                  int mt = geOverride, UINT flags = GE_UPDATENOW, BOOL bCreateHint = TRUE);
     virtual BOOL ChangeStylesMap(const CGEStylesMap& stylesMap, UINT flags = GE_UPDATENOW, int ctCmd = geDo);
-    virtual BOOL ChangeProperties(const CGEProperties& properties, UINT flags = GE_UPDATENOW, int ctCmd = geDo);
+    virtual BOOL ChangeProperties(const CGEProperties& properties, UINT flags = GE_UPDATENOW,
+                                  int ctCmd = geDo);
     virtual BOOL ChangeBaseStyle(WORD wStyleId, const CGEStyle& style, int mt = geOverride,
                                  UINT flags = GE_UPDATENOW, int ctCmd = geDo);
     // Notifications after the three changes above.
@@ -447,7 +450,8 @@ public:
     virtual void DrawCellText(CDC* pDC, const CRect& rect, const CGEStyle& style, const CString& strText);
     virtual void DrawCellBackground(CDC* pDC, const CRect& rect, const CGEStyle& style);
     // A bar of the grid-line pen (nKind 1 vertical, 2 horizontal) for row or column nIndex.
-    virtual void DrawGridLine(CDC* pDC, int x, int y, int cx, int cy, int nKind, ROWCOL nIndex, UINT flags = 0);
+    virtual void DrawGridLine(CDC* pDC, int x, int y, int cx, int cy, int nKind, ROWCOL nIndex,
+                              UINT flags = 0);
     virtual void DrawInvertCell(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CRect& rect);
     // Border of one side (0 left, 1 right, 2 top, 3 bottom) with the pen.
     virtual void DrawBorder(CDC* pDC, const CRect& rect, const CGELinePen& pen, int nSide);
@@ -482,11 +486,11 @@ public:
     virtual CSize AddBorders(CSize size, const CGEStyle& style);
     // Invalidation. Nothing while updates are locked.
     virtual void Redraw(UINT flags = GE_UPDATENOW, BOOL bCreateHint = TRUE);
-    virtual void RedrawRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, UINT flags = GE_UPDATENOW,
-                              BOOL bCreateHint = TRUE);
+    virtual void RedrawRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight,
+                              UINT flags = GE_UPDATENOW, BOOL bCreateHint = TRUE);
     void RedrawRowCol(const CGECellRange& range, UINT flags = GE_UPDATENOW, BOOL bCreateHint = TRUE);
-    virtual void RedrawRange(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, UINT flags = GE_UPDATENOW,
-                             BOOL bWidenOverSpans = TRUE);
+    virtual void RedrawRange(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight,
+                             UINT flags = GE_UPDATENOW, BOOL bWidenOverSpans = TRUE);
     virtual void InvalidateRange(const CGECellRange& range);
     virtual void Refresh(UINT flags = GE_UPDATENOW);
     // While locked, paints only note that a redraw is wanted; unlocking repaints then. Returns the
@@ -503,10 +507,12 @@ public:
     virtual void OnChangingSelection(CGECellRange* pRange, BOOL bClearAll, BOOL bKey);
     virtual void OnChangedSelection(const CGECellRange* pRange, BOOL bClearAll, BOOL bKey);
     // Forwarders to the selection feature (nothing without it).
-    POSITION SetSelection(POSITION pos, ROWCOL nTop = 0, ROWCOL nLeft = 0, ROWCOL nBottom = 0, ROWCOL nRight = 0);
+    POSITION SetSelection(POSITION pos, ROWCOL nTop = 0, ROWCOL nLeft = 0, ROWCOL nBottom = 0,
+                          ROWCOL nRight = 0);
     void SelectRange(const CGECellRange& range, BOOL bSelect = TRUE, BOOL bUpdate = TRUE);
     BOOL StoreSelectRange(const CGECellRange& range, BOOL bSelect);
-    void UpdateSelectRange(const CGECellRange& range, const CGERangeList* pOldList = nullptr, BOOL bCreateHint = TRUE);
+    void UpdateSelectRange(const CGECellRange& range, const CGERangeList* pOldList = nullptr,
+                           BOOL bCreateHint = TRUE);
     void UpdateSetSelection(POSITION pos, ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight,
                             BOOL bCreateHint = TRUE);
     void UpdateClearSelection(BOOL bCreateHint = TRUE);
@@ -514,10 +520,12 @@ public:
     void ClearSelection(BOOL bRedraw = TRUE);
 
     // ======================= structure and undo (CGEGridCoreStructure.cpp) =======================
-    virtual BOOL InsertRows(ROWCOL nRow, ROWCOL nCount, int* anHeights = nullptr, CObArray* pCellsArray = nullptr,
-                            ROWCOL nColCount = 0, UINT flags = GE_UPDATENOW, int ctCmd = geDo);
-    virtual BOOL InsertCols(ROWCOL nCol, ROWCOL nCount, int* anWidths = nullptr, CObArray* pCellsArray = nullptr,
-                            ROWCOL nRowCount = 0, UINT flags = GE_UPDATENOW, int ctCmd = geDo);
+    virtual BOOL InsertRows(ROWCOL nRow, ROWCOL nCount, int* anHeights = nullptr,
+                            CObArray* pCellsArray = nullptr, ROWCOL nColCount = 0, UINT flags = GE_UPDATENOW,
+                            int ctCmd = geDo);
+    virtual BOOL InsertCols(ROWCOL nCol, ROWCOL nCount, int* anWidths = nullptr,
+                            CObArray* pCellsArray = nullptr, ROWCOL nRowCount = 0, UINT flags = GE_UPDATENOW,
+                            int ctCmd = geDo);
     virtual BOOL RemoveRows(ROWCOL nFrom, ROWCOL nTo, UINT flags = GE_UPDATENOW, int ctCmd = geDo);
     virtual BOOL RemoveCols(ROWCOL nFrom, ROWCOL nTo, UINT flags = GE_UPDATENOW, int ctCmd = geDo);
     virtual BOOL StoreInsertRows(ROWCOL nRow, ROWCOL nCount);
@@ -529,8 +537,10 @@ public:
     virtual void UpdateRemoveRows(ROWCOL nFrom, ROWCOL nTo, int* anOldHeights, UINT flags, BOOL bCreateHint);
     virtual void UpdateRemoveCols(ROWCOL nFrom, ROWCOL nTo, int* anOldWidths, UINT flags, BOOL bCreateHint);
     // Forwarded to the moving feature.
-    virtual BOOL MoveRows(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT flags = GE_UPDATENOW, int ctCmd = geDo);
-    virtual BOOL MoveCols(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT flags = GE_UPDATENOW, int ctCmd = geDo);
+    virtual BOOL MoveRows(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT flags = GE_UPDATENOW,
+                          int ctCmd = geDo);
+    virtual BOOL MoveCols(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT flags = GE_UPDATENOW,
+                          int ctCmd = geDo);
 
     // Undo through the command factory (each does nothing without one).
     void BeginTrans(LPCSTR pszDescription);
@@ -564,13 +574,15 @@ public:
 
     void SortRows(CGECellRange sortRange, CGESortInfoArray& sortInfo, UINT flags = GE_UPDATENOW);
     void SortCols(CGECellRange sortRange, CGESortInfoArray& sortInfo, UINT flags = GE_UPDATENOW);
-    BOOL ReorderRows(const CGECellRange& range, const CDWordArray& order, UINT flags = GE_UPDATENOW, int ctCmd = geDo);
-    BOOL ReorderCols(const CGECellRange& range, const CDWordArray& order, UINT flags = GE_UPDATENOW, int ctCmd = geDo);
+    BOOL ReorderRows(const CGECellRange& range, const CDWordArray& order, UINT flags = GE_UPDATENOW,
+                     int ctCmd = geDo);
+    BOOL ReorderCols(const CGECellRange& range, const CDWordArray& order, UINT flags = GE_UPDATENOW,
+                     int ctCmd = geDo);
     void UpdateReorderRows(const CGECellRange& range, UINT flags, BOOL bCreateHint);
     void UpdateReorderCols(const CGECellRange& range, UINT flags, BOOL bCreateHint);
 
-    BOOL SetCoveredCellsRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, UINT flags = GE_UPDATENOW,
-                               int ctCmd = geDo);
+    BOOL SetCoveredCellsRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight,
+                               UINT flags = GE_UPDATENOW, int ctCmd = geDo);
     CGECellRange* GetCoveredCellsRowCol(ROWCOL nRow, ROWCOL nCol, CGECellRange& range);
     BOOL StoreCoveredCellsRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, BOOL bSet);
     void UpdateCoveredCellsRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, UINT flags,
@@ -583,31 +595,36 @@ public:
     BOOL EvalFloatCells(const CGECellRange& range, BOOL bUpdate = TRUE, CGECellRange* pChanged = nullptr,
                         BOOL bCachedStyles = FALSE);
     CGECellRange* GetFloatedCellsRange(ROWCOL nRow, ROWCOL nCol, CGECellRange& range);
-    BOOL CanFloatCell(CGEControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGEStyle& style, BOOL bFloatOrFlood);
+    BOOL CanFloatCell(CGEControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGEStyle& style,
+                      BOOL bFloatOrFlood);
     BOOL SetFloatedCellsRange(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT flags);
-    void UpdateFloatedCells(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT flags, BOOL bCreateHint);
+    void UpdateFloatedCells(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT flags,
+                            BOOL bCreateHint);
     BOOL ExpandFloatedCellsRange(CGECellRange& range);
 
     void SetMergeCellsMode(WORD wMode, BOOL bRedraw = TRUE);
     WORD GetMergeCellsMode() const;
-    void DelayMergeCells(const CGECellRange& range, ROWCOL nLastRow = GE_INVALID, ROWCOL nLastCol = GE_INVALID);
+    void DelayMergeCells(const CGECellRange& range, ROWCOL nLastRow = GE_INVALID,
+                         ROWCOL nLastCol = GE_INVALID);
     BOOL EvalMergeCells(const CGECellRange& range, BOOL bUpdate = TRUE, CGECellRange* pChanged = nullptr,
                         BOOL bCachedStyles = FALSE);
     CGECellRange* GetMergedCellsRange(ROWCOL nRow, ROWCOL nCol, CGECellRange& range, int nDirection = -1);
     BOOL CanMergeCell(CGEControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGEStyle& style, int nDirection);
     BOOL CanMergeStyles(const CGEStyle& style, const CGEStyle& other);
     BOOL MergeCellsRange(int nDirection, ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT flags);
-    void UpdateMergedCells(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT flags, BOOL bCreateHint);
+    void UpdateMergedCells(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT flags,
+                           BOOL bCreateHint);
     BOOL ExpandMergedCellsRange(CGECellRange& range);
 
     // The cell's covered range, else its merged range, else its floated range; null when none.
     CGECellRange* GetCellRangeRowCol(ROWCOL nRow, ROWCOL nCol, CGECellRange& range);
-    BOOL EvalVisibleSpannedCells(const CGECellRange& range, BOOL bUpdate = TRUE, CGECellRange* pChanged = nullptr,
-                                 BOOL bCachedStyles = FALSE);
+    BOOL EvalVisibleSpannedCells(const CGECellRange& range, BOOL bUpdate = TRUE,
+                                 CGECellRange* pChanged = nullptr, BOOL bCachedStyles = FALSE);
 
-    void CalcSize(CSize& size, CGEControl* pControl, CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGEStyle& style,
-                  const CGEStyle* pStandardStyle, BOOL bVert);
-    BOOL ResizeRowHeightsToFit(CGECellRange range, BOOL bResizeCoveredCells = TRUE, UINT flags = GE_UPDATENOW);
+    void CalcSize(CSize& size, CGEControl* pControl, CDC* pDC, ROWCOL nRow, ROWCOL nCol,
+                  const CGEStyle& style, const CGEStyle* pStandardStyle, BOOL bVert);
+    BOOL ResizeRowHeightsToFit(CGECellRange range, BOOL bResizeCoveredCells = TRUE,
+                               UINT flags = GE_UPDATENOW);
     BOOL ResizeColWidthsToFit(CGECellRange range, BOOL bResizeCoveredCells = TRUE, UINT flags = GE_UPDATENOW);
 
     BOOL HideRows(ROWCOL nFrom, ROWCOL nTo, BOOL bHide = TRUE, const BOOL* abHide = nullptr,
@@ -620,7 +637,8 @@ public:
     BOOL StoreHideCol(ROWCOL nCol, BOOL bHide);
 
     void OnShowFindReplaceDialog(BOOL bFindOnly);
-    BOOL FindTextInCell(CGEFindReplaceState& state, ROWCOL nRow, ROWCOL nCol, BOOL bCurrentCell, BOOL bSetCell);
+    BOOL FindTextInCell(CGEFindReplaceState& state, ROWCOL nRow, ROWCOL nCol, BOOL bCurrentCell,
+                        BOOL bSetCell);
     BOOL ReplaceAllInCell(CGEFindReplaceState& state, ROWCOL nRow, ROWCOL nCol);
     BOOL FindNext(BOOL bSetCell = TRUE);
 
@@ -854,8 +872,8 @@ protected:
     CGEStyle* m_pStyleColHeader = nullptr;
     CGEStyle* m_pStyleRowHeader = nullptr;
     std::map<WORD, CGEStyle*> m_mapBaseStyles;
-    CGEStyle* m_pScratchStyle = nullptr; // owned
-    CGEStyle* m_pLookupStyle = nullptr;  // owned, the last LookupStyleRowCol
+    CGEStyle* m_pScratchStyle = nullptr;     // owned
+    CGEStyle* m_pLookupStyle = nullptr;      // owned, the last LookupStyleRowCol
     CGEStyle* m_pCurrentCellStyle = nullptr; // owned cache of the current cell's composed style
     CPtrList m_recycledStyles;               // CGEStyle*
     BOOL m_bNoUpdateMarking = FALSE;
@@ -919,9 +937,9 @@ protected:
     BOOL m_bOuterFrame = FALSE;
     BOOL m_bPainting = FALSE;
     CDC* m_pPaintDC = nullptr;
-    CDC* m_pGridDC = nullptr; // a client DC for measuring, cached until released
-    CPtrList m_exclusionRects; // CRect*
-    CPtrList m_refreshRects;   // CRect*
+    CDC* m_pGridDC = nullptr;                  // a client DC for measuring, cached until released
+    CPtrList m_exclusionRects;                 // CRect*
+    CPtrList m_refreshRects;                   // CRect*
     std::map<std::string, HGDIOBJ> m_gdiCache; // brushes, pens by their words
     std::map<std::string, CFont*> m_fontCache; // fonts by their scaled log font
     BOOL m_bAlternateLook;

@@ -176,7 +176,9 @@ CRect CGEGridCore::GetClientCellRect(ROWCOL nClientRow, ROWCOL nClientCol) {
     const CRect area = GetGridArea();
     const LONG nLimit = 2 * std::max<LONG>(area.Height(), 1);
     const int top = area.top + (nClientRow > 0 ? SumClientRowHeights(0, nClientRow - 1, nLimit) : 0);
-    const int left = area.left + (nClientCol > 0 ? SumClientColWidths(0, nClientCol - 1, 2 * std::max<LONG>(area.Width(), 1)) : 0);
+    const int left =
+        area.left +
+        (nClientCol > 0 ? SumClientColWidths(0, nClientCol - 1, 2 * std::max<LONG>(area.Width(), 1)) : 0);
     const ROWCOL nRow = GetRowFromClientRow(nClientRow);
     const ROWCOL nCol = GetColFromClientCol(nClientCol);
     m_nCacheClientRow = nClientRow;
@@ -228,8 +230,8 @@ CRect CGEGridCore::GetRangeClientRect(const CGECellRange& rangeIn) {
     range.ExpandToCells(0, 0, GetRowCount(), GetColCount());
     const CRect area = GetGridArea();
     // The visible extent of lines nFirst..nLast in one direction: [start, end), empty when none shows.
-    auto extent = [](ROWCOL nFirst, ROWCOL nLast, ROWCOL nFrozen, ROWCOL nTop, ROWCOL nLastVisible, auto rectOf,
-                     int& nStart, int& nEnd) -> BOOL {
+    auto extent = [](ROWCOL nFirst, ROWCOL nLast, ROWCOL nFrozen, ROWCOL nTop, ROWCOL nLastVisible,
+                     auto rectOf, int& nStart, int& nEnd) -> BOOL {
         const BOOL bFrozenPart = nFirst <= nFrozen;
         const BOOL bScrollPart = nLast >= nTop && nFirst <= nLastVisible;
         if (!bFrozenPart && !bScrollPart)
@@ -243,14 +245,16 @@ CRect CGEGridCore::GetRangeClientRect(const CGECellRange& rangeIn) {
     };
     int top = 0, bottom = 0, left = 0, right = 0;
     const BOOL bRows = extent(
-        range.top, range.bottom, GetFrozenRows(), m_bPrinting ? m_nPrintTopRow : m_nTopRow, GetLastVisibleRow(),
+        range.top, range.bottom, GetFrozenRows(), m_bPrinting ? m_nPrintTopRow : m_nTopRow,
+        GetLastVisibleRow(),
         [this](ROWCOL r) {
             const CRect rc = GetCellRect(r, 0);
             return std::pair<int, int>(rc.top, rc.bottom);
         },
         top, bottom);
     const BOOL bCols = extent(
-        range.left, range.right, GetFrozenCols(), m_bPrinting ? m_nPrintLeftCol : m_nLeftCol, GetLastVisibleCol(),
+        range.left, range.right, GetFrozenCols(), m_bPrinting ? m_nPrintLeftCol : m_nLeftCol,
+        GetLastVisibleCol(),
         [this](ROWCOL c) {
             const CRect rc = GetCellRect(0, c);
             return std::pair<int, int>(rc.left, rc.right);
@@ -379,8 +383,10 @@ int CGEGridCore::HitTest(CPoint pointIn, ROWCOL* pRow, ROWCOL* pCol, CRect* pRec
     const ROWCOL nHeaderCols = GetHeaderCols();
     const WORD wColFlags = m_pParam != nullptr ? m_pParam->m_wColSizingFlags : 0;
     const WORD wRowFlags = m_pParam != nullptr ? m_pParam->m_wRowSizingFlags : 0;
-    const BOOL bColResize = (wColFlags & 3) != 0 && ((nRow != GE_INVALID && nRow <= nHeaderRows) || (wColFlags & 4) != 0);
-    const BOOL bRowResize = (wRowFlags & 3) != 0 && ((nCol != GE_INVALID && nCol <= nHeaderCols) || (wRowFlags & 4) != 0);
+    const BOOL bColResize =
+        (wColFlags & 3) != 0 && ((nRow != GE_INVALID && nRow <= nHeaderRows) || (wColFlags & 4) != 0);
+    const BOOL bRowResize =
+        (wRowFlags & 3) != 0 && ((nCol != GE_INVALID && nCol <= nHeaderCols) || (wRowFlags & 4) != 0);
     const int nHalf = m_nHitTestMargin / 2;
     const int nQuarter = m_nHitTestMargin / 4;
 

@@ -190,8 +190,7 @@ BOOL CGEGridCore::SetCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags) {
     if ((flags & GE_CC_NOFOCUS) == 0 && pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr &&
         pWnd->IsWindowVisible()) {
         CWnd* pFocus = CWnd::GetFocus();
-        if (pFocus == nullptr ||
-            (pFocus->GetSafeHwnd() != pWnd->GetSafeHwnd() && !pWnd->IsChild(pFocus)))
+        if (pFocus == nullptr || (pFocus->GetSafeHwnd() != pWnd->GetSafeHwnd() && !pWnd->IsChild(pFocus)))
             pWnd->SetFocus();
     }
     if ((flags & GE_CC_NOSCROLL) == 0)

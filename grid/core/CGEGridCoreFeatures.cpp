@@ -85,14 +85,15 @@ CGECellRange* CGEGridCore::GetCoveredCellsRowCol(ROWCOL nRow, ROWCOL nCol, CGECe
                                          : nullptr;
 }
 
-BOOL CGEGridCore::StoreCoveredCellsRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, BOOL bSet) {
+BOOL CGEGridCore::StoreCoveredCellsRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight,
+                                          BOOL bSet) {
     return m_pCoveredCellsImp != nullptr
                ? m_pCoveredCellsImp->StoreCoveredCellsRowCol(this, nTop, nLeft, nBottom, nRight, bSet)
                : FALSE;
 }
 
-void CGEGridCore::UpdateCoveredCellsRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, UINT flags,
-                                           BOOL bCreateHint) {
+void CGEGridCore::UpdateCoveredCellsRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight,
+                                           UINT flags, BOOL bCreateHint) {
     if (m_pCoveredCellsImp != nullptr)
         m_pCoveredCellsImp->UpdateCoveredCellsRowCol(this, nTop, nLeft, nBottom, nRight, flags, bCreateHint);
 }
@@ -125,7 +126,8 @@ BOOL CGEGridCore::EvalFloatCells(const CGECellRange& range, BOOL bUpdate, CGECel
 }
 
 CGECellRange* CGEGridCore::GetFloatedCellsRange(ROWCOL nRow, ROWCOL nCol, CGECellRange& range) {
-    return m_pFloatCellsImp != nullptr ? m_pFloatCellsImp->GetFloatedCellsRange(this, nRow, nCol, range) : nullptr;
+    return m_pFloatCellsImp != nullptr ? m_pFloatCellsImp->GetFloatedCellsRange(this, nRow, nCol, range)
+                                       : nullptr;
 }
 
 BOOL CGEGridCore::CanFloatCell(CGEControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGEStyle& style,
@@ -174,7 +176,8 @@ BOOL CGEGridCore::EvalMergeCells(const CGECellRange& range, BOOL bUpdate, CGECel
                : FALSE;
 }
 
-CGECellRange* CGEGridCore::GetMergedCellsRange(ROWCOL nRow, ROWCOL nCol, CGECellRange& range, int nDirection) {
+CGECellRange* CGEGridCore::GetMergedCellsRange(ROWCOL nRow, ROWCOL nCol, CGECellRange& range,
+                                               int nDirection) {
     return m_pMergeCellsImp != nullptr
                ? m_pMergeCellsImp->GetMergedCellsRange(this, nRow, nCol, range, nDirection)
                : nullptr;
@@ -253,13 +256,15 @@ BOOL CGEGridCore::ResizeColWidthsToFit(CGECellRange range, BOOL bResizeCoveredCe
 // ---- hidden rows and columns ----
 
 BOOL CGEGridCore::HideRows(ROWCOL nFrom, ROWCOL nTo, BOOL bHide, const BOOL* abHide, UINT flags, int ctCmd) {
-    return m_pHideCellsImp != nullptr ? m_pHideCellsImp->HideRows(this, nFrom, nTo, bHide, abHide, flags, ctCmd)
-                                      : FALSE;
+    return m_pHideCellsImp != nullptr
+               ? m_pHideCellsImp->HideRows(this, nFrom, nTo, bHide, abHide, flags, ctCmd)
+               : FALSE;
 }
 
 BOOL CGEGridCore::HideCols(ROWCOL nFrom, ROWCOL nTo, BOOL bHide, const BOOL* abHide, UINT flags, int ctCmd) {
-    return m_pHideCellsImp != nullptr ? m_pHideCellsImp->HideCols(this, nFrom, nTo, bHide, abHide, flags, ctCmd)
-                                      : FALSE;
+    return m_pHideCellsImp != nullptr
+               ? m_pHideCellsImp->HideCols(this, nFrom, nTo, bHide, abHide, flags, ctCmd)
+               : FALSE;
 }
 
 BOOL CGEGridCore::IsRowHidden(ROWCOL nRow) {
@@ -293,7 +298,8 @@ BOOL CGEGridCore::FindTextInCell(CGEFindReplaceState& state, ROWCOL nRow, ROWCOL
 }
 
 BOOL CGEGridCore::ReplaceAllInCell(CGEFindReplaceState& state, ROWCOL nRow, ROWCOL nCol) {
-    return m_pFindReplaceImp != nullptr ? m_pFindReplaceImp->ReplaceAllInCell(this, state, nRow, nCol) : FALSE;
+    return m_pFindReplaceImp != nullptr ? m_pFindReplaceImp->ReplaceAllInCell(this, state, nRow, nCol)
+                                        : FALSE;
 }
 
 BOOL CGEGridCore::FindNext(BOOL bSetCell) {
@@ -356,8 +362,9 @@ void CGEGridCore::ToggleFrameHandle() {
 }
 
 BOOL CGEGridCore::HideSelectionFrame(BOOL bHide, BOOL bCreateHint) {
-    return m_pExcelLikeFrameImp != nullptr ? m_pExcelLikeFrameImp->HideSelectionFrame(this, bHide, bCreateHint)
-                                           : FALSE;
+    return m_pExcelLikeFrameImp != nullptr
+               ? m_pExcelLikeFrameImp->HideSelectionFrame(this, bHide, bCreateHint)
+               : FALSE;
 }
 
 // ---- drag and drop of ranges ----
@@ -453,7 +460,8 @@ BOOL CGEGridCore::CopyCells(const CGECellRange& source, ROWCOL nDestRow, ROWCOL 
 BOOL CGEGridCore::MoveCells(const CGECellRange& source, ROWCOL nDestRow, ROWCOL nDestCol, CObject*& pUndoInfo,
                             UINT flags, int ctCmd) {
     return m_pDirectCopyMoveCellsImp != nullptr
-               ? m_pDirectCopyMoveCellsImp->MoveCells(this, source, nDestRow, nDestCol, pUndoInfo, flags, ctCmd)
+               ? m_pDirectCopyMoveCellsImp->MoveCells(this, source, nDestRow, nDestCol, pUndoInfo, flags,
+                                                      ctCmd)
                : FALSE;
 }
 
@@ -526,10 +534,12 @@ void CGEGridCore::SelectRange(const CGECellRange& range, BOOL bSelect, BOOL bUpd
 }
 
 BOOL CGEGridCore::StoreSelectRange(const CGECellRange& range, BOOL bSelect) {
-    return m_pUserSelectRangeImp != nullptr ? m_pUserSelectRangeImp->StoreSelectRange(this, range, bSelect) : FALSE;
+    return m_pUserSelectRangeImp != nullptr ? m_pUserSelectRangeImp->StoreSelectRange(this, range, bSelect)
+                                            : FALSE;
 }
 
-void CGEGridCore::UpdateSelectRange(const CGECellRange& range, const CGERangeList* pOldList, BOOL bCreateHint) {
+void CGEGridCore::UpdateSelectRange(const CGECellRange& range, const CGERangeList* pOldList,
+                                    BOOL bCreateHint) {
     if (m_pUserSelectRangeImp != nullptr)
         m_pUserSelectRangeImp->UpdateSelectRange(this, range, pOldList, bCreateHint);
 }
@@ -570,7 +580,8 @@ BOOL CGEGridCore::GetSelectedRanges(CGERangeList& list, BOOL bAddCurrentCell) {
 }
 
 BOOL CGEGridCore::IsCellSelected(ROWCOL nRow, ROWCOL nCol, const CGERangeList* pList) {
-    const CGERangeList* pUse = pList != nullptr ? pList : (m_pParam != nullptr ? &m_pParam->m_SelectedRanges : nullptr);
+    const CGERangeList* pUse =
+        pList != nullptr ? pList : (m_pParam != nullptr ? &m_pParam->m_SelectedRanges : nullptr);
     if (pUse == nullptr)
         return FALSE;
     if (nRow != GE_INVALID && nCol != GE_INVALID)

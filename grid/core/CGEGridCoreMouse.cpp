@@ -15,7 +15,8 @@
 namespace {
 
 BOOL IsBoundary(int nHit) {
-    return nHit == GE_HT_VERTLINE || nHit == GE_HT_HORZLINE || nHit == GE_HT_HIDDENCOL || nHit == GE_HT_HIDDENROW;
+    return nHit == GE_HT_VERTLINE || nHit == GE_HT_HORZLINE || nHit == GE_HT_HIDDENCOL ||
+           nHit == GE_HT_HIDDENROW;
 }
 
 } // namespace
@@ -120,7 +121,8 @@ BOOL CGEGridCore::OnGridLButtonUp(UINT nFlags, CPoint point) {
             CWnd::ReleaseCapture();
         if (m_pUserSelectRangeImp != nullptr)
             m_pUserSelectRangeImp->OnLButtonUp(this, point, nFlags);
-        OnLButtonHitRowCol(m_nPressedRow, m_nPressedCol, m_nPressedRow, m_nPressedCol, point, nFlags, GE_MR_UP);
+        OnLButtonHitRowCol(m_nPressedRow, m_nPressedCol, m_nPressedRow, m_nPressedCol, point, nFlags,
+                           GE_MR_UP);
         if (m_nPressedRow > GetHeaderRows() && m_nPressedCol > GetHeaderCols())
             RouteMouseToCell(m_nPressedRow, m_nPressedCol, nFlags, point, GE_MR_UP);
         else
@@ -201,7 +203,8 @@ BOOL CGEGridCore::OnGridMouseWheel(UINT, short zDelta, CPoint) {
     if (nLines == 0)
         return FALSE;
     const ROWCOL nTop = m_nTopRow;
-    const ROWCOL nNew = nLines < 0 ? (nTop > static_cast<ROWCOL>(-nLines) ? nTop + nLines : 1) : nTop + nLines;
+    const ROWCOL nNew =
+        nLines < 0 ? (nTop > static_cast<ROWCOL>(-nLines) ? nTop + nLines : 1) : nTop + nLines;
     return SetTopRow(std::min(nNew, CalcTopRowForBottom(GetRowCount())));
 }
 
@@ -224,7 +227,8 @@ void CGEGridCore::OnGridCancelMode() {
     m_nPressedButtons = 0;
 }
 
-BOOL CGEGridCore::RouteMouseToCell(ROWCOL nRowIn, ROWCOL nColIn, UINT nFlags, CPoint point, UINT nRouteFlags) {
+BOOL CGEGridCore::RouteMouseToCell(ROWCOL nRowIn, ROWCOL nColIn, UINT nFlags, CPoint point,
+                                   UINT nRouteFlags) {
     ROWCOL nRow = nRowIn, nCol = nColIn;
     CGECellRange covered;
     if (GetCoveredCellsRowCol(nRow, nCol, covered) != nullptr) {
@@ -236,7 +240,8 @@ BOOL CGEGridCore::RouteMouseToCell(ROWCOL nRowIn, ROWCOL nColIn, UINT nFlags, CP
         const BOOL bDragSelected = m_pParam != nullptr && m_pParam->m_bDragSelectedRanges;
         if (!((nRouteFlags & GE_MR_INSELECTION) != 0 && bDragSelected)) {
             m_bRefused = FALSE;
-            const BOOL bSet = SetCurrentCell(nRow, nCol, m_bNoRedrawState ? (GE_SMART | GE_CC_NOREDRAW) : GE_SMART);
+            const BOOL bSet =
+                SetCurrentCell(nRow, nCol, m_bNoRedrawState ? (GE_SMART | GE_CC_NOREDRAW) : GE_SMART);
             if (!bSet || m_bRefused || nRow > GetRowCount() || nCol > GetColCount())
                 return FALSE;
         }
@@ -272,8 +277,9 @@ BOOL CGEGridCore::RouteMouseToCell(ROWCOL nRowIn, ROWCOL nColIn, UINT nFlags, CP
 }
 
 BOOL CGEGridCore::OnCellClick(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint point) {
-    return m_pUserSelectRangeImp != nullptr ? m_pUserSelectRangeImp->OnCellClick(this, nRow, nCol, nFlags, point)
-                                            : FALSE;
+    return m_pUserSelectRangeImp != nullptr
+               ? m_pUserSelectRangeImp->OnCellClick(this, nRow, nCol, nFlags, point)
+               : FALSE;
 }
 
 BOOL CGEGridCore::OnCellDblClick(ROWCOL, ROWCOL, UINT, CPoint) {
@@ -307,8 +313,8 @@ void CGEGridCore::SetGridCursor(UINT nIDCursor, LPCSTR pszSystemCursor) {
     if (nIDCursor != m_nCursorId || m_hCursor == nullptr) {
         HCURSOR hCursor = ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDCursor));
         if (hCursor == nullptr)
-            hCursor = ::LoadCursorA(nullptr, pszSystemCursor != nullptr ? pszSystemCursor
-                                                                        : reinterpret_cast<LPCSTR>(IDC_ARROW));
+            hCursor = ::LoadCursorA(
+                nullptr, pszSystemCursor != nullptr ? pszSystemCursor : reinterpret_cast<LPCSTR>(IDC_ARROW));
         m_hCursor = hCursor;
         m_nCursorId = nIDCursor;
     }

@@ -219,10 +219,13 @@ void CGEGridCore::DrawPaintTable(CDC* pDC, CGEPaintTable& table) {
     // The area beyond the last row and column.
     const COLORREF clrBack = pProps != nullptr ? pProps->GetColorValue(CGEProperties::colorBackground)
                                                : ::GetSysColor(COLOR_BTNFACE);
-    const int nRight = table.cols.empty() ? table.rectGrid.left : table.cols.back().nPos + table.cols.back().nSize;
-    const int nBottom = table.rows.empty() ? table.rectGrid.top : table.rows.back().nPos + table.rows.back().nSize;
+    const int nRight =
+        table.cols.empty() ? table.rectGrid.left : table.cols.back().nPos + table.cols.back().nSize;
+    const int nBottom =
+        table.rows.empty() ? table.rectGrid.top : table.rows.back().nPos + table.rows.back().nSize;
     if (nRight < table.rectPaint.right)
-        pDC->FillSolidRect(nRight, table.rectPaint.top, table.rectPaint.right - nRight, table.rectPaint.Height(), clrBack);
+        pDC->FillSolidRect(nRight, table.rectPaint.top, table.rectPaint.right - nRight,
+                           table.rectPaint.Height(), clrBack);
     if (nBottom < table.rectPaint.bottom)
         pDC->FillSolidRect(table.rectPaint.left, nBottom, std::max<int>(0, nRight - table.rectPaint.left),
                            table.rectPaint.bottom - nBottom, clrBack);
@@ -249,13 +252,13 @@ void CGEGridCore::DrawPaintTable(CDC* pDC, CGEPaintTable& table) {
     // Grid lines on the right and bottom pixel of each line; the frozen boundary in the fixed colour.
     for (int j = 0; bVertLines && j < table.ColCount(); ++j) {
         const CGEPaintTable::Line& c = table.cols[static_cast<size_t>(j)];
-        DrawGridLine(pDC, c.nPos + c.nSize - 1, table.rectPaint.top, 1, nBottom - table.rectPaint.top, 1, c.nIndex,
-                     c.nIndex == nFrozenCols && nFrozenCols > 0 ? 1 : 0);
+        DrawGridLine(pDC, c.nPos + c.nSize - 1, table.rectPaint.top, 1, nBottom - table.rectPaint.top, 1,
+                     c.nIndex, c.nIndex == nFrozenCols && nFrozenCols > 0 ? 1 : 0);
     }
     for (int i = 0; bHorzLines && i < table.RowCount(); ++i) {
         const CGEPaintTable::Line& r = table.rows[static_cast<size_t>(i)];
-        DrawGridLine(pDC, table.rectPaint.left, r.nPos + r.nSize - 1, nRight - table.rectPaint.left, 1, 2, r.nIndex,
-                     r.nIndex == nFrozenRows && nFrozenRows > 0 ? 1 : 0);
+        DrawGridLine(pDC, table.rectPaint.left, r.nPos + r.nSize - 1, nRight - table.rectPaint.left, 1, 2,
+                     r.nIndex, r.nIndex == nFrozenRows && nFrozenRows > 0 ? 1 : 0);
     }
     // Selected cells inverted; the current cell gets its frame instead.
     for (int i = 0; i < table.RowCount(); ++i) {
@@ -304,7 +307,8 @@ void CGEGridCore::DrawCurrentCellFrameDefault(CDC* pDC, const CRect& rect) {
 // ---- cells ----
 
 void CGEGridCore::DrawItem(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CRect& rect, const CGEStyle& style) {
-    CGEControl* pControl = GetRegisteredControl(style.GetIncludeControl() ? style.GetControl() : GE_IDS_CTRL_EDIT);
+    CGEControl* pControl =
+        GetRegisteredControl(style.GetIncludeControl() ? style.GetControl() : GE_IDS_CTRL_EDIT);
     if (pControl != nullptr) {
         if (IsCurrentCell(nRow, nCol) && !pControl->IsBoundToCellAt(nRow, nCol))
             pControl->Init(nRow, nCol);

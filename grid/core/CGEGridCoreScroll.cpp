@@ -129,9 +129,12 @@ BOOL CGEGridCore::ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags, BOOL bF
         range.SetUnion(range, spanned);
     const ROWCOL nFrozenRows = GetFrozenRows();
     const ROWCOL nFrozenCols = GetFrozenCols();
-    const ROWCOL nTargetRow = range.top <= nFrozenRows && range.bottom > nFrozenRows ? nFrozenRows + 1 : range.top;
-    const ROWCOL nTargetCol = range.left <= nFrozenCols && range.right > nFrozenCols ? nFrozenCols + 1 : range.left;
-    const UINT nScrollFlags = (flags & (GE_UPDATENOW | GE_SMART)) != 0 ? (GE_SMART | (flags & GE_UPDATENOW)) : GE_SMART;
+    const ROWCOL nTargetRow =
+        range.top <= nFrozenRows && range.bottom > nFrozenRows ? nFrozenRows + 1 : range.top;
+    const ROWCOL nTargetCol =
+        range.left <= nFrozenCols && range.right > nFrozenCols ? nFrozenCols + 1 : range.left;
+    const UINT nScrollFlags =
+        (flags & (GE_UPDATENOW | GE_SMART)) != 0 ? (GE_SMART | (flags & GE_UPDATENOW)) : GE_SMART;
     BOOL bScrolled = FALSE;
 
     if (nTargetRow > nFrozenRows && nTargetRow <= GetRowCount()) {
@@ -144,8 +147,12 @@ BOOL CGEGridCore::ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags, BOOL bF
                 const BOOL bShowsFully = nTargetRow == nLastVisible && rect.bottom <= GetGridArea().bottom;
                 if (!bShowsFully) {
                     if (CGEControl* pControl = GetCurrentCellControl()) {
-                        MSG msg{m_pGridWnd != nullptr ? m_pGridWnd->GetSafeHwnd() : nullptr, WM_VSCROLL,
-                                SB_LINEDOWN, 0, 0, {0, 0}};
+                        MSG msg{m_pGridWnd != nullptr ? m_pGridWnd->GetSafeHwnd() : nullptr,
+                                WM_VSCROLL,
+                                SB_LINEDOWN,
+                                0,
+                                0,
+                                {0, 0}};
                         pControl->OnGridScroll(&msg);
                     }
                     bScrolled |= SetTopRow(CalcTopRowForBottom(nTargetRow), nScrollFlags);
@@ -163,8 +170,12 @@ BOOL CGEGridCore::ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags, BOOL bF
                 const BOOL bShowsFully = nTargetCol == nLastVisible && rect.right <= GetGridArea().right;
                 if (!bShowsFully) {
                     if (CGEControl* pControl = GetCurrentCellControl()) {
-                        MSG msg{m_pGridWnd != nullptr ? m_pGridWnd->GetSafeHwnd() : nullptr, WM_HSCROLL,
-                                SB_LINERIGHT, 0, 0, {0, 0}};
+                        MSG msg{m_pGridWnd != nullptr ? m_pGridWnd->GetSafeHwnd() : nullptr,
+                                WM_HSCROLL,
+                                SB_LINERIGHT,
+                                0,
+                                0,
+                                {0, 0}};
                         pControl->OnGridScroll(&msg);
                     }
                     bScrolled |= SetLeftCol(CalcLeftColForRight(nTargetCol), nScrollFlags);
@@ -249,7 +260,8 @@ BOOL CGEGridCore::UpdateScrollbars(BOOL bRedraw, BOOL) {
     auto update = [&](int nBar, BOOL bEnabled, ROWCOL nFirst, ROWCOL nCount, ROWCOL nPos, int nPage,
                       BOOL& bShown) {
         // A bar is needed when the scrolling lines do not all fit.
-        const BOOL bNeeded = bEnabled && nCount >= nFirst && (nPos > nFirst || nPage < static_cast<int>(nCount - nFirst + 1));
+        const BOOL bNeeded =
+            bEnabled && nCount >= nFirst && (nPos > nFirst || nPage < static_cast<int>(nCount - nFirst + 1));
         if (bNeeded) {
             SCROLLINFO info{};
             info.cbSize = sizeof info;
@@ -266,9 +278,11 @@ BOOL CGEGridCore::UpdateScrollbars(BOOL bRedraw, BOOL) {
             bChanged = TRUE;
         }
     };
-    update(SB_VERT, m_bHasVScroll, GetFirstScrollRow(), GetRowCount(), m_nTopRow, PageRows(), m_bVScrollShown);
+    update(SB_VERT, m_bHasVScroll, GetFirstScrollRow(), GetRowCount(), m_nTopRow, PageRows(),
+           m_bVScrollShown);
     ResetLastVisible();
-    update(SB_HORZ, m_bHasHScroll, GetFirstScrollCol(), GetColCount(), m_nLeftCol, PageCols(), m_bHScrollShown);
+    update(SB_HORZ, m_bHasHScroll, GetFirstScrollCol(), GetColCount(), m_nLeftCol, PageCols(),
+           m_bHScrollShown);
     ResetLastVisible();
     m_bScrollbarLock = FALSE;
     return bChanged;
@@ -276,8 +290,12 @@ BOOL CGEGridCore::UpdateScrollbars(BOOL bRedraw, BOOL) {
 
 void CGEGridCore::OnGridVScroll(UINT nSBCode, UINT nPos) {
     if (CGEControl* pControl = GetCurrentCellControl()) {
-        MSG msg{m_pGridWnd != nullptr ? m_pGridWnd->GetSafeHwnd() : nullptr, WM_VSCROLL,
-                MAKEWPARAM(nSBCode, nPos), 0, 0, {0, 0}};
+        MSG msg{m_pGridWnd != nullptr ? m_pGridWnd->GetSafeHwnd() : nullptr,
+                WM_VSCROLL,
+                MAKEWPARAM(nSBCode, nPos),
+                0,
+                0,
+                {0, 0}};
         pControl->OnGridScroll(&msg);
     }
     ROWCOL nTop = m_nTopRow;
@@ -320,8 +338,12 @@ void CGEGridCore::OnGridVScroll(UINT nSBCode, UINT nPos) {
 
 void CGEGridCore::OnGridHScroll(UINT nSBCode, UINT nPos) {
     if (CGEControl* pControl = GetCurrentCellControl()) {
-        MSG msg{m_pGridWnd != nullptr ? m_pGridWnd->GetSafeHwnd() : nullptr, WM_HSCROLL,
-                MAKEWPARAM(nSBCode, nPos), 0, 0, {0, 0}};
+        MSG msg{m_pGridWnd != nullptr ? m_pGridWnd->GetSafeHwnd() : nullptr,
+                WM_HSCROLL,
+                MAKEWPARAM(nSBCode, nPos),
+                0,
+                0,
+                {0, 0}};
         pControl->OnGridScroll(&msg);
     }
     ROWCOL nLeft = m_nLeftCol;

@@ -286,7 +286,8 @@ BOOL CGEGridCore::SetRowHeight(ROWCOL nFrom, ROWCOL nTo, int nHeight, const int*
     return TRUE;
 }
 
-BOOL CGEGridCore::SetColWidth(ROWCOL nFrom, ROWCOL nTo, int nWidth, const int* anWidths, UINT flags, int ctCmd) {
+BOOL CGEGridCore::SetColWidth(ROWCOL nFrom, ROWCOL nTo, int nWidth, const int* anWidths, UINT flags,
+                              int ctCmd) {
     if (m_pParam == nullptr)
         return FALSE;
     if (nTo == 0)

@@ -132,7 +132,8 @@ void CGEGridCore::UpdateInsertCols(ROWCOL nCol, ROWCOL nCount, UINT flags, BOOL 
         m_pUpdateHintImp->HintInsertCols(this, nCol, nCount, flags);
 }
 
-void CGEGridCore::UpdateRemoveRows(ROWCOL nFrom, ROWCOL nTo, int* anOldHeights, UINT flags, BOOL bCreateHint) {
+void CGEGridCore::UpdateRemoveRows(ROWCOL nFrom, ROWCOL nTo, int* anOldHeights, UINT flags,
+                                   BOOL bCreateHint) {
     ResetLastVisible();
     m_bCacheValid = FALSE;
     ResetCurrentCellStyleCache();
@@ -172,8 +173,8 @@ void CGEGridCore::UpdateRemoveCols(ROWCOL nFrom, ROWCOL nTo, int* anOldWidths, U
 
 // ---- the operations ----
 
-BOOL CGEGridCore::InsertRows(ROWCOL nRow, ROWCOL nCount, int* anHeights, CObArray* pCellsArray, ROWCOL nColCount,
-                             UINT flags, int ctCmd) {
+BOOL CGEGridCore::InsertRows(ROWCOL nRow, ROWCOL nCount, int* anHeights, CObArray* pCellsArray,
+                             ROWCOL nColCount, UINT flags, int ctCmd) {
     if (m_pParam == nullptr || nCount == 0 || !StoreInsertRows(nRow, nCount))
         return FALSE;
     // Rows given back by an undo arrive with their sizes and stored styles.
@@ -183,8 +184,9 @@ BOOL CGEGridCore::InsertRows(ROWCOL nRow, ROWCOL nCount, int* anHeights, CObArra
         INT_PTR nIndex = 0;
         for (ROWCOL i = 0; i < nCount; ++i) {
             for (ROWCOL nCol = 0; nCol <= nColCount; ++nCol, ++nIndex) {
-                const auto* pStyle =
-                    nIndex < pCellsArray->GetSize() ? static_cast<const CGEStyle*>(pCellsArray->GetAt(nIndex)) : nullptr;
+                const auto* pStyle = nIndex < pCellsArray->GetSize()
+                                         ? static_cast<const CGEStyle*>(pCellsArray->GetAt(nIndex))
+                                         : nullptr;
                 if (pStyle != nullptr)
                     GetData()->StoreStyleRowCol(nRow + i, nCol, pStyle, geCopy, -1);
             }
@@ -198,8 +200,8 @@ BOOL CGEGridCore::InsertRows(ROWCOL nRow, ROWCOL nCount, int* anHeights, CObArra
     return TRUE;
 }
 
-BOOL CGEGridCore::InsertCols(ROWCOL nCol, ROWCOL nCount, int* anWidths, CObArray* pCellsArray, ROWCOL nRowCount,
-                             UINT flags, int ctCmd) {
+BOOL CGEGridCore::InsertCols(ROWCOL nCol, ROWCOL nCount, int* anWidths, CObArray* pCellsArray,
+                             ROWCOL nRowCount, UINT flags, int ctCmd) {
     if (m_pParam == nullptr || nCount == 0 || !StoreInsertCols(nCol, nCount))
         return FALSE;
     for (ROWCOL i = 0; anWidths != nullptr && i < nCount; ++i)
@@ -209,8 +211,9 @@ BOOL CGEGridCore::InsertCols(ROWCOL nCol, ROWCOL nCount, int* anWidths, CObArray
         INT_PTR nIndex = 0;
         for (ROWCOL nRow = 0; nRow <= nRowCount; ++nRow) {
             for (ROWCOL i = 0; i < nCount; ++i, ++nIndex) {
-                const auto* pStyle =
-                    nIndex < pCellsArray->GetSize() ? static_cast<const CGEStyle*>(pCellsArray->GetAt(nIndex)) : nullptr;
+                const auto* pStyle = nIndex < pCellsArray->GetSize()
+                                         ? static_cast<const CGEStyle*>(pCellsArray->GetAt(nIndex))
+                                         : nullptr;
                 if (pStyle != nullptr)
                     GetData()->StoreStyleRowCol(nRow, nCol + i, pStyle, geCopy, -1);
             }
@@ -253,8 +256,9 @@ BOOL CGEGridCore::RemoveRows(ROWCOL nFrom, ROWCOL nTo, UINT flags, int ctCmd) {
     DelayFloatCells(CGECellRange().SetRows(nFrom, std::max(nFrom, GetRowCount())));
     DelayMergeCells(CGECellRange().SetRows(nFrom > 0 ? nFrom - 1 : 0, std::max(nFrom, GetRowCount())));
     if (bUndo)
-        AddCommand(m_pCommandFactory->CreateInsertRowsCmd(nFrom, n, pOldStyles, anOldStored.release(), nColCount),
-                   ctCmd);
+        AddCommand(
+            m_pCommandFactory->CreateInsertRowsCmd(nFrom, n, pOldStyles, anOldStored.release(), nColCount),
+            ctCmd);
     UpdateRemoveRows(nFrom, nTo, anOldDrawn.get(), flags, TRUE);
     return TRUE;
 }
@@ -288,8 +292,9 @@ BOOL CGEGridCore::RemoveCols(ROWCOL nFrom, ROWCOL nTo, UINT flags, int ctCmd) {
     DelayFloatCells(CGECellRange().SetCols(nFrom > 0 ? nFrom - 1 : 0, std::max(nFrom, GetColCount())));
     DelayMergeCells(CGECellRange().SetCols(nFrom > 0 ? nFrom - 1 : 0, std::max(nFrom, GetColCount())));
     if (bUndo)
-        AddCommand(m_pCommandFactory->CreateInsertColsCmd(nFrom, n, pOldStyles, anOldStored.release(), nRowCount),
-                   ctCmd);
+        AddCommand(
+            m_pCommandFactory->CreateInsertColsCmd(nFrom, n, pOldStyles, anOldStored.release(), nRowCount),
+            ctCmd);
     UpdateRemoveCols(nFrom, nTo, anOldDrawn.get(), flags, TRUE);
     return TRUE;
 }
@@ -389,7 +394,8 @@ int CGEGridCore::CalcPrinterTextMetrics(CDC* pDC, int& nCharWidth, int& nLineHei
         return 0;
     nLineHeight = tm.tmHeight + tm.tmExternalLeading;
     // TMPF_FIXED_PITCH set means a variable-pitch font.
-    nCharWidth = (tm.tmPitchAndFamily & TMPF_FIXED_PITCH) != 0 ? tm.tmAveCharWidth * 3 / 2 : tm.tmAveCharWidth;
+    nCharWidth =
+        (tm.tmPitchAndFamily & TMPF_FIXED_PITCH) != 0 ? tm.tmAveCharWidth * 3 / 2 : tm.tmAveCharWidth;
     return nCharWidth;
 }
 

@@ -134,7 +134,8 @@ void CGEGridCore::ComposeStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGEStyle* pStyle,
     }
     if (bApplyStandard && m_pStyleStandard != nullptr)
         pStyle->MergeFrom(*m_pStyleStandard, geApplyNew);
-    if (m_pParam != nullptr && m_pParam->m_bMarkSelection && m_pParam->m_SelectedRanges.IsCellInList(nRow, nCol))
+    if (m_pParam != nullptr && m_pParam->m_bMarkSelection &&
+        m_pParam->m_SelectedRanges.IsCellInList(nRow, nCol))
         pStyle->SetInterior(RGB(192, 192, 192));
     if (IsCurrentCell(nRow, nCol) && pStyle->GetIncludeControl()) {
         CGEControl* pControl = GetRegisteredControl(pStyle->GetControl());
@@ -278,7 +279,7 @@ BOOL CGEGridCore::SetValueRange(const CGECellRange& range, LPCSTR pszValue, int 
 }
 
 BOOL CGEGridCore::StoreValueInRange(const CGECellRange& range, const CString& strValue, int mt, int nType,
-                                   UINT flags) {
+                                    UINT flags) {
     CGEStyle* pScratch = GetScratchStyle();
     pScratch->FreeParts();
     pScratch->SetIncludeMask(0);
@@ -364,13 +365,15 @@ BOOL CGEGridCore::SetStyleRange(const CGECellRange& rangeIn, const CGEStyle* pSt
     if (bUndo) {
         if (nRows * nCols < 0x7FFFFFFF && nRows < 32768 && nCols < 32768) {
             DWORD dwStart = ::GetTickCount();
-            pOldStyles = CopyRangeStyles(range, nType, CGELongOperation::GetNestingLevel() == 0 ? &dwStart : nullptr);
+            pOldStyles =
+                CopyRangeStyles(range, nType, CGELongOperation::GetNestingLevel() == 0 ? &dwStart : nullptr);
         } else {
             CString strQuestion;
             strQuestion.LoadString(GE_IDS_UNDO_TOO_LARGE);
             CWnd* pWnd = m_pGridWnd != nullptr && m_pGridWnd->GetSafeHwnd() != nullptr ? m_pGridWnd : nullptr;
-            const int nAnswer = pWnd != nullptr ? pWnd->MessageBox(strQuestion, nullptr, MB_OKCANCEL | MB_ICONQUESTION)
-                                                : ::MessageBoxA(nullptr, strQuestion, nullptr, MB_OKCANCEL);
+            const int nAnswer = pWnd != nullptr
+                                    ? pWnd->MessageBox(strQuestion, nullptr, MB_OKCANCEL | MB_ICONQUESTION)
+                                    : ::MessageBoxA(nullptr, strQuestion, nullptr, MB_OKCANCEL);
             if (nAnswer == IDCANCEL)
                 return FALSE;
         }
@@ -385,8 +388,9 @@ BOOL CGEGridCore::SetStyleRange(const CGECellRange& rangeIn, const CGEStyle* pSt
             const CGEStyle* pCellStyle = pStyle;
             int nMode = mt;
             if (pCellsArray != nullptr) {
-                pCellStyle = nIndex < pCellsArray->GetSize() ? static_cast<const CGEStyle*>(pCellsArray->GetAt(nIndex))
-                                                            : nullptr;
+                pCellStyle = nIndex < pCellsArray->GetSize()
+                                 ? static_cast<const CGEStyle*>(pCellsArray->GetAt(nIndex))
+                                 : nullptr;
                 if (pCellStyle == nullptr)
                     nMode = geRemove;
             }

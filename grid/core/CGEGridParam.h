@@ -145,7 +145,7 @@ public:
     BOOL m_bMarkSelection = FALSE;     // selected cells are drawn with a grey interior
     BOOL m_bInvertSelection = TRUE;    // selected cells are drawn inverted
     BOOL m_bKeepSelectionOnEsc = FALSE;
-    BOOL m_bPendingEdit = FALSE; // Esc ends a pending edit first
+    BOOL m_bPendingEdit = FALSE;   // Esc ends a pending edit first
     WORD m_wEnterKeyDirection = 0; // 0 Enter stays in the cell, else a direction (GE_DOWN ...)
     BOOL m_bWrapCursorKeys = FALSE;
     BOOL m_bAutoScroll = TRUE;
@@ -159,8 +159,9 @@ public:
     BOOL m_bCutPending = FALSE;
 
     // Editing options of the cell controls.
-    WORD m_wActivateFlags = 0x000B; // bit 0 click on text, bits 1-2 click on cell (4: at Init), bit 3 double click
-    BOOL m_bLockReadOnly = TRUE;    // read-only cells refuse changes
+    WORD m_wActivateFlags =
+        0x000B; // bit 0 click on text, bits 1-2 click on cell (4: at Init), bit 3 double click
+    BOOL m_bLockReadOnly = TRUE; // read-only cells refuse changes
     BOOL m_bReadOnly = FALSE;
     int m_nCurrentCellFrameMode = 0; // 0 always, 2 only while the grid window has the focus
     BOOL m_bHideCurrentCellFrame = FALSE;

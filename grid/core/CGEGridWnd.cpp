@@ -39,7 +39,8 @@ LRESULT CGEGridWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 BOOL CGEGridWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-    if (CWnd::OnWndMsg(message, wParam, lParam, pResult))
+    if (GEPreDispatchGridMessage(this, this, message, wParam, lParam, pResult) ||
+        CWnd::OnWndMsg(message, wParam, lParam, pResult))
         return TRUE;
     return GEDispatchGridMessage(this, this, message, wParam, lParam, pResult, TRUE);
 }

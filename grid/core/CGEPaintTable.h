@@ -22,9 +22,9 @@ public:
     };
     // Cell flags.
     enum : WORD {
-        flagBackground = 0x0001, // the interior is still to be filled
-        flagSpanPart = 0x0002,   // part of a span drawn as one (skipped by the plain cell drawing)
-        flagSpanStart = 0x0004,  // the cell from which a span is drawn
+        flagBackground = 0x0001,  // the interior is still to be filled
+        flagSpanPart = 0x0002,    // part of a span drawn as one (skipped by the plain cell drawing)
+        flagSpanStart = 0x0004,   // the cell from which a span is drawn
         flagNoRightLine = 0x0010, // no vertical grid line at the right edge (inside a span)
         flagNoBottomLine = 0x0020,
         flagDrawn = 0x0040,
@@ -46,8 +46,8 @@ public:
     std::vector<Line> cols;
     std::vector<CGEStyle*> styles; // owned by the grid during the paint
     std::vector<WORD> flags;
-    CRect rectPaint;  // the clip box, within the grid area
-    CRect rectGrid;   // the grid area
+    CRect rectPaint;                      // the clip box, within the grid area
+    CRect rectGrid;                       // the grid area
     CGEControl* pActiveControl = nullptr; // the control editing the current cell, if any
     BOOL bSpansFound = FALSE;
 };

@@ -28,8 +28,8 @@ CGEAbstractGridPrintImp* PrintImpFor(const CGEProperties* pProps) {
 
 CGEProperties::CGEProperties() : m_pHeaderData(new CGEData), m_pFooterData(new CGEData) {
     // Grid lines, fixed lines, tracking line, dragging line, background.
-    for (DWORD dwColor : {SysColorRef(COLOR_GRAYTEXT), SysColorRef(COLOR_ACTIVECAPTION), DWORD{RGB(255, 0, 0)},
-                          DWORD{RGB(255, 0, 0)}, SysColorRef(COLOR_BTNFACE)})
+    for (DWORD dwColor : {SysColorRef(COLOR_GRAYTEXT), SysColorRef(COLOR_ACTIVECAPTION),
+                          DWORD{RGB(255, 0, 0)}, DWORD{RGB(255, 0, 0)}, SysColorRef(COLOR_BTNFACE)})
         m_ColorTable.Add(dwColor);
     for (LPCSTR pszToken : {"$F", "$A", "$P", "$N", "$D", "$R"}) {
         m_TokenNames.Add(pszToken);

@@ -70,7 +70,8 @@ public:
     // ---- header and footer (through the print feature of a grid using these properties) ----
     void PrintHeaderAndFooter(CDC* pDC, CPrintInfo* pInfo, CDocument* pDoc, CGEGridParam* pParam);
     int CalcHeaderFooterHeight(CDC* pDC, CGEData* pBlock, CGEStylesMap* pStyles);
-    void DrawHeaderFooter(CDC* pDC, CPrintInfo* pInfo, const CRect& rect, CGEData* pBlock, CGEStylesMap* pStyles);
+    void DrawHeaderFooter(CDC* pDC, CPrintInfo* pInfo, const CRect& rect, CGEData* pBlock,
+                          CGEStylesMap* pStyles);
     CString SubstTokenText(const CString& strText);
     CString GetTokenValue(CString& strToken, CString& strRest);
     CString ParseTokenArgument(CString& strRest);

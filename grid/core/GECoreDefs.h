@@ -25,11 +25,11 @@ constexpr int geRemove = 4;
 
 // What lies under a point of the grid window (CGEGridCore::HitTest).
 constexpr int GE_HT_NOHIT = 0;
-constexpr int GE_HT_VERTLINE = 1; // a column boundary that can be dragged
-constexpr int GE_HT_HORZLINE = 2; // a row boundary that can be dragged
-constexpr int GE_HT_CELL = 3;     // a body cell
-constexpr int GE_HT_HEADER = 4;   // a header cell
-constexpr int GE_HT_SELEDGE = 5;  // the edge of a selected range
+constexpr int GE_HT_VERTLINE = 1;  // a column boundary that can be dragged
+constexpr int GE_HT_HORZLINE = 2;  // a row boundary that can be dragged
+constexpr int GE_HT_CELL = 3;      // a body cell
+constexpr int GE_HT_HEADER = 4;    // a header cell
+constexpr int GE_HT_SELEDGE = 5;   // the edge of a selected range
 constexpr int GE_HT_SELCORNER = 6; // the drag-fill corner of a selected range
 constexpr int GE_HT_HIDDENCOL = 7; // the boundary of a hidden column
 constexpr int GE_HT_HIDDENROW = 8; // the boundary of a hidden row
@@ -49,9 +49,9 @@ constexpr int GE_TOPLEFT = 11;
 constexpr int GE_BOTTOMRIGHT = 12;
 
 // Flags of SetCurrentCell beyond the redraw flags.
-constexpr UINT GE_CC_NOSCROLL = 0x40;  // do not bring the cell into view
-constexpr UINT GE_CC_NOREDRAW = 0x80;  // the old and the new cell are not redrawn
-constexpr UINT GE_CC_NOFOCUS = 0x100;  // do not move the focus to the grid window
+constexpr UINT GE_CC_NOSCROLL = 0x40; // do not bring the cell into view
+constexpr UINT GE_CC_NOREDRAW = 0x80; // the old and the new cell are not redrawn
+constexpr UINT GE_CC_NOFOCUS = 0x100; // do not move the focus to the grid window
 
 // Mouse-routing flags of RouteMouseToCell.
 constexpr UINT GE_MR_DOWN = 4;
@@ -94,7 +94,8 @@ constexpr ROWCOL GEMovedIndex(ROWCOL i, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) 
 
 // A size in pixels at 100% scaled to the zoom in per cent (rounded), and back.
 constexpr int GEZoomSize(int nSize, int nZoom) {
-    return nZoom == 100 || nSize <= 0 ? nSize : static_cast<int>((static_cast<long long>(nSize) * nZoom + 50) / 100);
+    return nZoom == 100 || nSize <= 0 ? nSize
+                                      : static_cast<int>((static_cast<long long>(nSize) * nZoom + 50) / 100);
 }
 constexpr int GEUnzoomSize(int nSize, int nZoom) {
     return nZoom == 100 || nSize <= 0 || nZoom <= 0

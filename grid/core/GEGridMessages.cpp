@@ -25,7 +25,8 @@ void RedrawCurrentCell(CGEGridCore* pGrid) {
 
 } // namespace
 
-BOOL GEDispatchPluginMessage(CGEGridCore* pGrid, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+BOOL GEDispatchPluginMessage(CGEGridCore* pGrid, UINT message, WPARAM wParam, LPARAM lParam,
+                             LRESULT* pResult) {
     return pGrid->DispatchToPlugins(message, wParam, lParam, pResult);
 }
 
@@ -37,6 +38,37 @@ void GETakeScrollBarModes(CGEGridCore* pGrid, CWnd* pWnd) {
     pGrid->SetScrollBarMode(SB_HORZ, (dwStyle & WS_HSCROLL) != 0);
     // The bars show only when the rows or columns do not fit (UpdateScrollbars).
     pWnd->ShowScrollBar(SB_BOTH, FALSE);
+}
+
+BOOL GEPreDispatchGridMessage(CGEGridCore* pGrid, CWnd*, UINT message, WPARAM wParam, LPARAM lParam,
+                              LRESULT* pResult) {
+    *pResult = 0;
+    switch (message) {
+    case WM_VSCROLL:
+        if (lParam != 0)
+            return FALSE; // a scroll bar control's
+        pGrid->OnGridVScroll(LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    case WM_HSCROLL:
+        if (lParam != 0)
+            return FALSE;
+        pGrid->OnGridHScroll(LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC:
+        if (CGEControl* pControl = pGrid->GetCurrentCellControl()) {
+            CDC* pDC = CDC::FromHandle(reinterpret_cast<HDC>(wParam));
+            if (HBRUSH hBrush = pControl->OnGridCtlColor(
+                    pDC, CWnd::FromHandle(reinterpret_cast<HWND>(lParam)), message - WM_CTLCOLORMSGBOX)) {
+                *pResult = reinterpret_cast<LRESULT>(hBrush);
+                return TRUE;
+            }
+        }
+        return FALSE;
+    default:
+        return FALSE;
+    }
 }
 
 BOOL GEDispatchGridMessage(CGEGridCore* pGrid, CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam,
@@ -58,12 +90,6 @@ BOOL GEDispatchGridMessage(CGEGridCore* pGrid, CWnd* pWnd, UINT message, WPARAM 
         pGrid->ResetLastVisible();
         pGrid->UpdateScrollbars();
         return FALSE;
-    case WM_VSCROLL:
-        pGrid->OnGridVScroll(LOWORD(wParam), HIWORD(wParam));
-        return TRUE;
-    case WM_HSCROLL:
-        pGrid->OnGridHScroll(LOWORD(wParam), HIWORD(wParam));
-        return TRUE;
     case WM_KEYDOWN:
     case WM_KEYUP:
     case WM_CHAR:
@@ -72,7 +98,8 @@ BOOL GEDispatchGridMessage(CGEGridCore* pGrid, CWnd* pWnd, UINT message, WPARAM 
     case WM_SYSKEYUP:
     case WM_SYSCHAR:
     case WM_SYSDEADCHAR:
-        return pGrid->DispatchKeyMessage(pWnd, message, static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return pGrid->DispatchKeyMessage(pWnd, message, static_cast<UINT>(wParam), LOWORD(lParam),
+                                         HIWORD(lParam));
     case WM_LBUTTONDOWN:
         if (CWnd::GetFocus() == nullptr || CWnd::GetFocus()->GetSafeHwnd() != pWnd->GetSafeHwnd())
             pWnd->SetFocus();
@@ -98,7 +125,8 @@ BOOL GEDispatchGridMessage(CGEGridCore* pGrid, CWnd* pWnd, UINT message, WPARAM 
     case WM_MOUSEWHEEL: {
         POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         pWnd->ScreenToClient(&pt);
-        return pGrid->OnGridMouseWheel(GET_KEYSTATE_WPARAM(wParam), GET_WHEEL_DELTA_WPARAM(wParam), CPoint(pt));
+        return pGrid->OnGridMouseWheel(GET_KEYSTATE_WPARAM(wParam), GET_WHEEL_DELTA_WPARAM(wParam),
+                                       CPoint(pt));
     }
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(wParam) == pWnd->GetSafeHwnd() && pGrid->OnGridSetCursor(LOWORD(lParam))) {
@@ -133,18 +161,6 @@ BOOL GEDispatchGridMessage(CGEGridCore* pGrid, CWnd* pWnd, UINT message, WPARAM 
     case WM_GETDLGCODE:
         *pResult = DLGC_WANTARROWS | DLGC_WANTCHARS;
         return TRUE;
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORSTATIC:
-        if (CGEControl* pControl = pGrid->GetCurrentCellControl()) {
-            CDC* pDC = CDC::FromHandle(reinterpret_cast<HDC>(wParam));
-            if (HBRUSH hBrush = pControl->OnGridCtlColor(pDC, CWnd::FromHandle(reinterpret_cast<HWND>(lParam)),
-                                                          message - WM_CTLCOLORMSGBOX)) {
-                *pResult = reinterpret_cast<LRESULT>(hBrush);
-                return TRUE;
-            }
-        }
-        return FALSE;
     default:
         return FALSE;
     }

@@ -60,7 +60,8 @@ public:
         SetColCount(nCols, GE_NOREDRAW);
     }
     BOOL IsKeyDown(int nVirtKey) const override {
-        return (nVirtKey == VK_CONTROL && ctrl) || (nVirtKey == VK_SHIFT && shift) || (nVirtKey == VK_MENU && alt);
+        return (nVirtKey == VK_CONTROL && ctrl) || (nVirtKey == VK_SHIFT && shift) ||
+               (nVirtKey == VK_MENU && alt);
     }
     void DisplayWarningText() override { ++warnings; }
     // Stores a value into the data without going through the range operations.
@@ -87,7 +88,8 @@ public:
     BOOL Store() override {
         ++stores;
         if (!text.IsEmpty())
-            m_pGrid->StoreValueInRange(CGECellRange(m_nRow, m_nCol, m_nRow, m_nCol), text, geOverride, -1, GE_NOREDRAW);
+            m_pGrid->StoreValueInRange(CGECellRange(m_nRow, m_nCol, m_nRow, m_nCol), text, geOverride, -1,
+                                       GE_NOREDRAW);
         return TRUE;
     }
     BOOL OnValidate() override {
@@ -124,8 +126,8 @@ public:
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
         m_dc.CreateCompatibleDC(nullptr);
-        m_hBitmap = ::CreateDIBSection(m_dc.GetSafeHdc(), &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_pBits),
-                                       nullptr, 0);
+        m_hBitmap = ::CreateDIBSection(m_dc.GetSafeHdc(), &info, DIB_RGB_COLORS,
+                                       reinterpret_cast<void**>(&m_pBits), nullptr, 0);
         m_hOld = ::SelectObject(m_dc.GetSafeHdc(), m_hBitmap);
         m_dc.FillSolidRect(0, 0, cx, cy, fill);
     }
@@ -170,7 +172,8 @@ private:
 // A top-level window holding a grid window that fills its client area.
 class GridHost {
 public:
-    explicit GridHost(CGEGridWnd& grid, int cx = 400, int cy = 300, DWORD dwGridStyle = WS_VSCROLL | WS_HSCROLL) {
+    explicit GridHost(CGEGridWnd& grid, int cx = 400, int cy = 300,
+                      DWORD dwGridStyle = WS_VSCROLL | WS_HSCROLL) {
         StartEngine();
         m_hWnd = ::CreateWindowExA(0, "STATIC", "Grid host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, cx, cy,
                                    nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);

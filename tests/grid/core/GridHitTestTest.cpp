@@ -42,17 +42,18 @@ void ExpectHits(HitGrid& grid, std::initializer_list<HitCase> cases) {
 
 TEST(GridHitTest, BoundariesHeadersAndCells) {
     HitGrid grid(5, 6);
-    ExpectHits(grid, {
-                         {"4 px left of column 1's right edge in the header row", {86, 10}, GE_HT_VERTLINE, 0, 1},
-                         {"5 px left of it is the header", {85, 10}, GE_HT_HEADER, 0, 1},
-                         {"within 4 px right of column 2's left edge", {93, 10}, GE_HT_VERTLINE, 0, 1},
-                         {"a column boundary in the body is no resize zone", {86, 30}, GE_HT_CELL, 1, 1},
-                         {"a row boundary in the row headers", {20, 38}, GE_HT_HORZLINE, 1, 0},
-                         {"the corner cell", {10, 10}, GE_HT_HEADER, 0, 0},
-                         {"a body cell", {100, 70}, GE_HT_CELL, 3, 2},
-                         {"below the last row", {100, 200}, GE_HT_NOHIT, 6, 2},
-                         {"right of the last column", {380, 70}, GE_HT_NOHIT, 3, 7},
-                     });
+    ExpectHits(grid,
+               {
+                   {"4 px left of column 1's right edge in the header row", {86, 10}, GE_HT_VERTLINE, 0, 1},
+                   {"5 px left of it is the header", {85, 10}, GE_HT_HEADER, 0, 1},
+                   {"within 4 px right of column 2's left edge", {93, 10}, GE_HT_VERTLINE, 0, 1},
+                   {"a column boundary in the body is no resize zone", {86, 30}, GE_HT_CELL, 1, 1},
+                   {"a row boundary in the row headers", {20, 38}, GE_HT_HORZLINE, 1, 0},
+                   {"the corner cell", {10, 10}, GE_HT_HEADER, 0, 0},
+                   {"a body cell", {100, 70}, GE_HT_CELL, 3, 2},
+                   {"below the last row", {100, 200}, GE_HT_NOHIT, 6, 2},
+                   {"right of the last column", {380, 70}, GE_HT_NOHIT, 3, 7},
+               });
     EXPECT_EQ(grid.HitTest(CPoint(500, 10)), GE_HT_NOHIT) << "outside the grid area";
 }
 
@@ -72,7 +73,11 @@ TEST(GridHitTest, HiddenColumnBoundary) {
     HitGrid grid(5, 6);
     grid.hidden.insert(2); // column 3 now starts where column 2 did, at x 90
     ExpectHits(grid, {
-                         {"1 px right of the hidden boundary: the visible column to the left", {91, 10}, GE_HT_VERTLINE, 0, 1},
+                         {"1 px right of the hidden boundary: the visible column to the left",
+                          {91, 10},
+                          GE_HT_VERTLINE,
+                          0,
+                          1},
                          {"2 px right of it: still the visible column", {92, 10}, GE_HT_VERTLINE, 0, 1},
                          {"3 px right of it: the hidden column", {93, 10}, GE_HT_HIDDENCOL, 0, 2},
                          {"4 px right of it: the hidden column", {94, 10}, GE_HT_HIDDENCOL, 0, 2},

@@ -50,13 +50,13 @@ struct KeyCase {
 
 TEST(GridKeys, MovementKeysMapToDirections) {
     const KeyCase cases[] = {
-        {VK_UP, FALSE, FALSE, 1, TRUE, GE_UP, 1},           {VK_UP, TRUE, FALSE, 1, TRUE, GE_TOP, 1},
-        {VK_DOWN, FALSE, FALSE, 3, TRUE, GE_DOWN, 3},       {VK_DOWN, TRUE, FALSE, 1, TRUE, GE_BOTTOM, 1},
-        {VK_LEFT, FALSE, FALSE, 1, TRUE, GE_LEFT, 1},       {VK_LEFT, TRUE, FALSE, 1, TRUE, GE_MOSTLEFT, 1},
-        {VK_RIGHT, FALSE, FALSE, 1, TRUE, GE_RIGHT, 1},     {VK_RIGHT, TRUE, FALSE, 1, TRUE, GE_MOSTRIGHT, 1},
-        {VK_NEXT, FALSE, TRUE, 2, TRUE, GE_PAGEDOWN, 2},    {VK_PRIOR, TRUE, FALSE, 1, TRUE, GE_PAGEUP, 1},
-        {VK_HOME, TRUE, FALSE, 5, TRUE, GE_TOPLEFT, 1},     {VK_END, TRUE, FALSE, 1, TRUE, GE_BOTTOMRIGHT, 1},
-        {VK_HOME, FALSE, FALSE, 1, FALSE, 0, 0},            {VK_END, FALSE, FALSE, 1, FALSE, 0, 0},
+        {VK_UP, FALSE, FALSE, 1, TRUE, GE_UP, 1},        {VK_UP, TRUE, FALSE, 1, TRUE, GE_TOP, 1},
+        {VK_DOWN, FALSE, FALSE, 3, TRUE, GE_DOWN, 3},    {VK_DOWN, TRUE, FALSE, 1, TRUE, GE_BOTTOM, 1},
+        {VK_LEFT, FALSE, FALSE, 1, TRUE, GE_LEFT, 1},    {VK_LEFT, TRUE, FALSE, 1, TRUE, GE_MOSTLEFT, 1},
+        {VK_RIGHT, FALSE, FALSE, 1, TRUE, GE_RIGHT, 1},  {VK_RIGHT, TRUE, FALSE, 1, TRUE, GE_MOSTRIGHT, 1},
+        {VK_NEXT, FALSE, TRUE, 2, TRUE, GE_PAGEDOWN, 2}, {VK_PRIOR, TRUE, FALSE, 1, TRUE, GE_PAGEUP, 1},
+        {VK_HOME, TRUE, FALSE, 5, TRUE, GE_TOPLEFT, 1},  {VK_END, TRUE, FALSE, 1, TRUE, GE_BOTTOMRIGHT, 1},
+        {VK_HOME, FALSE, FALSE, 1, FALSE, 0, 0},         {VK_END, FALSE, FALSE, 1, FALSE, 0, 0},
         {VK_DOWN, FALSE, FALSE, 0, TRUE, GE_DOWN, 1}, // a repeat count of 0 moves by one
     };
     for (const KeyCase& c : cases) {

@@ -18,7 +18,8 @@ TEST(GridLibraryState, StartUpRegistersTheClassesTheTextsAndTheClipboardFormat) 
         const char* name;
         UINT style;
     };
-    for (const ClassCase& c : {ClassCase{"GEWND", 16395}, ClassCase{"GENDBLCLKSWND", 16387}, ClassCase{"GeMdiFrame", 16392}}) {
+    for (const ClassCase& c :
+         {ClassCase{"GEWND", 16395}, ClassCase{"GENDBLCLKSWND", 16387}, ClassCase{"GeMdiFrame", 16392}}) {
         ASSERT_TRUE(::GetClassInfoA(hInstance, c.name, &wc)) << c.name;
         EXPECT_EQ(wc.style, c.style) << c.name;
     }
@@ -78,8 +79,8 @@ TEST(GridLibraryState, ParentWindowLookupFollowsTheRegisteredClasses) {
     EXPECT_EQ(state.m_parentWndClasses.GetCount(), 1) << "a class is kept once";
 
     CWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
-                                nullptr));
+    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                                nullptr, nullptr));
     ASSERT_TRUE(child.Create(AfxRegisterWndClass(0), "child", WS_CHILD, CRect(0, 0, 10, 10), &parent, 1));
     EXPECT_EQ(state.FindParentWindow(&child), &parent);
     EXPECT_EQ(GEGetParentOfKind(&child, RUNTIME_CLASS(CWnd), FALSE), &parent);

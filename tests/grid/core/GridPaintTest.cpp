@@ -93,7 +93,8 @@ TEST(GridPaint, SelectedCellsAreInverted) {
     PixelCanvas canvas(200, 100);
     grid.OnGridDraw(canvas.DC());
     const COLORREF window = ::GetSysColor(COLOR_WINDOW);
-    EXPECT_EQ(canvas.At(60, 30), RGB(255 - GetRValue(window), 255 - GetGValue(window), 255 - GetBValue(window)));
+    EXPECT_EQ(canvas.At(60, 30),
+              RGB(255 - GetRValue(window), 255 - GetGValue(window), 255 - GetBValue(window)));
     EXPECT_EQ(canvas.At(110, 30), window);
 }
 

@@ -33,9 +33,10 @@ TEST(GridParamSizes, SumsMatchTheLineByLineSumWithStoredHiddenAndZoom) {
         ROWCOL from, to;
         int zoom;
     };
-    for (const Case& c : {Case{1, 10, 100}, Case{0, 300, 100}, Case{5, 5, 100}, Case{4, 4, 100}, Case{1, 300, 150},
-                          Case{100, 199, 75}, Case{201, 250, 133}, Case{8, 7, 100}}) {
-        EXPECT_EQ(param.SumRowHeights(c.from, c.to, c.zoom), c.from > c.to ? 0 : LoopSum(param, c.from, c.to, c.zoom))
+    for (const Case& c : {Case{1, 10, 100}, Case{0, 300, 100}, Case{5, 5, 100}, Case{4, 4, 100},
+                          Case{1, 300, 150}, Case{100, 199, 75}, Case{201, 250, 133}, Case{8, 7, 100}}) {
+        EXPECT_EQ(param.SumRowHeights(c.from, c.to, c.zoom),
+                  c.from > c.to ? 0 : LoopSum(param, c.from, c.to, c.zoom))
             << c.from << ".." << c.to << " at " << c.zoom << "%";
     }
 }
