@@ -83,8 +83,9 @@ public:
     BOOL SetDescription(const char* pszText);
 
     // The archive form (schema 2: a flag word, then the set parts; loading also reads schema 1). Loading an
-    // object schema above 2 raises the bad-schema archive exception.
+    // object schema above 2 raises the bad-schema archive exception. Serialize writes and reads the same.
     void SerializeLayout(CArchive& ar);
+    void Serialize(CArchive& ar) override { SerializeLayout(ar); }
 
 private:
     BOOL Switch(UINT nBit) const { return (m_nSwitches & nBit) != 0 ? TRUE : FALSE; }

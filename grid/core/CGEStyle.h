@@ -79,6 +79,9 @@ public:
     ~CGEStyle() override = default;
 
     // ---- overridable operations
+    // The archive form through the style-serialisation feature, without a styles map of its own (nothing
+    // happens when the feature is not installed).
+    void Serialize(CArchive& ar) override;
     // A new style of this style's class holding a deep copy; the caller owns it.
     virtual CGEStyle* Clone() const;
     // Sets the value text (value type text).
@@ -90,6 +93,16 @@ public:
     // cell TRUE, places 13, everything else off or 0, the default font; borders, base style and user
     // attributes stay not included.
     virtual CGEStyle& SetDefaultStyle();
+    // TRUE when this style is a subset of other (other includes every attribute this one does, with the same
+    // value), through the style-comparison feature; FALSE without it.
+    virtual BOOL IsSubSet(const CGEStyle& other) const;
+    // The archive form through the style-serialisation feature (nothing without it). pStylesMap resolves
+    // base-style names; null: the archive's document pointer when that is a styles map.
+    virtual void SerializeWithMap(CArchive& ar, const CGEStylesMap* pStylesMap);
+    // The style's values in a profile section, through the registry-profile feature (nothing without it;
+    // reading then returns FALSE).
+    virtual void WriteProfile(const char* pszSection, const CGEStylesMap* pStylesMap = nullptr) const;
+    virtual BOOL ReadProfile(const char* pszSection, CGEStylesMap* pStylesMap = nullptr);
     // While the style includes a base style, merges that base style's record from the map in (geApplyNew)
     // and goes on with the base style's own base style; stops at an id the map does not hold or at an id
     // met before (a cycle).
@@ -98,6 +111,13 @@ public:
     virtual void MergeFrom(const CGEStyle& src, UINT nMode);
     // Empties the style: frees the owned parts, empties the texts and clears every include bit.
     virtual void FreeParts();
+
+    // The archive form itself (schema 6; loading reads schemas 0 to 6, those below 5 only with the
+    // older-format feature installed). The style-serialisation feature calls it. Loading refuses a schema
+    // above 6 and damaged data with the archive exception; the style is then left as it was.
+    void SerializeLayout(CArchive& ar, const CGEStylesMap* pStylesMap);
+    // Takes over a user-attribute map (null removes them); the older-format reader hands its result here.
+    CGEStyle& SetUserAttributes(std::unique_ptr<CGEUserAttributeMap> pAttributes);
 
     // ---- include mask
     DWORD GetIncludeMask() const { return m_nInclude; }

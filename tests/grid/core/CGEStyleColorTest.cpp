@@ -20,7 +20,7 @@ TEST(CGEStyleColor, DecodeTable) {
         {0xFE000000, CGEStyleColor::system, 0},
         {0x41000000, CGEStyleColor::system, 189},   // 65: the last system index
         {0x40ABCDEF, CGEStyleColor::rgb, 0xABCDEF}, // 64: kind from the two low bits
-        {0xFF000001, CGEStyleColor::system, 1}, // 255 & 3: kind 3 with the low bits
+        {0xFF000001, CGEStyleColor::system, 1},     // 255 & 3: kind 3 with the low bits
     };
     for (const Case& c : cases) {
         UINT kind = 99;

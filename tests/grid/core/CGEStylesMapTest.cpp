@@ -1,7 +1,12 @@
 // Styles map: registering base styles, ids, lookups by id and name, and removal.
 #include "grid/core/CGEStylesMap.h"
 
+#include "framework/core/CResourceException.h"
+
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -50,6 +55,77 @@ TEST(CGEStylesMap, HoldsAtMost255StylesAndReusesFreedIds) {
     EXPECT_EQ(map.RegisterStyle("again", style), 100u);
     EXPECT_EQ(map.GetCount(), 255);
     EXPECT_EQ(map.GetIdAt(254), 100u); // registration order
+}
+
+} // namespace
+
+namespace {
+
+int ResourceFailure(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (CResourceException* e) {
+        e->Delete();
+        return 1;
+    }
+    return 0;
+}
+
+TEST(CGEStylesMap, StylesRegisteredFromStringResources) {
+    CGEStylesMap map;
+    CGEStyle standard;
+    standard.SetDefaultStyle();
+    const UINT id = map.RegisterStyle(CGEStylesMap::standardStyleResource, standard, TRUE);
+    ASSERT_NE(id, 0u);
+    CString name;
+    map.GetStyleName(id, name);
+    EXPECT_EQ(name, CString("Standard"));
+    EXPECT_EQ(map.GetStyleIdByResource(CGEStylesMap::standardStyleResource), id);
+    EXPECT_EQ(map.GetStyleIdByName("STANDARD"), id);
+    EXPECT_EQ(map.RegisterStyle(CGEStylesMap::standardStyleResource, CGEStyle(), TRUE), id);
+    EXPECT_TRUE(map.LookupStyle(id)->IsEmpty());
+    const UINT rowHeader = map.RegisterStyle(CGEStylesMap::rowHeaderStyleResource, CGEStyle(), TRUE);
+    map.UpdateStandardStyleIds();
+    EXPECT_EQ(map.m_nStandardStyleId, id);
+    EXPECT_EQ(map.m_nRowHeaderStyleId, rowHeader);
+    EXPECT_EQ(map.m_nColHeaderStyleId, 0u);
+    EXPECT_EQ(ResourceFailure([&] { map.RegisterStyle(60999u, CGEStyle()); }), 1);
+    EXPECT_EQ(map.GetCount(), 2);
+}
+
+TEST(CGEStylesMap, UserAttributesAndControlNames) {
+    CGEStylesMap map;
+    CGEStyle editor;
+    editor.SetControl(52513);
+    map.AddUserAttribute(61001, &editor);
+    const CGEStylesMap::UserAttribute* entry = map.LookupUserAttribute(61001);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->name, CString("Test attribute"));
+    EXPECT_EQ(entry->style->GetControl(), 52513);
+    EXPECT_EQ(ResourceFailure([&] { map.AddUserAttribute(60999); }), 1);
+    EXPECT_EQ(map.GetUserAttributeCount(), 1);
+
+    map.AddControl(61002);
+    map.SetIdText(61002, "changed");
+    map.AddControl(61002); // kept once: the changed text stays
+    CString text;
+    EXPECT_TRUE(map.LookupIdText(61002, text));
+    EXPECT_EQ(text, CString("changed"));
+    EXPECT_EQ(ResourceFailure([&] { map.AddControl(60999); }), 1);
+
+    map.RemoveAll();
+    EXPECT_EQ(map.GetUserAttributeCount(), 0);
+    EXPECT_FALSE(map.LookupIdText(61002, text));
+}
+
+TEST(CGEStylesMap, LoadersPlaceStylesUnderTheirIds) {
+    CGEStylesMap map;
+    EXPECT_TRUE(map.SetBaseStyle(42, 0, "Loaded", std::make_unique<CGEStyle>(), FALSE));
+    EXPECT_FALSE(map.SetBaseStyle(0, 0, "Zero", std::make_unique<CGEStyle>(), FALSE));
+    EXPECT_FALSE(map.SetBaseStyle(256, 0, "Big", std::make_unique<CGEStyle>(), FALSE));
+    EXPECT_EQ(map.GetStyleIdByName("Loaded"), 42u);
+    map.SetNextFreeId(42);
+    EXPECT_EQ(map.RegisterStyle("Next", CGEStyle()), 43u); // 42 is taken
 }
 
 } // namespace
