@@ -303,10 +303,6 @@ public:
     void ResetCurrentCellStyleCache();
     // Registers the standard, row-header and column-header base styles in a styles map that lacks them.
     static void CreateStandardStyles(CGEStylesMap& stylesMap);
-    // The names of the three standard base styles.
-    static const char* const szStandardStyle;
-    static const char* const szRowHeaderStyle;
-    static const char* const szColHeaderStyle;
     CGEStyle& GetStandardStyle();
     CGEStyle& GetColHeaderStyle();
     CGEStyle& GetRowHeaderStyle();

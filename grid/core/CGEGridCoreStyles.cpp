@@ -174,17 +174,14 @@ void CGEGridCore::ResetCurrentCellStyleCache() {
     }
 }
 
-const char* const CGEGridCore::szStandardStyle = "Standard";
-const char* const CGEGridCore::szRowHeaderStyle = "Row Header";
-const char* const CGEGridCore::szColHeaderStyle = "Column Header";
-
 void CGEGridCore::CreateStandardStyles(CGEStylesMap& stylesMap) {
-    if (stylesMap.GetStyleIdByName(szStandardStyle) == 0) {
+    stylesMap.UpdateStandardStyleIds();
+    if (stylesMap.m_nStandardStyleId == 0) {
         CGEStyle standard;
         standard.SetDefaultStyle();
         standard.SetVerticalAlignment(DT_VCENTER);
         standard.SetWrapText(FALSE);
-        stylesMap.RegisterStyle(szStandardStyle, standard, TRUE);
+        stylesMap.RegisterStyle(CGEStylesMap::standardStyleResource, standard, TRUE);
     }
     CGEStyle header;
     header.SetInterior(GESysColor(COLOR_BTNFACE));
@@ -193,10 +190,11 @@ void CGEGridCore::CreateStandardStyles(CGEStylesMap& stylesMap) {
     header.SetVerticalAlignment(DT_VCENTER);
     header.SetWrapText(FALSE);
     header.SetControl(GE_IDS_CTRL_HEADER);
-    if (stylesMap.GetStyleIdByName(szRowHeaderStyle) == 0)
-        stylesMap.RegisterStyle(szRowHeaderStyle, header, TRUE);
-    if (stylesMap.GetStyleIdByName(szColHeaderStyle) == 0)
-        stylesMap.RegisterStyle(szColHeaderStyle, header, TRUE);
+    if (stylesMap.m_nRowHeaderStyleId == 0)
+        stylesMap.RegisterStyle(CGEStylesMap::rowHeaderStyleResource, header, TRUE);
+    if (stylesMap.m_nColHeaderStyleId == 0)
+        stylesMap.RegisterStyle(CGEStylesMap::colHeaderStyleResource, header, TRUE);
+    stylesMap.UpdateStandardStyleIds();
 }
 
 void CGEGridCore::TakeBaseStyles() {
@@ -205,9 +203,10 @@ void CGEGridCore::TakeBaseStyles() {
     CGEStylesMap* pStylesMap = GetStylesMap();
     if (pStylesMap == nullptr)
         return;
-    m_pStyleStandard = pStylesMap->LookupStyle(pStylesMap->GetStyleIdByName(szStandardStyle));
-    m_pStyleColHeader = pStylesMap->LookupStyle(pStylesMap->GetStyleIdByName(szColHeaderStyle));
-    m_pStyleRowHeader = pStylesMap->LookupStyle(pStylesMap->GetStyleIdByName(szRowHeaderStyle));
+    pStylesMap->UpdateStandardStyleIds();
+    m_pStyleStandard = pStylesMap->LookupStyle(pStylesMap->m_nStandardStyleId);
+    m_pStyleColHeader = pStylesMap->LookupStyle(pStylesMap->m_nColHeaderStyleId);
+    m_pStyleRowHeader = pStylesMap->LookupStyle(pStylesMap->m_nRowHeaderStyleId);
 }
 
 void CGEGridCore::ResetBaseStyles() {
@@ -566,7 +565,10 @@ void CGEGridCore::RegisterControl(WORD nID, CGEControl* pControl, BOOL bDefault,
     m_mapControls[nID] = pControl;
     if (m_nLastControlId == nID)
         m_pLastControl = pControl;
-    (void)bAddToStylesMap; // the styles map keeps no list of control ids
+    if (bAddToStylesMap) {
+        if (CGEStylesMap* pStylesMap = GetStylesMap())
+            pStylesMap->AddControl(nID);
+    }
     if (bDefault || m_pDefaultControl == nullptr)
         m_pDefaultControl = pControl;
 }

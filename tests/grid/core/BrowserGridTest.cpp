@@ -21,8 +21,7 @@ namespace {
 // A browser over a small table of records (record index, field index) -> text, with one header row.
 class RecordBrowser : public CGEBrowserGrid {
 public:
-    explicit RecordBrowser(long nRecords) : CGEBrowserGrid(nullptr), records(nRecords) {
-        gridtest::StartEngine();
+    explicit RecordBrowser(long nRecords) : CGEBrowserGrid(gridtest::Started(nullptr)), records(nRecords) {
         const CRect area(0, 0, 400, 300);
         SetGridRect(TRUE, &area);
         OnGridInitialUpdate();

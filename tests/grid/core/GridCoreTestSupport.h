@@ -47,13 +47,18 @@ inline void PumpPending() {
     }
 }
 
+// The engine started before a grid's construction installs its features; passes pWnd on.
+inline CWnd* Started(CWnd* pWnd) {
+    StartEngine();
+    return pWnd;
+}
+
 // A grid core without a window: its grid area is the rectangle given. Modifier keys are answered by
 // the test, not by the keyboard.
 class TestGrid : public CGEGridCore {
 public:
     explicit TestGrid(ROWCOL nRows = 20, ROWCOL nCols = 10, CRect area = CRect(0, 0, 400, 300))
-        : CGEGridCore(nullptr) {
-        StartEngine();
+        : CGEGridCore(Started(nullptr)) {
         SetGridRect(TRUE, &area);
         OnGridInitialUpdate();
         SetRowCount(nRows, GE_NOREDRAW);
