@@ -1,6 +1,7 @@
 #include "grid/core/CGEControlFactory.h"
 
 #include "grid/core/CGEGridCore.h"
+#include "grid/core/CGENumberFormattingImp.h"
 
 CGEControl* CGEControlFactory::CreateControl(UINT, CGEGridCore*) {
     // Each cell control kind adds its control id here; an id without a control yields none, and the grid
@@ -19,6 +20,7 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
 
 void CGEControlFactory::InstallApplicationFeatures() {
     // The application-wide features add their installers here.
+    GEInstallNumberFormatting();
 }
 
 BOOL CGEControlFactory::RegisterWndClasses(HINSTANCE) {
