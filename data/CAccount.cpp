@@ -1,0 +1,78 @@
+#include "data/CAccount.h"
+
+#include "foundation/SharedHelpers.h"
+#include "timelog/CLogDoc.h"
+
+IMPLEMENT_DYNCREATE(CAccount, CObject)
+
+namespace {
+// Guards the walks up the parent chain against a cycle in damaged data.
+constexpr int kMaxDepth = 1000;
+} // namespace
+
+CAccount::CAccount() : m_Created(CTime::GetCurrentTime()), m_Modified(m_Created) {}
+
+CAccount::CAccount(const char* name) : CAccount() {
+    m_Name = name;
+}
+
+CAccount::CAccount(const CAccount& other) : CObject() {
+    *this = other;
+}
+
+CAccount& CAccount::operator=(const CAccount& other) {
+    if (this != &other) {
+        m_pDoc = other.m_pDoc;
+        m_Created = other.m_Created;
+        m_Modified = other.m_Modified;
+        m_Name = other.m_Name;
+        m_Description = other.m_Description;
+        m_GUID = other.m_GUID;
+        m_Active = other.m_Active;
+        m_ActType = other.m_ActType;
+        m_ParentID = other.m_ParentID;
+        m_pParent = other.m_pParent;
+    }
+    m_bModified = 0;
+    return *this;
+}
+
+const CString& CAccount::GetGUID() {
+    if (m_GUID.IsEmpty())
+        m_GUID = NewGuidString();
+    return m_GUID;
+}
+
+void CAccount::SetModified(BOOL modified) {
+    m_bModified = modified ? 1 : 0;
+    if (modified)
+        m_Modified = CTime::GetCurrentTime();
+}
+
+void CAccount::SetParent(CAccount* pParent) {
+    m_pParent = pParent;
+    m_ParentID = pParent != nullptr ? pParent->GetGUID() : CString();
+}
+
+CAccount* CAccount::GetParent() {
+    if (m_pParent == nullptr && m_pDoc != nullptr && !m_ParentID.IsEmpty())
+        m_pParent = m_pDoc->FindAccountByGUID(m_ParentID);
+    if (m_pParent == this)
+        m_pParent = nullptr;
+    return m_pParent;
+}
+
+int CAccount::GetLevel() {
+    int level = 0;
+    for (CAccount* p = GetParent(); p != nullptr && level < kMaxDepth; p = p->GetParent())
+        ++level;
+    return level;
+}
+
+CString CAccount::GetFullName() {
+    CString name = m_Name;
+    int depth = 0;
+    for (CAccount* p = GetParent(); p != nullptr && depth < kMaxDepth; p = p->GetParent(), ++depth)
+        name = p->m_Name + ":" + name;
+    return name;
+}

@@ -1,0 +1,43 @@
+#include "data/CExpenseTrip.h"
+
+#include "foundation/SharedHelpers.h"
+
+IMPLEMENT_DYNCREATE(CExpenseTrip, CObject)
+
+CExpenseTrip::CExpenseTrip()
+    : m_Created(CTime::GetCurrentTime()), m_Modified(m_Created), m_StartDate(m_Created),
+      m_EndDate(m_Created) {}
+
+CExpenseTrip::CExpenseTrip(const CExpenseTrip& other) : CObject() {
+    *this = other;
+}
+
+CExpenseTrip& CExpenseTrip::operator=(const CExpenseTrip& other) {
+    if (this != &other) {
+        m_Created = other.m_Created;
+        m_Modified = other.m_Modified;
+        m_Deleted = other.m_Deleted;
+        m_GUID = other.m_GUID;
+        m_UserID = other.m_UserID;
+        m_Name = other.m_Name;
+        m_Description = other.m_Description;
+        m_StartDate = other.m_StartDate;
+        m_EndDate = other.m_EndDate;
+        m_Active = other.m_Active;
+        m_Extra = other.m_Extra;
+    }
+    m_bModified = 0;
+    return *this;
+}
+
+const CString& CExpenseTrip::GetGUID() {
+    if (m_GUID.IsEmpty())
+        m_GUID = NewGuidString();
+    return m_GUID;
+}
+
+void CExpenseTrip::SetModified(BOOL modified) {
+    m_bModified = modified ? 1 : 0;
+    if (modified)
+        m_Modified = CTime::GetCurrentTime();
+}

@@ -1,0 +1,113 @@
+// One project task: a unit of planned work inside a project (and optionally one of its subsystems) with
+// an estimate, dates, a reminder, an owner and its assigned users. Ordinary tasks are stored in
+// [ProjectTasks]; summary tasks (one per project and subsystem) are made in memory only. Kept by the
+// time-log document in its project-task list and GUID map.
+#pragma once
+
+#include "framework/core/CObArray.h"
+#include "framework/core/CObject.h"
+#include "framework/core/CString.h"
+#include "framework/core/CTime.h"
+#include "framework/core/CTimeSpan.h"
+#include "framework/core/CTypedPtrArray.h"
+
+class CCategory;
+class CClient;
+class CLogDoc;
+class CProject;
+class CSubsystem;
+class CUser;
+
+class CTask : public CObject {
+    DECLARE_DYNCREATE(CTask)
+public:
+    // Empty texts, then Init.
+    CTask();
+    // Re-initialises, then copies every field (GUID, dates, cached pointers and source fields included).
+    CTask(const CTask& other);
+    CTask& operator=(const CTask& other);
+
+    // Document none, new GUID, Created = Modified = now, numbers and dates 0, pointers none, outline level
+    // 1, billable, ids -1, finish stale, task type 1.
+    void Init();
+    const CString& GetGUID() const { return m_GUID; }
+    // Sets the dirty flag; a set flag also stamps Modified with now.
+    void SetModified(BOOL modified);
+
+    CLogDoc* m_pDoc = nullptr;
+    CString m_GUID;
+    CString m_OwnerID;
+    CString m_ParentGUID; // not stored
+    CString m_AssignedByID;
+    CString m_ClientID;
+    CString m_ProjectID;
+    CString m_SubsystemID;
+    CString m_CategoryID;
+    CString m_UserIDs;         // comma-separated
+    CString m_GroupIDs;        // comma-separated
+    CString m_OrganizationIDs; // comma-separated
+    CString m_Usernames;       // comma-separated display names, or "<All users>"
+    CTime m_Created;
+    CTime m_Modified;
+    BYTE m_Dirty = 0;
+    CString m_ID;               // number text in the source plan
+    CTask* m_pParent = nullptr; // cached
+    BYTE m_Summary = 0;
+    CString m_Name;
+    CString m_Description;
+    CTime m_StartDate;
+    CTime m_FinishDate;
+    CTime m_DueDate;
+    CTime m_CompletedDate;
+    BYTE m_Reminder = 0;
+    CTime m_ReminderDate;
+    CTimeSpan m_Duration;
+    CTimeSpan m_RemainingDuration;
+    CTimeSpan m_ActualWork;
+    BYTE m_Completed = 0;
+    CString m_Status;
+    CString m_Priority;
+    CString m_Resources; // comma-separated resource names
+    int m_PercentComplete = 0;
+    // Cached objects, resolved from their GUIDs on first use; not owned.
+    CUser* m_pOwner = nullptr;
+    CUser* m_pAssignedBy = nullptr;
+    CClient* m_pClient = nullptr;
+    CProject* m_pProject = nullptr;
+    CSubsystem* m_pSubsystem = nullptr;
+    CCategory* m_pCategory = nullptr;
+    int m_OutlineLevel = 1;
+    BYTE m_Viewed = 0;
+    CString m_ReminderSound;
+    BYTE m_Billable = 1;
+    BYTE m_QuickTask = 0;
+    int m_ProjProjectID = -1;
+    int m_ProjResourceID = -1;
+    int m_ProjAssignmentID = -1;
+    int m_MSTaskID = -1;
+    int m_PSTaskID = -1;
+    CString m_ReferenceID;
+    int m_TaskType = 1; // 1 ordinary, 0 summary
+    CString m_Attachments;
+    CString m_UserText1;
+    CString m_UserText2;
+    CString m_UserText3;
+    BYTE m_Hidden = 0;      // an ancestor summary is collapsed; not stored
+    BYTE m_Collapsed = 0;   // this summary is collapsed; not stored
+    BYTE m_FinishStale = 1; // the cached FinishDate must be recomputed
+    double m_CostSalary = 0.0;
+    double m_CostClient = 0.0;
+    double m_CostSalaryActual = 0.0;
+    double m_CostClientActual = 0.0;
+    double m_CostSalaryRemain = 0.0;
+    double m_CostClientRemain = 0.0;
+    // Transient values of a task read from a plan.
+    int m_SourceUID = 0;
+    int m_SourceResourceID = 0;
+    int m_SourceField = 0;
+    int m_SourceParentUID = 0;
+    // Set by the constructor: the task is stored (summary tasks made in memory clear it).
+    BYTE m_Stored = 1;
+};
+
+using CTaskArray = CTypedPtrArray<CObArray, CTask*>;

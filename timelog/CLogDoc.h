@@ -1,0 +1,260 @@
+// CLogDoc: the time-log document, the one owner of the in-memory model. Every project, project type,
+// category, client, user, subsystem, project task, quick pick, account, expense type, trip, expense,
+// invoice and log entry the program shows lives in one of its lists; lists of objects with an identity
+// have a GUID map beside them. Views, dialogs and the main frame reach the open document through
+// GetLogDoc and call the lookups, adders and accessors here.
+//
+// The class is large and split by concern into several source files, one header:
+//   CLogDoc.cpp        construction, contents, lists, lookups, indexed access, adders
+//   CLogDocEdit.cpp    creators, renames with the unique-name check, removals, sorting
+//   CLogDocUsers.cpp   current user, groups and rights
+//   CLogDocErrors.cpp  the error forwarders and the link to the main frame
+// Sections of this header follow the same order; later concerns add their own sections at the end.
+#pragma once
+
+#include "billing/CInvoice.h"
+#include "data/CAccount.h"
+#include "data/CCategory.h"
+#include "data/CClient.h"
+#include "data/CExpense.h"
+#include "data/CExpenseTrip.h"
+#include "data/CExpenseType.h"
+#include "data/CLogDatabase.h"
+#include "data/CProject.h"
+#include "data/CProjectType.h"
+#include "data/CSubsystem.h"
+#include "data/CUser.h"
+#include "data/CViewFilter.h"
+#include "foundation/CAcxAutoSaveDoc.h"
+#include "framework/core/CMapStringToPtr.h"
+#include "framework/core/CObList.h"
+#include "framework/core/CStringArray.h"
+#include "projecttasks/CTask.h"
+#include "timelog/CLogEntry.h"
+
+class COrgGroup;
+class CException;
+
+class CLogDoc : public CAcxAutoSaveDoc {
+    DECLARE_DYNCREATE(CLogDoc)
+public:
+    // ================================================================ construction and contents
+    // Reads the show switches, "Use ODBC" and "DataSource" ("Brindlemark mdb" when empty, written
+    // back); autosave every 600 seconds.
+    CLogDoc();
+    ~CLogDoc() override;
+    CLogDoc(const CLogDoc&) = delete;
+    CLogDoc& operator=(const CLogDoc&) = delete;
+
+    // Clears the timing flag and deletes every object of every list (maps emptied).
+    void DeleteContents() override;
+
+    // ================================================================ lookups
+    // All return nullptr when nothing matches. By GUID: exact, through the map. NoCase: ignoring case,
+    // scanning the list. By name: ignoring case, first match.
+    // fallBack: with no match, the "<None>" project (nullptr when that does not exist either).
+    CProject* FindProjectByGUID(const char* guid, bool fallBack) const;
+    CProjectType* FindProjectTypeByGUID(const char* guid) const;
+    CCategory* FindCategoryByGUID(const char* guid) const;
+    CAccount* FindAccountByGUID(const char* guid) const;
+    CExpenseType* FindExpenseTypeByGUID(const char* guid) const;
+    CExpenseTrip* FindExpenseTripByGUID(const char* guid) const;
+    CExpense* FindExpenseByGUID(const char* guid) const;
+    CClient* FindClientByGUID(const char* guid) const;
+    CLogEntry* FindQuickPickByGUID(const char* guid) const;
+    CUser* FindUserByGUID(const char* guid) const;
+    CSubsystem* FindSubsystemByGUID(const char* guid) const;
+    CTask* FindProjectTaskByGUID(const char* guid) const;
+    CInvoice* FindInvoiceByGUID(const char* guid) const;
+    COrgGroup* FindOrgGroupByGUID(const char* guid) const;
+
+    CProject* FindProjectByGUIDNoCase(const char* guid) const;
+    CCategory* FindCategoryByGUIDNoCase(const char* guid) const;
+    CAccount* FindAccountByGUIDNoCase(const char* guid) const;
+    CExpenseTrip* FindExpenseTripByGUIDNoCase(const char* guid) const;
+    CTask* FindQuickTaskByGUIDNoCase(const char* guid) const;
+    // From the newest entry backwards.
+    CLogEntry* FindLogEntryByGUIDNoCase(const char* guid) const;
+    // The latest entry of the project (and of the category when one is given); nullptr for no project.
+    CLogEntry* FindMatchingEntry(const CProject* pProject, const CCategory* pCategory) const;
+
+    CProject* FindProjectByName(const char* name) const;
+    CCategory* FindCategoryByName(const char* name) const;
+    CExpenseType* FindExpenseTypeByName(const char* name) const;
+    CExpenseTrip* FindExpenseTripByName(const char* name) const;
+    CClient* FindClientByName(const char* name) const;
+    CProjectType* FindProjectTypeByName(const char* name) const;
+    CLogEntry* FindQuickPickByName(const char* name) const;
+    // The name or the full name; with pParent only its children.
+    CAccount* FindAccountByName(const char* name, const CAccount* pParent = nullptr) const;
+    // User or FullName; groups only with includeGroups.
+    CUser* FindUserByName(const char* name, bool includeGroups) const;
+    // The placeholder project of entries without a project (named "<None>").
+    CProject* GetNoneProject() const;
+
+    // ================================================================ indexed access
+    // The item at a zero-based index; nullptr outside the list.
+    CProject* GetProjectAt(int index) const;
+    CProjectType* GetProjectTypeAt(int index) const;
+    CClient* GetClientAt(int index) const;
+    CSubsystem* GetSubsystemAt(int index) const;
+    CTask* GetQuickTaskAt(int index) const;
+    CExpenseType* GetExpenseTypeAt(int index) const;
+    CExpenseTrip* GetExpenseTripAt(int index) const;
+    CExpense* GetExpenseAt(int index) const;
+    CInvoice* GetInvoiceAt(int index) const;
+    CLogEntry* GetLogEntryAt(int index) const;
+    // mainList: the categories, else the second category list. An empty list first gets the category
+    // "Administration" (FindOrAddCategory).
+    CCategory* GetCategoryAt(int index, bool mainList = true);
+    int GetCategoryCount(bool mainList = true) const;
+    int GetProjectCount() const { return static_cast<int>(m_Projects.GetSize()); }
+    int GetLogEntryCount() const { return static_cast<int>(m_LogEntries.GetSize()); }
+    // Position of the object in its list; -1 when absent.
+    int IndexOfProject(const CProject* pProject) const;
+    int IndexOfAccount(const CAccount* pAccount) const;
+
+    // ================================================================ adders
+    // Append to the list and enter the GUID in the map (a second object with the same GUID replaces the
+    // first in the map; both stay in the list). nullptr is ignored. None marks the document modified.
+    void AddProject(CProject* pProject);
+    void AddProjectType(CProjectType* pProjectType);
+    void AddCategory(CCategory* pCategory);
+    void AddClient(CClient* pClient);
+    void AddQuickPick(CLogEntry* pEntry);
+    void AddUser(CUser* pUser);
+    void AddSubsystem(CSubsystem* pSubsystem);
+    void AddProjectTask(CTask* pTask);
+    // Also gives the account its document.
+    void AddAccount(CAccount* pAccount);
+    void AddExpenseType(CExpenseType* pType);
+    void AddExpenseTrip(CExpenseTrip* pTrip);
+    void AddExpense(CExpense* pExpense);
+    void AddInvoice(CInvoice* pInvoice);
+    // The map only: organization groups have no list here.
+    void RegisterOrgGroup(COrgGroup* pGroup);
+    // The log has no map.
+    void AddLogEntry(CLogEntry* pEntry);
+    void InsertLogEntry(CLogEntry* pEntry, int index);
+
+    // ================================================================ creators
+    // The object of that name, or a new one (marked modified) added to its list; the document is then
+    // marked modified and saved. Projects are kept sorted. The id forms take string ids (0 = empty).
+    CProject* FindOrAddProject(const char* name, const char* description);
+    CCategory* FindOrAddCategory(const char* name, const char* description);
+    CCategory* FindOrAddCategory(UINT nameId, UINT descriptionId);
+    CProjectType* FindOrAddProjectType(const char* name);
+    CProjectType* FindOrAddProjectType(UINT nameId);
+    CExpenseType* FindOrAddExpenseType(const char* name, const char* description);
+    CExpenseType* FindOrAddExpenseType(UINT nameId, UINT descriptionId);
+    CClient* FindOrAddClient(const char* name, const char* description);
+    // A new category in the categories (mainList) or the second list; marks the document modified.
+    CCategory* NewCategory(const char* name, const char* description, bool mainList);
+    // A new project at the end of the list (no map entry, no sort); marks the document modified.
+    CProject* NewProject(const char* name);
+    // The "<None>" project, made when missing, with its placeholder flag set.
+    CProject* EnsureNoneProject();
+    // Projects by name ignoring case; equal names keep their order.
+    void SortProjects();
+
+    // ================================================================ users and rights
+    // The record of the logged-in user ("Database\Username", "<None>" when empty); groups skipped.
+    CUser* GetCurrentUser() const;
+    // The current user's parent record (group), or nullptr.
+    CUser* GetCurrentUserGroup() const;
+    // The GUID of the parent record of the user of that name; "" when unknown or without parent.
+    CString GetUserGroupGUID(const char* userName) const;
+    // Full access, no current user, or the current user holds right n.
+    bool HasRight(int n) const;
+
+    // ================================================================ state
+    bool IsTiming() const { return m_bTiming; }
+    bool UsesDatabase() const { return m_bUseDatabase; }
+    bool IsDatabaseUsable() const { return m_bDatabaseUsable; }
+
+    // Process-wide show switches, read from "Prefs\" when a document is constructed.
+    static inline bool s_bShowInactiveProjects = false;
+    static inline bool s_bShowInactiveSubsystems = false;
+    static inline bool s_bShowTaskSummaries = true;
+
+    // ================================================================ the model
+    CLogEntry m_CurrentEntry; // the entry being timed or prepared
+    CProjectArray m_Projects; // sorted by name, ignoring case
+    CProjectTypeArray m_ProjectTypes;
+    CCategoryArray m_Categories;
+    CCategoryArray m_Categories2;      // read from old document files only; moved into the categories
+    CObList m_LegacyObjects;           // kept in the document file, never filled
+    CLogEntryArray m_LogEntries;       // the log grid's row order
+    CLogEntryArray m_TimeCacheEntries; // held in the time cache file; not owned
+    CLogEntryArray m_QuickPicks;
+    CClientArray m_Clients;
+    CUserArray m_Users; // tree order
+    CSubsystemArray m_Subsystems;
+    CTaskArray m_ProjectTasks;
+    CTaskArray m_QuickTasks;
+    CAccountArray m_Accounts;
+    CExpenseTypeArray m_ExpenseTypes;
+    CExpenseTripArray m_ExpenseTrips;
+    CExpenseArray m_Expenses; // the expense view's row order
+    CInvoiceArray m_Invoices; // the invoice view's row order
+    CStringArray m_QBQueue;   // GUIDs of entries waiting to be logged to QuickBooks
+    CLogDatabase m_Database;
+    bool m_bUseDatabase = false;   // "Use ODBC": tables are read and written
+    bool m_bDatabaseUsable = true; // the last load of all tables succeeded; writes skipped while false
+    bool m_bLoadFinished = false;  // a load of all tables has run
+    CString m_DataSource;          // ODBC data source; also the title
+    bool m_bTiming = false;
+    CTime m_TimingStart;
+    CViewFilter m_ViewFilter;
+    DWORD m_nIdleTick = 0;
+    DWORD m_nActivityTick1 = 0;
+    DWORD m_nActivityTick2 = 0;
+    bool m_bLoginInProgress = false;
+    bool m_bCacheHoldBack = false;
+    bool m_bReopenQBFile = true;
+    bool m_bQBCacheLoaded = false;
+    bool m_bTimeCacheMerged = false;
+    bool m_bAllRights = false;
+    bool m_bFullAccess = false;
+
+protected:
+    // GUID text to object, one map per list that has identities.
+    CMapStringToPtr m_ProjectMap{10};
+    CMapStringToPtr m_ProjectTypeMap{10};
+    CMapStringToPtr m_CategoryMap{10};
+    CMapStringToPtr m_ClientMap{10};
+    CMapStringToPtr m_QuickPickMap{10};
+    CMapStringToPtr m_OrgGroupMap{10};
+    CMapStringToPtr m_UserMap{10};
+    CMapStringToPtr m_SubsystemMap{10};
+    CMapStringToPtr m_ProjectTaskMap{10};
+    CMapStringToPtr m_AccountMap{10};
+    CMapStringToPtr m_ExpenseTypeMap{10};
+    CMapStringToPtr m_ExpenseTripMap{10};
+    CMapStringToPtr m_ExpenseMap{10};
+    CMapStringToPtr m_InvoiceMap{10};
+
+    // The object of a map, or nullptr.
+    static void* LookupGUID(const CMapStringToPtr& map, const char* guid);
+};
+
+// ==================================================================== the open document
+// The document of the log view the main frame keeps; nullptr when there is none.
+CLogDoc* GetLogDoc();
+// Reload those views when they exist.
+void RefreshTimesheetView();
+void RefreshInvoiceView();
+void RefreshTaskView();
+
+// ==================================================================== error reporting
+// Put an entry into the main frame's error list (nothing without a main window or while errors are
+// suppressed): the message (a string id or a text), the code, and the exception's own message or a
+// text. The recordsets call them from their exception handlers.
+void AddErrorFromException(UINT messageId, long code, CException* e);
+void AddErrorFromException(const char* message, long code, CException* e);
+void AddErrorText(UINT messageId, long code, const char* text);
+void AddErrorText(const char* message, long code, const char* text);
+void SetErrorSuppression(bool suppress);
+bool GetErrorSuppression();
+int GetErrorCount();
+void ClearErrors();

@@ -1,0 +1,3 @@
+#include "timelog/CLogHint.h"
+
+IMPLEMENT_DYNAMIC(CLogHint, CObject)

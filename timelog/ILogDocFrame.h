@@ -1,0 +1,37 @@
+// What the time-log document and its objects ask of the main window: the log view's document and
+// columns, the error list, and the views to reload. The main frame implements it and registers itself
+// while it exists (SetLogDocFrame); without a registered frame every call is skipped, as the program
+// does when it has no main window.
+#pragma once
+
+#include "framework/core/CDWordArray.h"
+
+class CLogDoc;
+
+class ILogDocFrame {
+public:
+    virtual ~ILogDocFrame() = default;
+
+    // The document of the log view the frame keeps; nullptr when there is none.
+    virtual CLogDoc* GetLogViewDocument() = 0;
+    // The column ids of the log grid in display order; false when there is no log grid.
+    virtual bool GetLogColumnIds(CDWordArray& ids) = 0;
+
+    // One entry of the errors list (message, code, detail); the frame shows the code in decimal, from
+    // 100000 on as "0x%X", and refreshes its error display. Ignored while errors are suppressed.
+    virtual void ReportError(const char* message, long code, const char* detail) = 0;
+    virtual void SetErrorSuppression(bool suppress) = 0;
+    virtual bool GetErrorSuppression() const = 0;
+    virtual int GetErrorCount() const = 0;
+    virtual void ClearErrors() = 0;
+
+    // Reload the view when it exists.
+    virtual void RefreshTimesheetView() = 0;
+    virtual void RefreshInvoiceView() = 0;
+    virtual void RefreshTaskView() = 0;
+};
+
+// The registered frame, or nullptr.
+ILogDocFrame* GetLogDocFrame();
+// Registers the frame (nullptr when it goes).
+void SetLogDocFrame(ILogDocFrame* pFrame);
