@@ -1,0 +1,13 @@
+// The style-comparison feature: whether one style contains another. Application-wide.
+#pragma once
+
+#include "framework/core/AfxDefs.h"
+
+class CGEStyle;
+
+class CGEAbstractStyleCompareSubsetImp {
+public:
+    virtual ~CGEAbstractStyleCompareSubsetImp() = default;
+    // TRUE when style includes every attribute that subset includes, with the same value.
+    virtual BOOL IsSubSet(const CGEStyle& style, const CGEStyle& subset) = 0;
+};
