@@ -2,14 +2,16 @@
 // stored in another form. Application-wide; without it such archives are refused.
 #pragma once
 
-#include "framework/core/AfxDefs.h"
+#include "framework/core/CObject.h"
 
 class CArchive;
 class CGEStyle;
 
-class CGEAbstractSerializeLegacyCompatibleImp {
+class CGEAbstractSerializeLegacyCompatibleImp : public CObject {
 public:
-    virtual ~CGEAbstractSerializeLegacyCompatibleImp() = default;
     // Reads the old form of the style's user attributes at the archive's position into the style.
     virtual void ReadOldUserAttributes(CGEStyle& style, CArchive& ar) = 0;
+
+protected:
+    CGEAbstractSerializeLegacyCompatibleImp() = default;
 };

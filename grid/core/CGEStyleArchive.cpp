@@ -72,12 +72,12 @@ BOOL CGEStyle::IsSubSet(const CGEStyle& other) const {
 
 void CGEStyle::WriteProfile(const char* pszSection, const CGEStylesMap* pStylesMap) const {
     if (CGEAbstractGridProfileImp* feature = GEGetStyleFeatures().pProfile)
-        feature->WriteStyle(*this, pszSection, pStylesMap);
+        feature->WriteStyle(const_cast<CGEStyle*>(this), pszSection, const_cast<CGEStylesMap*>(pStylesMap));
 }
 
 BOOL CGEStyle::ReadProfile(const char* pszSection, CGEStylesMap* pStylesMap) {
     CGEAbstractGridProfileImp* feature = GEGetStyleFeatures().pProfile;
-    return feature != nullptr ? feature->ReadStyle(*this, pszSection, pStylesMap) : FALSE;
+    return feature != nullptr ? feature->ReadStyle(this, pszSection, pStylesMap) : FALSE;
 }
 
 CGEStyle& CGEStyle::SetUserAttributes(std::unique_ptr<CGEUserAttributeMap> pAttributes) {

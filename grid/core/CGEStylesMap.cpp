@@ -205,10 +205,10 @@ CGEStyle* CGEStylesMap::CreateStyle() const {
 
 void CGEStylesMap::WriteProfile() const {
     if (CGEAbstractGridProfileImp* feature = GEGetStyleFeatures().pProfile)
-        feature->WriteStylesMap(*this);
+        feature->WriteStylesMap(const_cast<CGEStylesMap*>(this));
 }
 
 BOOL CGEStylesMap::ReadProfile() {
     CGEAbstractGridProfileImp* feature = GEGetStyleFeatures().pProfile;
-    return feature != nullptr ? feature->ReadStylesMap(*this) : FALSE;
+    return feature != nullptr ? feature->ReadStylesMap(this) : FALSE;
 }

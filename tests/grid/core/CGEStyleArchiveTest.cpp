@@ -254,9 +254,7 @@ TEST(CGEStyleArchive, LoaderSurvivesFuzzing) {
 }
 
 // Style features that record what they were asked.
-class RecordingFeatures : public CGEAbstractStyleSerializeImp,
-                          public CGEAbstractStyleCompareSubsetImp,
-                          public CGEAbstractGridProfileImp {
+class RecordingSerialize : public CGEAbstractStyleSerializeImp {
 public:
     void SerializeFont(CGEFont&, CArchive&) override {}
     void SerializeBrush(CGEStyleBrush&, CArchive&) override {}
@@ -265,22 +263,29 @@ public:
         style.SerializeLayout(ar, map);
         ++serialized;
     }
+    int serialized = 0;
+};
+
+class MaskSubset : public CGEAbstractStyleCompareSubsetImp {
+public:
     BOOL IsSubSet(const CGEStyle& style, const CGEStyle& subset) override {
         return (style.GetIncludeMask() & subset.GetIncludeMask()) == subset.GetIncludeMask();
     }
-    void WriteStylesMap(const CGEStylesMap&) override {}
-    void WriteFont(const CGEFont&, const char*, const char*) override {}
-    void WriteStyle(const CGEStyle&, const char* section, const CGEStylesMap*) override { written = section; }
-    void WriteProperties(const CGEProperties&) override {}
-    BOOL ReadStylesMap(CGEStylesMap&) override { return FALSE; }
-    BOOL ReadFont(CGEFont&, const char*, const char*) override { return FALSE; }
-    BOOL ReadStyle(CGEStyle& style, const char*, CGEStylesMap*) override {
-        style.SetValue("from profile");
+};
+
+class RecordingProfile : public CGEAbstractGridProfileImp {
+public:
+    void WriteStylesMap(CGEStylesMap*) override {}
+    void WriteFont(CGEFont*, LPCSTR, LPCSTR) override {}
+    void WriteStyle(CGEStyle*, LPCSTR section, CGEStylesMap*) override { written = section; }
+    void WriteProperties(CGEProperties*) override {}
+    BOOL ReadStylesMap(CGEStylesMap*) override { return FALSE; }
+    BOOL ReadFont(CGEFont*, LPCSTR, LPCSTR) override { return FALSE; }
+    BOOL ReadStyle(CGEStyle* style, LPCSTR, CGEStylesMap*) override {
+        style->SetValue("from profile");
         return TRUE;
     }
-    BOOL ReadProperties(CGEProperties&) override { return FALSE; }
-
-    int serialized = 0;
+    BOOL ReadProperties(CGEProperties*) override { return FALSE; }
     std::string written;
 };
 
@@ -298,20 +303,22 @@ TEST(CGEStyleArchive, OperationsForwardToTheStyleFeatures) {
         EXPECT_FALSE(sub.IsSubSet(s));
     }
     FeatureScope scope;
-    RecordingFeatures features;
-    GEGetStyleFeatures().pSerialize = &features;
-    GEGetStyleFeatures().pCompareSubset = &features;
-    GEGetStyleFeatures().pProfile = &features;
+    RecordingSerialize serialize;
+    MaskSubset subset;
+    RecordingProfile profile;
+    GEGetStyleFeatures().pSerialize = &serialize;
+    GEGetStyleFeatures().pCompareSubset = &subset;
+    GEGetStyleFeatures().pProfile = &profile;
     const Bytes bytes = archive_test::Store([&](CArchive& ar) { ar.WriteObject(&s); });
     std::unique_ptr<CObject> back;
     archive_test::Load(bytes, [&](CArchive& ar) { back.reset(ar.ReadObject(RUNTIME_CLASS(CGEStyle))); });
     ASSERT_NE(back, nullptr);
     EXPECT_EQ(Describe(*static_cast<CGEStyle*>(back.get())), Describe(s));
-    EXPECT_EQ(features.serialized, 2);
+    EXPECT_EQ(serialize.serialized, 2);
     EXPECT_TRUE(sub.IsSubSet(s));
     EXPECT_FALSE(s.IsSubSet(sub));
     s.WriteProfile("Grid\\Cell");
-    EXPECT_EQ(features.written, "Grid\\Cell");
+    EXPECT_EQ(profile.written, "Grid\\Cell");
     EXPECT_TRUE(s.ReadProfile("Grid\\Cell"));
     EXPECT_EQ(s.GetValue(), CString("from profile"));
 }
