@@ -1,6 +1,8 @@
 #include "billing/CInvoice.h"
 
+#include "data/CClient.h"
 #include "foundation/SharedHelpers.h"
+#include "timelog/CLogDoc.h"
 #include "timelog/CLogEntry.h"
 
 CInvoice::CInvoice() {
@@ -91,4 +93,15 @@ void CInvoice::ClearLines() {
     for (INT_PTR i = 0; i < m_ExpenseLines.GetSize(); ++i)
         delete m_ExpenseLines.GetAt(i);
     m_ExpenseLines.RemoveAll();
+}
+
+CClient* CInvoice::GetClient() {
+    if (m_pClient == nullptr && m_pDoc != nullptr && !m_ClientUID.IsEmpty())
+        m_pClient = m_pDoc->FindClientByGUID(m_ClientUID);
+    return m_pClient;
+}
+
+void CInvoice::SetClient(CClient* pClient) {
+    m_pClient = pClient;
+    m_ClientUID = pClient != nullptr ? CString(pClient->GetGUID()) : CString();
 }
