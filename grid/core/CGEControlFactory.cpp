@@ -2,6 +2,7 @@
 
 #include "grid/core/CGEGridCore.h"
 #include "grid/core/CGENumberFormattingImp.h"
+#include "grid/core/CGESpanCellPoolImp.h"
 
 CGEControl* CGEControlFactory::CreateControl(UINT, CGEGridCore*) {
     // Each cell control kind adds its control id here; an id without a control yields none, and the grid
@@ -19,8 +20,12 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
 }
 
 void CGEControlFactory::InstallApplicationFeatures() {
-    // The application-wide features add their installers here.
+    // The application-wide features add their installers here, in this order: print device, style
+    // comparison, style serialisation, older-format serialisation, registry profile, document
+    // serialisation, parameter copy, rotated text, number formatting, moving data after a sort, data copy
+    // and move, long operations, covered-cell pool, span-cell pool.
     GEInstallNumberFormatting();
+    GEInstallSpanCellPool();
 }
 
 BOOL CGEControlFactory::RegisterWndClasses(HINSTANCE) {
