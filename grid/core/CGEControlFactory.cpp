@@ -1,6 +1,7 @@
 #include "grid/core/CGEControlFactory.h"
 
 #include "grid/core/CGEGridCore.h"
+#include "grid/core/CGENumberFormattingImp.h"
 #include "grid/core/CGESpanCellPoolImp.h"
 
 CGEControl* CGEControlFactory::CreateControl(UINT, CGEGridCore*) {
@@ -24,6 +25,7 @@ void CGEControlFactory::InstallApplicationFeatures() {
     // comparison, style serialisation, older-format serialisation, registry profile, document
     // serialisation, parameter copy, rotated text, number formatting, moving data after a sort, data copy
     // and move, long operations, covered-cell pool, span-cell pool.
+    GEInstallNumberFormatting();
     GEInstallSpanCellPool();
 }
 

@@ -145,9 +145,7 @@ BOOL CGEGridCore::OnGridLButtonDblClk(UINT nFlags, CPoint point) {
     }
     m_bDblClick = TRUE;
     BOOL bHandled = FALSE;
-    if (nHit == GE_HT_HEADER && m_pSortImp != nullptr)
-        bHandled = m_pSortImp->OnHeaderDblClick(this, nRow, nCol, nFlags, point);
-    if (!bHandled && IsCurrentCell(nRow, nCol)) {
+    if (IsCurrentCell(nRow, nCol)) {
         CGEControl* pControl = m_pCurrentControl;
         if (pControl != nullptr && pControl->IsBoundToCellAt(nRow, nCol))
             bHandled = pControl->LButtonDblClk(nFlags, point);
@@ -282,8 +280,9 @@ BOOL CGEGridCore::OnCellClick(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint poin
                : FALSE;
 }
 
-BOOL CGEGridCore::OnCellDblClick(ROWCOL, ROWCOL, UINT, CPoint) {
-    return FALSE;
+BOOL CGEGridCore::OnCellDblClick(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint point) {
+    // A double click on a header sorts by it when the sorting feature is there.
+    return m_pSortImp != nullptr ? m_pSortImp->OnHeaderDblClick(this, nRow, nCol, nFlags, point) : FALSE;
 }
 
 BOOL CGEGridCore::OnCellRClick(ROWCOL, ROWCOL, UINT, CPoint) {
