@@ -17,6 +17,7 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
     // resizing, optimized update, marking the current cell's headers, freeze menu, direct copy and move,
     // text and style data exchange, cut and paste, clearing cells.
     pGrid->InstallAutoScroll();
+    pGrid->InstallCommandFactory();
 }
 
 void CGEControlFactory::InstallApplicationFeatures() {
