@@ -855,6 +855,11 @@ protected:
     ROWCOL CalcLeftColForRight(ROWCOL nCol);
     int PageRows();
     int PageCols();
+    // Row and column twins.
+    BOOL SetLineSizes(BOOL bRows, ROWCOL nFrom, ROWCOL nTo, int nSize, const int* anSizes, UINT flags,
+                      int ctCmd);
+    void OnGridScrollBar(BOOL bVert, UINT nSBCode, UINT nPos);
+    BOOL RouteButtonToCell(UINT message, UINT nFlags, CPoint point);
     // Undo helpers.
     void RecordSizeCommand(BOOL bRows, ROWCOL nFrom, ROWCOL nTo, int* anOld, int ctCmd);
     // Style helpers.
