@@ -10,25 +10,33 @@
 //   CLogDocUsers.cpp   current user, groups and rights
 //   CLogDocErrors.cpp  the error forwarders and the link to the main frame
 //   CLogDocTables.cpp  the table recordsets, the change counter and the visibility of objects
+//   CLogDocProjects.cpp the projects a user or group may see
 // Sections of this header follow the same order; later concerns add their own sections at the end.
 #pragma once
 
 #include "billing/CInvoice.h"
 #include "data/CAccount.h"
+#include "data/CAccountSet.h"
 #include "data/CCategory.h"
 #include "data/CCategorySet.h"
 #include "data/CClient.h"
 #include "data/CClientSet.h"
 #include "data/CDefaultSet.h"
 #include "data/CExpense.h"
+#include "data/CExpenseSet.h"
 #include "data/CExpenseTrip.h"
+#include "data/CExpenseTripSet.h"
 #include "data/CExpenseType.h"
+#include "data/CExpenseTypeSet.h"
+#include "data/CInvoiceSet.h"
 #include "data/CLogDatabase.h"
 #include "data/COrgObjectSet.h"
 #include "data/COrganizationSet.h"
+#include "data/CPaymentSet.h"
 #include "data/CProjTypeSet.h"
 #include "data/CProject.h"
 #include "data/CProjectSet.h"
+#include "data/CProjectTaskSet.h"
 #include "data/CProjectType.h"
 #include "data/CQuickPickSet.h"
 #include "data/CReportSet.h"
@@ -267,6 +275,21 @@ public:
     bool IsVisibleThroughUnits(const CUser* user, const CObArray& units) const;
     // Hides every category private to another user.
     void HideOtherUsersCategories();
+
+    // ================================================================ project tasks, expenses, invoices
+    // The recordsets of these tables, on m_Database.
+    CProjectTaskSet m_ProjectTaskSet{&m_Database};
+    CAccountSet m_AccountSet{&m_Database};
+    CExpenseTypeSet m_ExpenseTypeSet{&m_Database};
+    CExpenseTripSet m_ExpenseTripSet{&m_Database};
+    CExpenseSet m_ExpenseSet{&m_Database};
+    CInvoiceSet m_InvoiceSet{&m_Database};
+    CPaymentSet m_PaymentSet{&m_Database};
+
+    // The projects the user or group may see, in list order (inactive ones only while they are shown):
+    // those without organization assignments and those whose assignments cover node. allVisible is
+    // cleared when a project was left out. Nothing without a node. (CLogDocProjects.cpp)
+    void GetVisibleProjects(CUser* node, bool& allVisible, CProjectArray& projects);
 
 protected:
     // GUID text to object, one map per list that has identities.
