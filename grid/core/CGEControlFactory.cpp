@@ -3,6 +3,9 @@
 #include "grid/core/CGEGridCore.h"
 #include "grid/core/CGENumberFormattingImp.h"
 #include "grid/core/CGESpanCellPoolImp.h"
+#include "grid/features/CGEDataCopyMoveCellsImp.h"
+#include "grid/features/CGEGridSortMoveDataImp.h"
+#include "grid/features/CGELongOperationImp.h"
 
 CGEControl* CGEControlFactory::CreateControl(UINT, CGEGridCore*) {
     // Each cell control kind adds its control id here; an id without a control yields none, and the grid
@@ -16,8 +19,10 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
     // merged and floating cells, printing, range selection, spreadsheet-like frame, drag and drop, user
     // resizing, optimized update, marking the current cell's headers, freeze menu, direct copy and move,
     // text and style data exchange, cut and paste, clearing cells.
+    pGrid->InstallHideCells();
     pGrid->InstallAutoScroll();
     pGrid->InstallCommandFactory();
+    pGrid->InstallDirectCopyMoveCells();
 }
 
 void CGEControlFactory::InstallApplicationFeatures() {
@@ -26,6 +31,9 @@ void CGEControlFactory::InstallApplicationFeatures() {
     // serialisation, parameter copy, rotated text, number formatting, moving data after a sort, data copy
     // and move, long operations, covered-cell pool, span-cell pool.
     GEInstallNumberFormatting();
+    GEInstallSortMoveData();
+    GEInstallDataCopyMoveCells();
+    GEInstallLongOperation();
     GEInstallSpanCellPool();
 }
 
