@@ -494,6 +494,11 @@ BOOL CGEControl::ValidatePaste(const CString&) {
     return TRUE;
 }
 
+BOOL CGEControl::GetSortKey(ROWCOL, ROWCOL, const CGESortInfo&, const CGEStyle& style, CString& strKey) {
+    strKey = style.GetIncludeValue() ? style.GetValue() : CString();
+    return TRUE;
+}
+
 // ---- mouse ----
 
 void CGEControl::LayoutForMouse(ROWCOL nRow, ROWCOL nCol) {

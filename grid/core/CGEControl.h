@@ -26,6 +26,7 @@ class CGEChild;
 class CGECellTipBase;
 class CGEFindReplaceState;
 class CGEGridCore;
+class CGESortInfo;
 class CGEStyle;
 class CGEStylesMap;
 struct CRuntimeClass;
@@ -159,6 +160,9 @@ public:
     virtual BOOL ValidateString(const CString& str);
     virtual BOOL ValidatePaste(const CString& str);
     virtual void OnInvalidKeyPressed(LPCSTR) {}
+    // The text a sort compares for the cell: the style's value text in the base.
+    virtual BOOL GetSortKey(ROWCOL nRow, ROWCOL nCol, const CGESortInfo& sortInfo, const CGEStyle& style,
+                            CString& strKey);
 
     // ---- mouse (the grid routes the events of the current cell here; children get them first) ----
     virtual BOOL OnMouseMove(UINT nFlags, CPoint point);

@@ -17,6 +17,8 @@
 #include "grid/core/CGELibraryState.h"
 #include "grid/core/CGEStyle.h"
 #include "grid/core/CGEStylesMap.h"
+#include "grid/core/CGENumberFormattingImp.h"
+#include "grid/core/CGESpanCellPoolImp.h"
 
 #include <memory>
 #include <new>
@@ -174,11 +176,17 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
     // resizing, optimized update, marking the current cell's headers, freeze menu, direct copy and move,
     // text and style data exchange, cut and paste, clearing cells.
     pGrid->InstallAutoScroll();
+    pGrid->InstallCommandFactory();
 }
 
 void CGEControlFactory::InstallApplicationFeatures() {
-    // The application-wide features add their installers here.
+    // The application-wide features add their installers here, in this order: print device, style
+    // comparison, style serialisation, older-format serialisation, registry profile, document
+    // serialisation, parameter copy, rotated text, number formatting, the date-time object, moving data
+    // after a sort, data copy and move, long operations, covered-cell pool, span-cell pool.
+    GEInstallNumberFormatting();
     GEInstallOleDateTime();
+    GEInstallSpanCellPool();
 }
 
 BOOL CGEControlFactory::RegisterWndClasses(HINSTANCE hInstance) {
