@@ -2,21 +2,10 @@
 #pragma once
 
 #include "grid/core/CGEBrowserGrid.h"
-#include "grid/core/CGEView.h"
+#include "grid/core/CGEGridViewT.h"
 
-class CGEBrowserView : public CGEView, public CGEBrowserGrid {
+class CGEBrowserView : public CGEGridViewT<CGEBrowserGrid> {
     DECLARE_DYNCREATE(CGEBrowserView)
 public:
-    CGEBrowserView();
-
-    CGEGridCore* GetViewGrid() override { return this; }
-    void OnInitialUpdate() override;
-    void OnDraw(CDC* pDC) override;
-    void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
-    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
-    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
-    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
-
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    CGEBrowserView() = default;
 };

@@ -362,6 +362,21 @@ BOOL CGEControl::GetDisplayValue(ROWCOL, ROWCOL, UINT, const CGEStyle& style, CS
     return TRUE;
 }
 
+BOOL CGEControl::GetSortKey(ROWCOL, ROWCOL, const CGESortInfo&, const CGEStyle& style, CString& strKey) {
+    strKey = style.GetIncludeValue() ? style.GetValue() : CString();
+    return TRUE;
+}
+
+BOOL CGEControl::GetSelectedText(CString& strResult) {
+    GetValue(strResult);
+    return FALSE;
+}
+
+void CGEControl::ReplaceSel(LPCSTR pszText) {
+    if (m_bBound && m_pGrid->IsCurrentCell(m_nRow, m_nCol))
+        m_pGrid->StoreValueInRange(Cell(m_nRow, m_nCol), CString(pszText), geOverride, -1, GE_UPDATENOW);
+}
+
 // ---- mouse ----
 
 BOOL CGEControl::OnMouseMove(UINT, CPoint) {

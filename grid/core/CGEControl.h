@@ -17,6 +17,7 @@
 class CDC;
 class CWnd;
 class CGEGridCore;
+class CGESortInfo;
 class CGEStyle;
 struct CRuntimeClass;
 
@@ -110,6 +111,13 @@ public:
     // Applies a style to the one cell; re-binds in place when the cell is current.
     virtual BOOL StoreStyle(ROWCOL nRow, ROWCOL nCol, const CGEStyle* pStyle, int mt, int nType, UINT nFlags);
     virtual BOOL GetDisplayValue(ROWCOL nRow, ROWCOL nCol, UINT nFlags, const CGEStyle& style, CString& str);
+    // The text a sort compares for the cell: the style's value text in the base.
+    virtual BOOL GetSortKey(ROWCOL nRow, ROWCOL nCol, const CGESortInfo& sortInfo, const CGEStyle& style,
+                            CString& strKey);
+    // The selected part of the text being edited: the whole value in the base (FALSE: no selection).
+    virtual BOOL GetSelectedText(CString& strResult);
+    // Replaces the selected text; the base stores the text as the bound cell's value.
+    virtual void ReplaceSel(LPCSTR pszText);
 
     // ---- mouse (the grid routes the events of the current cell here) ----
     virtual BOOL OnMouseMove(UINT nFlags, CPoint point);

@@ -1,6 +1,8 @@
 #include "grid/core/CGEControlFactory.h"
 
 #include "grid/core/CGEGridCore.h"
+#include "grid/core/CGENumberFormattingImp.h"
+#include "grid/core/CGESpanCellPoolImp.h"
 
 CGEControl* CGEControlFactory::CreateControl(UINT, CGEGridCore*) {
     // Each cell control kind adds its control id here; an id without a control yields none, and the grid
@@ -15,10 +17,16 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
     // resizing, optimized update, marking the current cell's headers, freeze menu, direct copy and move,
     // text and style data exchange, cut and paste, clearing cells.
     pGrid->InstallAutoScroll();
+    pGrid->InstallCommandFactory();
 }
 
 void CGEControlFactory::InstallApplicationFeatures() {
-    // The application-wide features add their installers here.
+    // The application-wide features add their installers here, in this order: print device, style
+    // comparison, style serialisation, older-format serialisation, registry profile, document
+    // serialisation, parameter copy, rotated text, number formatting, moving data after a sort, data copy
+    // and move, long operations, covered-cell pool, span-cell pool.
+    GEInstallNumberFormatting();
+    GEInstallSpanCellPool();
 }
 
 BOOL CGEControlFactory::RegisterWndClasses(HINSTANCE) {

@@ -58,6 +58,7 @@ class CGEPaintTable;
 class CGEPluginComponent;
 class CGEProperties;
 class CGERangeList;
+class CGESortInfo;
 class CGESortInfoArray;
 class CGEStyle;
 class CGEStyleBrush;
@@ -324,6 +325,11 @@ public:
     // A text entered for a cell, parsed by the cell's control.
     virtual BOOL SetControlTextRowCol(ROWCOL nRow, ROWCOL nCol, const CString& str, UINT flags = GE_UPDATENOW,
                                       const CGEStyle* pOldStyle = nullptr);
+    // The text a sort compares for a cell, from its control (the value text without one).
+    virtual BOOL GetSortKey(CGEControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGESortInfo& sortInfo,
+                            const CGEStyle& style, CString& strKey);
+    // The text selected in the current cell's control; empty without one.
+    BOOL GetSelectedText(CString& strResult);
     // The scratch style used by value stores (borrowed by controls).
     CGEStyle* GetScratchStyle();
 
@@ -657,6 +663,13 @@ public:
     BOOL OnSelDragMove(ROWCOL nStartRow, ROWCOL nStartCol, ROWCOL nRow, ROWCOL nCol);
     BOOL OnSelDragDrop(ROWCOL nTop, ROWCOL nLeft, ROWCOL nRow, ROWCOL nCol);
     BOOL OnSelDragCancel();
+    // Hooks of user resizing: FALSE refuses the start, a step or the final size.
+    virtual BOOL OnStartTrackColWidth(ROWCOL) { return TRUE; }
+    virtual BOOL OnStartTrackRowHeight(ROWCOL) { return TRUE; }
+    virtual BOOL OnTrackColWidth(ROWCOL, int) { return TRUE; }
+    virtual BOOL OnTrackRowHeight(ROWCOL, int) { return TRUE; }
+    virtual BOOL OnTrackColWidthEnd(ROWCOL, int) { return TRUE; }
+    virtual BOOL OnTrackRowHeightEnd(ROWCOL, int) { return TRUE; }
     virtual BOOL OnSelDragRowsStart(ROWCOL nFirstRow, ROWCOL nLastRow);
     virtual BOOL OnSelDragColsStart(ROWCOL nFirstCol, ROWCOL nLastCol);
     virtual BOOL OnSelDragRowsMove(ROWCOL, ROWCOL, ROWCOL) { return TRUE; }
@@ -842,6 +855,11 @@ protected:
     ROWCOL CalcLeftColForRight(ROWCOL nCol);
     int PageRows();
     int PageCols();
+    // Row and column twins.
+    BOOL SetLineSizes(BOOL bRows, ROWCOL nFrom, ROWCOL nTo, int nSize, const int* anSizes, UINT flags,
+                      int ctCmd);
+    void OnGridScrollBar(BOOL bVert, UINT nSBCode, UINT nPos);
+    BOOL RouteButtonToCell(UINT message, UINT nFlags, CPoint point);
     // Undo helpers.
     void RecordSizeCommand(BOOL bRows, ROWCOL nFrom, ROWCOL nTo, int* anOld, int ctCmd);
     // Style helpers.
@@ -938,5 +956,7 @@ protected:
     CPtrList m_refreshRects;                   // CRect*
     std::map<std::string, HGDIOBJ> m_gdiCache; // brushes, pens by their words
     std::map<std::string, CFont*> m_fontCache; // fonts by their scaled log font
+    LOGFONTA m_lastLogFont{};
+    CFont* m_pLastFont = nullptr;
     BOOL m_bAlternateLook;
 };

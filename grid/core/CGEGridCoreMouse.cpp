@@ -145,9 +145,7 @@ BOOL CGEGridCore::OnGridLButtonDblClk(UINT nFlags, CPoint point) {
     }
     m_bDblClick = TRUE;
     BOOL bHandled = FALSE;
-    if (nHit == GE_HT_HEADER && m_pSortImp != nullptr)
-        bHandled = m_pSortImp->OnHeaderDblClick(this, nRow, nCol, nFlags, point);
-    if (!bHandled && IsCurrentCell(nRow, nCol)) {
+    if (IsCurrentCell(nRow, nCol)) {
         CGEControl* pControl = m_pCurrentControl;
         if (pControl != nullptr && pControl->IsBoundToCellAt(nRow, nCol))
             bHandled = pControl->LButtonDblClk(nFlags, point);
@@ -158,44 +156,45 @@ BOOL CGEGridCore::OnGridLButtonDblClk(UINT nFlags, CPoint point) {
     return bHandled;
 }
 
-BOOL CGEGridCore::OnGridRButtonDown(UINT nFlags, CPoint point) {
+BOOL CGEGridCore::RouteButtonToCell(UINT message, UINT nFlags, CPoint point) {
     ROWCOL nRow = 0, nCol = 0;
     if (HitTest(point, &nRow, &nCol) == GE_HT_NOHIT)
         return FALSE;
-    if (IsCurrentCell(nRow, nCol) && m_pCurrentControl != nullptr &&
-        m_pCurrentControl->IsBoundToCellAt(nRow, nCol))
-        return m_pCurrentControl->RButtonDown(nFlags, point, GE_MR_DOWN);
+    CGEControl* pControl = IsCurrentCell(nRow, nCol) ? m_pCurrentControl : nullptr;
+    if (pControl != nullptr && pControl->IsBoundToCellAt(nRow, nCol)) {
+        switch (message) {
+        case WM_RBUTTONDOWN:
+            return pControl->RButtonDown(nFlags, point, GE_MR_DOWN);
+        case WM_RBUTTONUP:
+            return pControl->RButtonUp(nFlags, point, GE_MR_UP);
+        case WM_MBUTTONDOWN:
+            return pControl->MButtonDown(nFlags, point, GE_MR_DOWN);
+        default:
+            return pControl->MButtonUp(nFlags, point, GE_MR_UP);
+        }
+    }
+    // A click on any other cell goes to the click hooks.
+    if (message == WM_RBUTTONUP)
+        return OnCellRClick(nRow, nCol, nFlags, point);
+    if (message == WM_MBUTTONUP)
+        return OnCellMClick(nRow, nCol, nFlags, point);
     return FALSE;
+}
+
+BOOL CGEGridCore::OnGridRButtonDown(UINT nFlags, CPoint point) {
+    return RouteButtonToCell(WM_RBUTTONDOWN, nFlags, point);
 }
 
 BOOL CGEGridCore::OnGridRButtonUp(UINT nFlags, CPoint point) {
-    ROWCOL nRow = 0, nCol = 0;
-    if (HitTest(point, &nRow, &nCol) == GE_HT_NOHIT)
-        return FALSE;
-    if (IsCurrentCell(nRow, nCol) && m_pCurrentControl != nullptr &&
-        m_pCurrentControl->IsBoundToCellAt(nRow, nCol))
-        return m_pCurrentControl->RButtonUp(nFlags, point, GE_MR_UP);
-    return OnCellRClick(nRow, nCol, nFlags, point);
+    return RouteButtonToCell(WM_RBUTTONUP, nFlags, point);
 }
 
 BOOL CGEGridCore::OnGridMButtonDown(UINT nFlags, CPoint point) {
-    ROWCOL nRow = 0, nCol = 0;
-    if (HitTest(point, &nRow, &nCol) == GE_HT_NOHIT)
-        return FALSE;
-    if (IsCurrentCell(nRow, nCol) && m_pCurrentControl != nullptr &&
-        m_pCurrentControl->IsBoundToCellAt(nRow, nCol))
-        return m_pCurrentControl->MButtonDown(nFlags, point, GE_MR_DOWN);
-    return FALSE;
+    return RouteButtonToCell(WM_MBUTTONDOWN, nFlags, point);
 }
 
 BOOL CGEGridCore::OnGridMButtonUp(UINT nFlags, CPoint point) {
-    ROWCOL nRow = 0, nCol = 0;
-    if (HitTest(point, &nRow, &nCol) == GE_HT_NOHIT)
-        return FALSE;
-    if (IsCurrentCell(nRow, nCol) && m_pCurrentControl != nullptr &&
-        m_pCurrentControl->IsBoundToCellAt(nRow, nCol))
-        return m_pCurrentControl->MButtonUp(nFlags, point, GE_MR_UP);
-    return OnCellMClick(nRow, nCol, nFlags, point);
+    return RouteButtonToCell(WM_MBUTTONUP, nFlags, point);
 }
 
 BOOL CGEGridCore::OnGridMouseWheel(UINT, short zDelta, CPoint) {
@@ -282,8 +281,9 @@ BOOL CGEGridCore::OnCellClick(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint poin
                : FALSE;
 }
 
-BOOL CGEGridCore::OnCellDblClick(ROWCOL, ROWCOL, UINT, CPoint) {
-    return FALSE;
+BOOL CGEGridCore::OnCellDblClick(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint point) {
+    // A double click on a header sorts by it when the sorting feature is there.
+    return m_pSortImp != nullptr ? m_pSortImp->OnHeaderDblClick(this, nRow, nCol, nFlags, point) : FALSE;
 }
 
 BOOL CGEGridCore::OnCellRClick(ROWCOL, ROWCOL, UINT, CPoint) {

@@ -288,35 +288,41 @@ BOOL CGEGridCore::UpdateScrollbars(BOOL bRedraw, BOOL) {
     return bChanged;
 }
 
-void CGEGridCore::OnGridVScroll(UINT nSBCode, UINT nPos) {
+void CGEGridCore::OnGridScrollBar(BOOL bVert, UINT nSBCode, UINT nPos) {
     if (CGEControl* pControl = GetCurrentCellControl()) {
         MSG msg{m_pGridWnd != nullptr ? m_pGridWnd->GetSafeHwnd() : nullptr,
-                WM_VSCROLL,
+                static_cast<UINT>(bVert ? WM_VSCROLL : WM_HSCROLL),
                 MAKEWPARAM(nSBCode, nPos),
                 0,
                 0,
                 {0, 0}};
         pControl->OnGridScroll(&msg);
     }
-    ROWCOL nTop = m_nTopRow;
+    const ROWCOL nFirst = bVert ? GetFirstScrollRow() : GetFirstScrollCol();
+    const ROWCOL nCount = bVert ? GetRowCount() : GetColCount();
+    const ROWCOL nOld = bVert ? m_nTopRow : m_nLeftCol;
+    auto firstForLast = [&](ROWCOL nLast) {
+        return bVert ? CalcTopRowForBottom(nLast) : CalcLeftColForRight(nLast);
+    };
+    ROWCOL nNew = nOld;
     switch (nSBCode) {
-    case SB_LINEUP:
-        nTop = nTop > GetFirstScrollRow() ? nTop - 1 : nTop;
+    case SB_LINEUP: // SB_LINELEFT
+        nNew = nOld > nFirst ? nOld - 1 : nOld;
         break;
-    case SB_LINEDOWN:
-        nTop = nTop + 1;
+    case SB_LINEDOWN: // SB_LINERIGHT
+        nNew = nOld + 1;
         break;
-    case SB_PAGEUP:
-        nTop = nTop > GetFirstScrollRow() ? CalcTopRowForBottom(nTop - 1) : nTop;
+    case SB_PAGEUP: // SB_PAGELEFT
+        nNew = nOld > nFirst ? firstForLast(nOld - 1) : nOld;
         break;
-    case SB_PAGEDOWN:
-        nTop = nTop + static_cast<ROWCOL>(PageRows());
+    case SB_PAGEDOWN: // SB_PAGERIGHT
+        nNew = nOld + static_cast<ROWCOL>(bVert ? PageRows() : PageCols());
         break;
-    case SB_TOP:
-        nTop = GetFirstScrollRow();
+    case SB_TOP: // SB_LEFT
+        nNew = nFirst;
         break;
-    case SB_BOTTOM:
-        nTop = CalcTopRowForBottom(GetRowCount());
+    case SB_BOTTOM: // SB_RIGHT
+        nNew = firstForLast(nCount);
         break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: {
@@ -325,63 +331,28 @@ void CGEGridCore::OnGridVScroll(UINT nSBCode, UINT nPos) {
         SCROLLINFO info{};
         info.cbSize = sizeof info;
         info.fMask = SIF_TRACKPOS;
-        nTop = HasWindow(m_pGridWnd) && m_pGridWnd->GetScrollInfo(SB_VERT, &info, SIF_TRACKPOS)
-                   ? static_cast<ROWCOL>(info.nTrackPos)
-                   : nPos;
+        const BOOL bInfo = HasWindow(m_pGridWnd) &&
+                           m_pGridWnd->GetScrollInfo(bVert ? SB_VERT : SB_HORZ, &info, SIF_TRACKPOS);
+        nNew =
+            bInfo ? static_cast<ROWCOL>(info.nTrackPos) : nPos; // 32-bit positions through the track position
         break;
     }
     default:
         return;
     }
-    SetTopRow(std::min(nTop, CalcTopRowForBottom(GetRowCount())));
+    nNew = std::min(nNew, firstForLast(nCount));
+    if (bVert)
+        SetTopRow(nNew);
+    else
+        SetLeftCol(nNew);
+}
+
+void CGEGridCore::OnGridVScroll(UINT nSBCode, UINT nPos) {
+    OnGridScrollBar(TRUE, nSBCode, nPos);
 }
 
 void CGEGridCore::OnGridHScroll(UINT nSBCode, UINT nPos) {
-    if (CGEControl* pControl = GetCurrentCellControl()) {
-        MSG msg{m_pGridWnd != nullptr ? m_pGridWnd->GetSafeHwnd() : nullptr,
-                WM_HSCROLL,
-                MAKEWPARAM(nSBCode, nPos),
-                0,
-                0,
-                {0, 0}};
-        pControl->OnGridScroll(&msg);
-    }
-    ROWCOL nLeft = m_nLeftCol;
-    switch (nSBCode) {
-    case SB_LINELEFT:
-        nLeft = nLeft > GetFirstScrollCol() ? nLeft - 1 : nLeft;
-        break;
-    case SB_LINERIGHT:
-        nLeft = nLeft + 1;
-        break;
-    case SB_PAGELEFT:
-        nLeft = nLeft > GetFirstScrollCol() ? CalcLeftColForRight(nLeft - 1) : nLeft;
-        break;
-    case SB_PAGERIGHT:
-        nLeft = nLeft + static_cast<ROWCOL>(PageCols());
-        break;
-    case SB_LEFT:
-        nLeft = GetFirstScrollCol();
-        break;
-    case SB_RIGHT:
-        nLeft = CalcLeftColForRight(GetColCount());
-        break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: {
-        if (nSBCode == SB_THUMBTRACK && m_pParam != nullptr && !m_pParam->IsThumbTrackScroll())
-            return;
-        SCROLLINFO info{};
-        info.cbSize = sizeof info;
-        info.fMask = SIF_TRACKPOS;
-        nLeft = HasWindow(m_pGridWnd) && m_pGridWnd->GetScrollInfo(SB_HORZ, &info, SIF_TRACKPOS)
-                    ? static_cast<ROWCOL>(info.nTrackPos)
-                    : nPos;
-        break;
-    }
-    default:
-        return;
-    }
-    SetLeftCol(std::min(nLeft, CalcLeftColForRight(GetColCount())));
+    OnGridScrollBar(FALSE, nSBCode, nPos);
 }
 
 void CGEGridCore::ScrollWindowEx(int dx, int dy, LPCRECT pRectScroll, LPCRECT pRectClip) {

@@ -254,8 +254,8 @@ void CGEGridCore::RecordSizeCommand(BOOL bRows, ROWCOL nFrom, ROWCOL nTo, int* a
     }
 }
 
-BOOL CGEGridCore::SetRowHeight(ROWCOL nFrom, ROWCOL nTo, int nHeight, const int* anHeights, UINT flags,
-                               int ctCmd) {
+BOOL CGEGridCore::SetLineSizes(BOOL bRows, ROWCOL nFrom, ROWCOL nTo, int nSize, const int* anSizes,
+                               UINT flags, int ctCmd) {
     if (m_pParam == nullptr)
         return FALSE;
     if (nTo == 0)
@@ -268,53 +268,39 @@ BOOL CGEGridCore::SetRowHeight(ROWCOL nFrom, ROWCOL nTo, int nHeight, const int*
     std::unique_ptr<int[]> anOldDrawn(new int[n]);
     BOOL bChanged = FALSE;
     for (ROWCOL i = 0; i < n; ++i) {
-        const ROWCOL nRow = nFrom + i;
-        anOldStored[i] = m_pParam->HasStoredRowHeight(nRow) ? GetBaseRowHeight(nRow) : -1;
-        anOldDrawn[i] = GetRowHeight(nRow);
-        const int nNew = anHeights != nullptr ? anHeights[i] : nHeight;
+        const ROWCOL nLine = nFrom + i;
+        const BOOL bStored = bRows ? m_pParam->HasStoredRowHeight(nLine) : m_pParam->HasStoredColWidth(nLine);
+        anOldStored[i] = !bStored ? -1 : bRows ? GetBaseRowHeight(nLine) : GetBaseColWidth(nLine);
+        anOldDrawn[i] = bRows ? GetRowHeight(nLine) : GetColWidth(nLine);
+        const int nNew = anSizes != nullptr ? anSizes[i] : nSize;
         if (nNew != anOldStored[i]) {
-            StoreRowHeight(nRow, nNew);
+            if (bRows)
+                StoreRowHeight(nLine, nNew);
+            else
+                StoreColWidth(nLine, nNew);
             bChanged = TRUE;
         }
     }
     if (!bChanged)
         return FALSE;
-    DelayFloatCells(CGECellRange().SetRows(nFrom, nTo));
+    DelayFloatCells(bRows ? CGECellRange().SetRows(nFrom, nTo) : CGECellRange().SetCols(nFrom, nTo));
     m_bCacheValid = FALSE;
-    UpdateChangedRowHeights(nFrom, nTo, anOldDrawn.get(), flags, TRUE);
-    RecordSizeCommand(TRUE, nFrom, nTo, anOldStored.release(), ctCmd);
+    if (bRows)
+        UpdateChangedRowHeights(nFrom, nTo, anOldDrawn.get(), flags, TRUE);
+    else
+        UpdateChangedColWidths(nFrom, nTo, anOldDrawn.get(), flags, TRUE);
+    RecordSizeCommand(bRows, nFrom, nTo, anOldStored.release(), ctCmd);
     return TRUE;
+}
+
+BOOL CGEGridCore::SetRowHeight(ROWCOL nFrom, ROWCOL nTo, int nHeight, const int* anHeights, UINT flags,
+                               int ctCmd) {
+    return SetLineSizes(TRUE, nFrom, nTo, nHeight, anHeights, flags, ctCmd);
 }
 
 BOOL CGEGridCore::SetColWidth(ROWCOL nFrom, ROWCOL nTo, int nWidth, const int* anWidths, UINT flags,
                               int ctCmd) {
-    if (m_pParam == nullptr)
-        return FALSE;
-    if (nTo == 0)
-        nTo = nFrom;
-    if (nFrom > nTo)
-        return FALSE;
-    const ROWCOL n = nTo - nFrom + 1;
-    std::unique_ptr<int[]> anOldStored(new int[n]);
-    std::unique_ptr<int[]> anOldDrawn(new int[n]);
-    BOOL bChanged = FALSE;
-    for (ROWCOL i = 0; i < n; ++i) {
-        const ROWCOL nCol = nFrom + i;
-        anOldStored[i] = m_pParam->HasStoredColWidth(nCol) ? GetBaseColWidth(nCol) : -1;
-        anOldDrawn[i] = GetColWidth(nCol);
-        const int nNew = anWidths != nullptr ? anWidths[i] : nWidth;
-        if (nNew != anOldStored[i]) {
-            StoreColWidth(nCol, nNew);
-            bChanged = TRUE;
-        }
-    }
-    if (!bChanged)
-        return FALSE;
-    DelayFloatCells(CGECellRange().SetCols(nFrom, nTo));
-    m_bCacheValid = FALSE;
-    UpdateChangedColWidths(nFrom, nTo, anOldDrawn.get(), flags, TRUE);
-    RecordSizeCommand(FALSE, nFrom, nTo, anOldStored.release(), ctCmd);
-    return TRUE;
+    return SetLineSizes(FALSE, nFrom, nTo, nWidth, anWidths, flags, ctCmd);
 }
 
 BOOL CGEGridCore::SetDefaultRowHeight(int nHeight, UINT flags, int ctCmd) {

@@ -300,6 +300,20 @@ BOOL CGEGridCore::SetControlTextRowCol(ROWCOL nRow, ROWCOL nCol, const CString& 
     return StoreValueInRange(CGECellRange(nRow, nCol, nRow, nCol), str, geOverride, -1, flags);
 }
 
+BOOL CGEGridCore::GetSortKey(CGEControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGESortInfo& sortInfo,
+                             const CGEStyle& style, CString& strKey) {
+    if (pControl != nullptr)
+        return pControl->GetSortKey(nRow, nCol, sortInfo, style, strKey);
+    strKey = style.GetIncludeValue() ? style.GetValue() : CString();
+    return TRUE;
+}
+
+BOOL CGEGridCore::GetSelectedText(CString& strResult) {
+    strResult.Empty();
+    CGEControl* pControl = GetCurrentCellControl();
+    return pControl != nullptr && pControl->GetSelectedText(strResult);
+}
+
 // ---- storing styles ----
 
 BOOL CGEGridCore::StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGEStyle* pStyle, int mt, int nType) {

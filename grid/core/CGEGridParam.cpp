@@ -3,6 +3,8 @@
 #include "framework/core/CArchive.h"
 #include "grid/core/CGEAbstractGridDocSerializeImp.h"
 #include "grid/core/CGEData.h"
+#include "grid/core/CGEDelayedRangePool.h"
+#include "grid/core/CGESpanCellPool.h"
 #include "grid/core/CGELibraryState.h"
 #include "grid/core/CGEProperties.h"
 #include "grid/core/CGEStylesMap.h"
@@ -28,11 +30,18 @@ CGEGridParam::~CGEGridParam() {
 }
 
 void CGEGridParam::DeletePools() {
-    for (CObject** ppPool : {&m_pFloatPool, &m_pFloatDelayPool, &m_pPrintFloatPool, &m_pPrintFloatDelayPool,
-                             &m_pHorzMergePool, &m_pVertMergePool, &m_pMergeDelayPool, &m_pCoveredCellPool}) {
-        delete *ppPool;
-        *ppPool = nullptr;
-    }
+    auto drop = [](auto*& pPool) {
+        delete pPool;
+        pPool = nullptr;
+    };
+    drop(m_pFloatPool);
+    drop(m_pFloatDelayPool);
+    drop(m_pPrintFloatPool);
+    drop(m_pPrintFloatDelayPool);
+    drop(m_pHorzMergePool);
+    drop(m_pVertMergePool);
+    drop(m_pMergeDelayPool);
+    drop(m_pCoveredCellPool);
 }
 
 void CGEGridParam::Serialize(CArchive& ar) {

@@ -18,7 +18,9 @@
 #include "grid/core/GECoreDefs.h"
 
 class CGEData;
+class CGEDelayedRangePool;
 class CGEProperties;
+class CGESpanCellPool;
 class CGEStylesMap;
 
 class CGEGridParam : public CObject {
@@ -192,14 +194,16 @@ public:
 
     WORD m_wFloatCellsMode = 0; // 0 off, 1 delayed, 2 immediate
     WORD m_wMergeCellsMode = 0;
-    // Pools of the span features (CGESpanCellPool, CGEDelayedRangePool, CGECoveredCellPool), owned.
-    CObject* m_pFloatPool = nullptr;
-    CObject* m_pFloatDelayPool = nullptr;
-    CObject* m_pPrintFloatPool = nullptr;
-    CObject* m_pPrintFloatDelayPool = nullptr;
-    CObject* m_pHorzMergePool = nullptr;
-    CObject* m_pVertMergePool = nullptr;
-    CObject* m_pMergeDelayPool = nullptr;
+    // Pools of the span features, owned: floated cells and their pending evaluation (and the same for
+    // printing), merged cells by direction and their pending evaluation, the covered-cell pool (a
+    // CGECoveredCellPool of the covered-cells feature).
+    CGESpanCellPool* m_pFloatPool = nullptr;
+    CGEDelayedRangePool* m_pFloatDelayPool = nullptr;
+    CGESpanCellPool* m_pPrintFloatPool = nullptr;
+    CGEDelayedRangePool* m_pPrintFloatDelayPool = nullptr;
+    CGESpanCellPool* m_pHorzMergePool = nullptr;
+    CGESpanCellPool* m_pVertMergePool = nullptr;
+    CGEDelayedRangePool* m_pMergeDelayPool = nullptr;
     CObject* m_pCoveredCellPool = nullptr;
 
     CString m_strName; // the grid's sheet name

@@ -38,3 +38,6 @@ public:
 private:
     std::map<DWORD, LONG> m_map;
 };
+
+// The name the parameter archive and the copy of grid parameters use for these maps.
+using CGECollMapDWordToLong = CGEMapDWordToLong;
