@@ -181,6 +181,7 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
     pGrid->InstallHideCells();
     pGrid->InstallAutoScroll();
     pGrid->InstallCommandFactory();
+    pGrid->InstallSort();
     pGrid->InstallDirectCopyMoveCells();
 }
 
