@@ -182,6 +182,7 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
     pGrid->InstallAutoScroll();
     pGrid->InstallCommandFactory();
     pGrid->InstallSort();
+    pGrid->InstallUserSelectRange();
     pGrid->InstallDirectCopyMoveCells();
 }
 
