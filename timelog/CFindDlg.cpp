@@ -107,7 +107,8 @@ void CFindDlg::SetExpanded(bool expanded) {
     GetWindowRect(&window);
     pResult->GetWindowRect(&result);
     const int bottom = expanded ? result.bottom + kExpandedGap : result.top - kCollapsedGap;
-    SetWindowPos(nullptr, 0, 0, window.Width(), bottom - window.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(nullptr, 0, 0, window.Width(), bottom - window.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     m_expanded = expanded;
 }
 

@@ -32,7 +32,8 @@ public:
         return true;
     }
     CString GetFoundItemText(const CString& guid, int columnId) override {
-        return guid == hitGuid && columnId == hitColumn ? CString("Description:\r\nfix the invoice") : CString();
+        return guid == hitGuid && columnId == hitColumn ? CString("Description:\r\nfix the invoice")
+                                                        : CString();
     }
     void OpenFoundItem(const CString& guid) override { opened.emplace_back(static_cast<LPCSTR>(guid)); }
     void EndFind(CFindDlg* pDialog) override {
@@ -73,8 +74,8 @@ std::vector<std::string> ProjectItems(HWND hDlg) {
 class FindDialogTest : public EntryDialogTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "Owner", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200),
-                                   nullptr, 0));
+        ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "Owner", WS_OVERLAPPEDWINDOW,
+                                   CRect(0, 0, 300, 200), nullptr, 0));
         alpha = AddProject("Alpha");
         AddProject("Dormant")->m_Active = 0;
         AddProject("Hidden")->m_Visible = 0;
