@@ -180,9 +180,11 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
     // text and style data exchange, cut and paste, clearing cells.
     pGrid->InstallHideCells();
     pGrid->InstallAutoScroll();
+    pGrid->InstallResizeToFit();
     pGrid->InstallCommandFactory();
     pGrid->InstallSort();
     pGrid->InstallUserSelectRange();
+    pGrid->InstallUserResizeCells();
     pGrid->InstallDirectCopyMoveCells();
 }
 

@@ -33,6 +33,11 @@ CGEGridCore::~CGEGridCore() {
     m_pCurrentControl = nullptr;
     FreeGdiCache();
     ReleaseGridDC();
+    if (m_pDragLineWnd != nullptr) {
+        m_pDragLineWnd->DestroyWindow();
+        delete m_pDragLineWnd;
+        m_pDragLineWnd = nullptr;
+    }
     if (m_bOwnParam)
         delete m_pParam;
     m_pParam = nullptr;

@@ -255,6 +255,12 @@ public:
     // Recomputes range, page and position of both bars (nothing while locked); TRUE when a bar appeared
     // or vanished.
     virtual BOOL UpdateScrollbars(BOOL bRedraw = TRUE, BOOL bOnlyIfDimensionChanged = FALSE);
+    // While locked, size changes leave the scroll bars alone. Returns the former state.
+    BOOL LockScrollbars(BOOL bLock) {
+        const BOOL bOld = m_bScrollbarLock;
+        m_bScrollbarLock = bLock;
+        return bOld;
+    }
     // Which bars the grid shows when they are needed (WS_HSCROLL/WS_VSCROLL of its window at creation).
     void SetScrollBarMode(int nBar, BOOL bEnabled);
     // The window's WM_VSCROLL / WM_HSCROLL.
@@ -796,6 +802,8 @@ public:
     ROWCOL m_nTrackRow = 0, m_nTrackCol = 0;
     int m_nTrackInitialSize = 0;
     BOOL m_bTrackHadStoredSize = FALSE;
+    int m_nTrackInitialBaseSize = 0; // the stored size of a line that was hidden when the drag began
+    BOOL m_bTrackWasHidden = FALSE;
     CRect m_rectTrackEdge, m_rectTrackBorder, m_rectTrackCurrent;
     BOOL m_bTrackLive = FALSE, m_bTrackHeaderPreview = FALSE, m_bTrackDragLine = FALSE,
          m_bTrackInvertLine = FALSE, m_bTrackRedrawHeader = FALSE;
