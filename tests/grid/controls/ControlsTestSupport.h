@@ -69,6 +69,18 @@ inline void Click(HWND hWnd, CPoint point) {
     ::SendMessageA(hWnd, WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
 }
 
+// A grid window whose modifier keys the test holds.
+class TestGridWnd : public CGEGridWnd {
+public:
+    BOOL IsKeyDown(int nVirtKey) const override {
+        return (nVirtKey == VK_CONTROL && ctrl) || (nVirtKey == VK_SHIFT && shift) ||
+               (nVirtKey == VK_MENU && alt);
+    }
+    BOOL ctrl = FALSE;
+    BOOL shift = FALSE;
+    BOOL alt = FALSE;
+};
+
 // A grid window in a top-level window of its own, with rows and columns, that has the focus.
 class WindowGrid {
 public:
@@ -91,7 +103,7 @@ public:
     }
     CString Value(ROWCOL nRow, ROWCOL nCol) { return grid.GetStoredCellValue(nRow, nCol); }
 
-    CGEGridWnd grid;
+    TestGridWnd grid;
 
 private:
     GridHost m_host;
