@@ -19,6 +19,9 @@
 #include "grid/core/CGEStylesMap.h"
 #include "grid/core/CGENumberFormattingImp.h"
 #include "grid/core/CGESpanCellPoolImp.h"
+#include "grid/features/CGEDataCopyMoveCellsImp.h"
+#include "grid/features/CGEGridSortMoveDataImp.h"
+#include "grid/features/CGELongOperationImp.h"
 
 #include <memory>
 #include <new>
@@ -175,8 +178,10 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
     // merged and floating cells, printing, range selection, spreadsheet-like frame, drag and drop, user
     // resizing, optimized update, marking the current cell's headers, freeze menu, direct copy and move,
     // text and style data exchange, cut and paste, clearing cells.
+    pGrid->InstallHideCells();
     pGrid->InstallAutoScroll();
     pGrid->InstallCommandFactory();
+    pGrid->InstallDirectCopyMoveCells();
 }
 
 void CGEControlFactory::InstallApplicationFeatures() {
@@ -186,6 +191,9 @@ void CGEControlFactory::InstallApplicationFeatures() {
     // after a sort, data copy and move, long operations, covered-cell pool, span-cell pool.
     GEInstallNumberFormatting();
     GEInstallOleDateTime();
+    GEInstallSortMoveData();
+    GEInstallDataCopyMoveCells();
+    GEInstallLongOperation();
     GEInstallSpanCellPool();
 }
 
