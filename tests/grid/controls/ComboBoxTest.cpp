@@ -82,7 +82,7 @@ TEST(ComboWindow, AltDownInTheListClosesItWithoutAChoice) {
     auto* pCombo = ControlOf<CGEComboBox>(window.grid, 2, 2);
     PressAltKey(VK_DOWN);
     ASSERT_TRUE(pCombo->IsListShown());
-    ::SendMessageA(Focus(), WM_KEYDOWN, VK_END, 1);
+    ::SendMessageA(KeyTarget(), WM_KEYDOWN, VK_END, 1);
     PressAltKey(VK_DOWN);
     window.Update();
     EXPECT_FALSE(pCombo->IsListShown());
@@ -124,7 +124,7 @@ TEST(ComboWindow, ScrollingOrClickingTheGridClosesTheList) {
                                            MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
     EXPECT_EQ(nResult, MA_ACTIVATEANDEAT) << "the click that closes the list is eaten";
     EXPECT_FALSE(pCombo->IsListShown());
-    EXPECT_EQ(Focus(), pCombo->m_hWnd) << "the edit keeps the keys";
+    EXPECT_KEYS_GO_TO(pCombo->m_hWnd);
 }
 
 TEST(ComboWindow, ATextFitComboRefusesTypingThatMatchesNoChoice) {

@@ -159,7 +159,7 @@ TEST(EditWindow, CtrlEnterBreaksTheLineOfAWrappedCell) {
     window.grid.GetParam()->StoreRowHeight(3, 60);
     CGEEditControl* pEdit = StartEditing(window, 3, 1, "one", 3);
     window.grid.ctrl = TRUE;
-    ::SendMessageA(Focus(), WM_CHAR, '\n', 1);
+    ::SendMessageA(KeyTarget(), WM_CHAR, '\n', 1);
     window.grid.ctrl = FALSE;
     TypeText("two");
     EXPECT_STREQ(TextOf(pEdit), "one\r\ntwo");
@@ -229,17 +229,17 @@ TEST(EditClipboard, CopyAndPasteWithTheKeys) {
     CGEEditControl* pEdit = StartEditing(window, 2, 2, "hello world", 0);
     pEdit->SetSel(6, 11);
     window.grid.ctrl = TRUE;
-    ::SendMessageA(Focus(), WM_CHAR, 3, 1); // Ctrl+C
+    ::SendMessageA(KeyTarget(), WM_CHAR, 3, 1); // Ctrl+C
     window.grid.ctrl = FALSE;
     pEdit->SetSel(0, 5);
     window.grid.ctrl = TRUE;
-    ::SendMessageA(Focus(), WM_CHAR, 22, 1); // Ctrl+V
+    ::SendMessageA(KeyTarget(), WM_CHAR, 22, 1); // Ctrl+V
     window.grid.ctrl = FALSE;
     EXPECT_STREQ(TextOf(pEdit), "world world");
     EXPECT_TRUE(pEdit->GetModify());
     pEdit->SetSel(0, 6);
     window.grid.ctrl = TRUE;
-    ::SendMessageA(Focus(), WM_CHAR, 24, 1); // Ctrl+X
+    ::SendMessageA(KeyTarget(), WM_CHAR, 24, 1); // Ctrl+X
     window.grid.ctrl = FALSE;
     EXPECT_STREQ(TextOf(pEdit), "world");
     EXPECT_TRUE(pEdit->CanPaste());
