@@ -3,6 +3,8 @@
 #include "grid/core/CGEGridCore.h"
 #include "grid/core/CGENumberFormattingImp.h"
 #include "grid/core/CGESpanCellPoolImp.h"
+#include "grid/features/CGECoveredCellPoolImp.h"
+#include "grid/features/CGEStyleCompareSubsetImp.h"
 
 CGEControl* CGEControlFactory::CreateControl(UINT, CGEGridCore*) {
     // Each cell control kind adds its control id here; an id without a control yields none, and the grid
@@ -18,6 +20,9 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
     // text and style data exchange, cut and paste, clearing cells.
     pGrid->InstallAutoScroll();
     pGrid->InstallCommandFactory();
+    pGrid->InstallCoveredCells();
+    pGrid->InstallMergeCells();
+    pGrid->InstallFloatCells();
 }
 
 void CGEControlFactory::InstallApplicationFeatures() {
@@ -25,7 +30,9 @@ void CGEControlFactory::InstallApplicationFeatures() {
     // comparison, style serialisation, older-format serialisation, registry profile, document
     // serialisation, parameter copy, rotated text, number formatting, moving data after a sort, data copy
     // and move, long operations, covered-cell pool, span-cell pool.
+    GEInstallStyleCompareSubset();
     GEInstallNumberFormatting();
+    GEInstallCoveredCellPool();
     GEInstallSpanCellPool();
 }
 
