@@ -8,20 +8,20 @@ using gridtest::TestGrid;
 
 namespace {
 
-// While it exists the engine has no control factory, so grids made meanwhile get no feature objects.
+// While it lives the engine has no control factory, so grids made meanwhile get no feature objects.
 class NoControlFactory {
 public:
     NoControlFactory() {
         gridtest::StartEngine();
-        m_pSaved = GEGetLibraryState()->m_pControlFactory;
+        m_pFactory = GEGetLibraryState()->m_pControlFactory;
         GEGetLibraryState()->m_pControlFactory = nullptr;
     }
-    ~NoControlFactory() { GEGetLibraryState()->m_pControlFactory = m_pSaved; }
+    ~NoControlFactory() { GEGetLibraryState()->m_pControlFactory = m_pFactory; }
     NoControlFactory(const NoControlFactory&) = delete;
     NoControlFactory& operator=(const NoControlFactory&) = delete;
 
 private:
-    CGEAbstractControlFactory* m_pSaved;
+    CGEAbstractControlFactory* m_pFactory = nullptr;
 };
 
 } // namespace
