@@ -600,6 +600,9 @@ public:
     CGECellRange* GetFloatedCellsRange(ROWCOL nRow, ROWCOL nCol, CGECellRange& range);
     BOOL CanFloatCell(CGEControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGEStyle& style,
                       BOOL bFloatOrFlood);
+    // The static cell's rule of the floating-cells feature (FALSE without it).
+    BOOL CanFloatText(CGEControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGEStyle& style,
+                      BOOL bFloatOrFlood);
     BOOL SetFloatedCellsRange(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT flags);
     void UpdateFloatedCells(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT flags,
                             BOOL bCreateHint);

@@ -25,12 +25,8 @@ CGESpanStyleSource::CGESpanStyleSource(CGEGridCore* pGrid, CGESpanStyleCache& ca
     m_pControl = pGrid->GetRegisteredControl(m_pStyle->GetIncludeControl() ? m_pStyle->GetControl()
                                                                            : GE_IDS_CTRL_EDIT);
     // The text being edited counts as the current cell's value.
-    if (bCurrent && m_pControl != nullptr && m_pControl->IsActive() &&
-        m_pControl->IsBoundToCellAt(nRow, nCol)) {
-        CString strText;
-        if (m_pControl->GetCurrentText(strText))
-            m_pOwned->SetValue(strText);
-    }
+    if (bCurrent && m_pControl != nullptr)
+        m_pControl->LoadCurrentText(nRow, nCol, *m_pOwned);
 }
 
 CGESpanStyleSource::~CGESpanStyleSource() {
