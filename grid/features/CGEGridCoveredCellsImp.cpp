@@ -50,8 +50,18 @@ BOOL CGEGridCoveredCellsImp::SetCoveredCellsRowCol(CGEGridCore* pGrid, ROWCOL nT
     CGECellRange old(nTop, nLeft, nTop, nLeft);
     GetCoveredCellsRowCol(pGrid, nTop, nLeft, old);
     const BOOL bSet = nBottom > nTop || nRight > nLeft;
-    if (!StoreCoveredCellsRowCol(pGrid, nTop, nLeft, nBottom, nRight, bSet))
+    // An undo or redo restores a block's former extent, which may be smaller than the block it replaces:
+    // the block goes first and comes back when the restored extent is refused.
+    const BOOL bRestoring = (ctCmd == geUndo || ctCmd == geRedo) && bSet && old.top == nTop &&
+                            old.left == nLeft && (old.bottom != nBottom || old.right != nRight) &&
+                            (old.bottom > nTop || old.right > nLeft);
+    if (bRestoring)
+        StoreCoveredCellsRowCol(pGrid, nTop, nLeft, old.bottom, old.right, FALSE);
+    if (!StoreCoveredCellsRowCol(pGrid, nTop, nLeft, nBottom, nRight, bSet)) {
+        if (bRestoring)
+            StoreCoveredCellsRowCol(pGrid, nTop, nLeft, old.bottom, old.right, TRUE);
         return FALSE;
+    }
 
     CGECellRange united(nTop, nLeft, std::max(old.bottom, nBottom), std::max(old.right, nRight));
     pGrid->DelayFloatCells(united, GE_INVALID);

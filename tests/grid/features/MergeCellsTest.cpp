@@ -71,8 +71,10 @@ TEST(MergeCellsRules, EmptyAndCoveredCellsNeverMergeAndHeadersDo) {
     grid.MergeEverywhere(3);
     grid.SetMergeCellsMode(2, FALSE);
     grid.SetFrozenRows(1, 1, GE_NOREDRAW);
-    grid.Set(1, 2, "H");
-    grid.Set(1, 3, "H");
+    // Header cells compose from the header style, so the header row is given the merge attribute itself.
+    CGEStyle headerMerge;
+    headerMerge.SetMergeCell(3).SetValue("H");
+    grid.SetStyleRange(CGECellRange(1, 2, 1, 3), &headerMerge, geOverride, 0, nullptr, GE_NOREDRAW);
     grid.Set(5, 2, "c");
     grid.Set(5, 3, "c");
     ASSERT_TRUE(grid.SetCoveredCellsRowCol(5, 3, 6, 3, GE_NOREDRAW));
