@@ -183,9 +183,11 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
     pGrid->InstallHideCells();
     pGrid->InstallAutoScroll();
     pGrid->InstallCommandFactory();
+    pGrid->InstallSort();
     pGrid->InstallCoveredCells();
     pGrid->InstallMergeCells();
     pGrid->InstallFloatCells();
+    pGrid->InstallUserSelectRange();
     pGrid->InstallDirectCopyMoveCells();
 }
 
