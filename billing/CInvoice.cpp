@@ -1,5 +1,7 @@
 #include "billing/CInvoice.h"
 
+#include "data/RecordStamps.h"
+
 #include "foundation/SharedHelpers.h"
 #include "timelog/CLogEntry.h"
 
@@ -73,15 +75,11 @@ void CInvoice::Reset() {
 }
 
 const CString& CInvoice::GetGUID() {
-    if (m_GUID.IsEmpty())
-        m_GUID = NewGuidString();
-    return m_GUID;
+    return MakeGUIDOnce(m_GUID);
 }
 
 void CInvoice::SetModified(BOOL modified) {
-    m_bModified = modified ? 1 : 0;
-    if (modified)
-        m_Modified = CTime::GetCurrentTime();
+    StampModified(m_bModified, m_Modified, modified);
 }
 
 void CInvoice::ClearLines() {

@@ -1,5 +1,7 @@
 #include "billing/CPayment.h"
 
+#include "data/RecordStamps.h"
+
 #include "foundation/SharedHelpers.h"
 
 CPayment::CPayment() {
@@ -47,7 +49,5 @@ void CPayment::Reset() {
 }
 
 void CPayment::SetModified(BOOL modified) {
-    m_bModified = modified ? 1 : 0;
-    if (modified)
-        m_Modified = CTime::GetCurrentTime();
+    StampModified(m_bModified, m_Modified, modified);
 }

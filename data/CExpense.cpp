@@ -1,5 +1,7 @@
 #include "data/CExpense.h"
 
+#include "data/RecordStamps.h"
+
 #include "foundation/Registry.h"
 #include "foundation/SharedHelpers.h"
 
@@ -76,13 +78,9 @@ CExpense& CExpense::operator=(const CExpense& other) {
 }
 
 const CString& CExpense::GetGUID() {
-    if (m_GUID.IsEmpty())
-        m_GUID = NewGuidString();
-    return m_GUID;
+    return MakeGUIDOnce(m_GUID);
 }
 
 void CExpense::SetModified(BOOL modified) {
-    m_bModified = modified ? 1 : 0;
-    if (modified)
-        m_Modified = CTime::GetCurrentTime();
+    StampModified(m_bModified, m_Modified, modified);
 }

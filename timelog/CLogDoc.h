@@ -157,6 +157,26 @@ public:
     // Projects by name ignoring case; equal names keep their order.
     void SortProjects();
 
+    // ================================================================ renames and removals
+    // When another object of the list has the name (ignoring case), nothing changes, "Please choose a
+    // unique name." shows when asked, and the result is false. Otherwise the name is stored, the object
+    // marked modified and written to its table (projects re-sorted first); true.
+    bool RenameProject(CProject* pProject, const char* name, bool showMessage);
+    bool RenameProjectType(CProjectType* pType, const char* name, bool showMessage);
+    bool RenameCategory(CCategory* pCategory, const char* name, bool showMessage);
+    // Nothing for nullptr. The table row goes (while the tables can be written), the object leaves its
+    // list and map when it is still there, and is deleted.
+    void DeleteProjectType(CProjectType* pType);
+    void DeleteCategory(CCategory* pCategory);
+    void DeleteClient(CClient* pClient);
+    // Writes the user record to [Users]; nothing for nullptr.
+    bool SaveUser(CUser* pUser);
+    // After the rounding settings changed: every entry's elapsed time again; changed entries are marked
+    // modified and written to [Tasks]; when any changed, the views reload and the document saves.
+    void ReapplyRounding();
+    // Both gates of every table write: "Use ODBC" and the last load of all tables succeeded.
+    bool CanWriteTables() const { return m_bUseDatabase && m_bDatabaseUsable; }
+
     // ================================================================ users and rights
     // The record of the logged-in user ("Database\Username", "<None>" when empty); groups skipped.
     CUser* GetCurrentUser() const;
@@ -166,6 +186,12 @@ public:
     CString GetUserGroupGUID(const char* userName) const;
     // Full access, no current user, or the current user holds right n.
     bool HasRight(int n) const;
+    // Whether the current user may see another user's data: its own record, or one below (or equal to)
+    // a group assigned to the current user in [OrgObjects].
+    bool CanViewUserData(const CUser* pUser);
+    // Replaces the [OrgObjects] rows of the object by one row per unit GUID (skipped while the tables
+    // cannot be written).
+    bool SaveObjectPermissions(const CString& objectGUID, const CStringArray& unitGUIDs);
 
     // ================================================================ state
     bool IsTiming() const { return m_bTiming; }

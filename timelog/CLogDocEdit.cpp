@@ -1,7 +1,10 @@
 // CLogDoc: creators, renames with the unique-name check, removals and the order of the projects.
 #include "timelog/CLogDoc.h"
 
+#include "framework/win/CWaitCursor.h"
+#include "framework/win/CWinApp.h"
 #include "resource.h"
+#include "timelog/CLogHint.h"
 
 namespace {
 CString Text(UINT id) {
@@ -19,6 +22,8 @@ CProject* CLogDoc::FindOrAddProject(const char* name, const char* description) {
     SortProjects();
     SetModifiedFlag();
     DoAutoSave(true);
+    if (CanWriteTables())
+        m_ProjectSet.SaveProject(this, pProject);
     return pProject;
 }
 
@@ -30,6 +35,8 @@ CCategory* CLogDoc::FindOrAddCategory(const char* name, const char* description)
     AddCategory(pCategory);
     SetModifiedFlag();
     DoAutoSave(true);
+    if (CanWriteTables())
+        m_CategorySet.SaveCategory(this, pCategory);
     return pCategory;
 }
 
@@ -45,6 +52,8 @@ CProjectType* CLogDoc::FindOrAddProjectType(const char* name) {
     AddProjectType(pType);
     SetModifiedFlag();
     DoAutoSave(true);
+    if (CanWriteTables())
+        m_ProjTypeSet.SaveProjectType(this, pType);
     return pType;
 }
 
@@ -77,6 +86,8 @@ CClient* CLogDoc::FindOrAddClient(const char* name, const char* description) {
     AddClient(pClient);
     SetModifiedFlag();
     DoAutoSave(true);
+    if (CanWriteTables())
+        m_ClientSet.SaveClient(this, pClient);
     return pClient;
 }
 
@@ -113,4 +124,129 @@ void CLogDoc::SortProjects() {
         sorted.InsertAt(at, pProject);
     }
     m_Projects.Copy(sorted);
+}
+
+// ---------------------------------------------------------------- renames
+
+namespace {
+// Another item of the list (not pSelf) has the name, ignoring case.
+template <typename Array, typename Item, typename Name>
+bool NameTaken(const Array& items, const Item* pSelf, const char* name, Name nameOf) {
+    for (INT_PTR i = 0; i < items.GetSize(); ++i) {
+        const Item* pItem = items.GetAt(i);
+        if (pItem != nullptr && pItem != pSelf && nameOf(*pItem).CompareNoCase(name) == 0)
+            return true;
+    }
+    return false;
+}
+
+bool RefuseName(bool showMessage) {
+    if (showMessage)
+        AfxMessageBox(IDS_CHOOSE_UNIQUE_NAME, MB_OK | MB_ICONEXCLAMATION);
+    return false;
+}
+
+// Takes the object out of its list (when there) and its map (when the map holds this object).
+template <typename Array, typename Item>
+void Unlist(Array& items, CMapStringToPtr& map, Item* pItem, const CString& guid) {
+    for (INT_PTR i = items.GetSize() - 1; i >= 0; --i) {
+        if (items.GetAt(i) == pItem)
+            items.RemoveAt(i);
+    }
+    void* pMapped = nullptr;
+    if (map.Lookup(guid, pMapped) && pMapped == pItem)
+        map.RemoveKey(guid);
+}
+} // namespace
+
+bool CLogDoc::RenameProject(CProject* pProject, const char* name, bool showMessage) {
+    if (pProject == nullptr)
+        return false;
+    if (NameTaken(m_Projects, pProject, name, [](const CProject& p) { return p.m_Name; }))
+        return RefuseName(showMessage);
+    pProject->m_Name = name;
+    pProject->SetModified(TRUE);
+    SortProjects();
+    if (CanWriteTables())
+        m_ProjectSet.SaveProject(this, pProject);
+    return true;
+}
+
+bool CLogDoc::RenameProjectType(CProjectType* pType, const char* name, bool showMessage) {
+    if (pType == nullptr)
+        return false;
+    if (NameTaken(m_ProjectTypes, pType, name, [](const CProjectType& t) { return t.m_Name; }))
+        return RefuseName(showMessage);
+    pType->m_Name = name;
+    pType->SetModified(TRUE);
+    if (CanWriteTables())
+        m_ProjTypeSet.SaveProjectType(this, pType);
+    return true;
+}
+
+bool CLogDoc::RenameCategory(CCategory* pCategory, const char* name, bool showMessage) {
+    if (pCategory == nullptr)
+        return false;
+    if (NameTaken(m_Categories, pCategory, name, [](const CCategory& c) { return c.m_Name; }))
+        return RefuseName(showMessage);
+    pCategory->m_Name = name;
+    pCategory->SetModified(TRUE);
+    if (CanWriteTables())
+        m_CategorySet.SaveCategory(this, pCategory);
+    return true;
+}
+
+// ---------------------------------------------------------------- removals
+
+void CLogDoc::DeleteProjectType(CProjectType* pType) {
+    if (pType == nullptr)
+        return;
+    if (CanWriteTables())
+        m_ProjTypeSet.DeleteProjectType(this, pType);
+    Unlist(m_ProjectTypes, m_ProjectTypeMap, pType, pType->m_GUID);
+    delete pType;
+}
+
+void CLogDoc::DeleteCategory(CCategory* pCategory) {
+    if (pCategory == nullptr)
+        return;
+    if (CanWriteTables())
+        m_CategorySet.DeleteCategory(this, pCategory);
+    Unlist(m_Categories, m_CategoryMap, pCategory, pCategory->m_GUID);
+    Unlist(m_Categories2, m_CategoryMap, pCategory, pCategory->m_GUID);
+    delete pCategory;
+}
+
+void CLogDoc::DeleteClient(CClient* pClient) {
+    if (pClient == nullptr)
+        return;
+    if (CanWriteTables())
+        m_ClientSet.DeleteClient(this, pClient);
+    Unlist(m_Clients, m_ClientMap, pClient, pClient->m_GUID);
+    delete pClient;
+}
+
+// ---------------------------------------------------------------- rounding
+
+void CLogDoc::ReapplyRounding() {
+    CWaitCursor wait;
+    bool changed = false;
+    for (INT_PTR i = 0; i < m_LogEntries.GetSize(); ++i) {
+        CLogEntry* pEntry = m_LogEntries.GetAt(i);
+        const CTimeSpan before = pEntry->m_Duration;
+        pEntry->RecalcElapsed();
+        if (pEntry->m_Duration == before)
+            continue;
+        changed = true;
+        pEntry->SetModified(TRUE);
+        // An entry the database did not take stays pending and is written again later.
+        if (m_bUseDatabase && (!m_bDatabaseUsable || !m_TaskSet.SaveEntry(this, pEntry)))
+            pEntry->m_Pending = 1;
+    }
+    if (!changed)
+        return;
+    CLogHint hint;
+    UpdateAllViews(nullptr, 0, &hint);
+    SetModifiedFlag();
+    DoAutoSave(true);
 }
