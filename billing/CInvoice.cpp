@@ -1,8 +1,8 @@
 #include "billing/CInvoice.h"
 
-#include "data/RecordStamps.h"
-
+#include "data/CClient.h"
 #include "foundation/SharedHelpers.h"
+#include "timelog/CLogDoc.h"
 #include "timelog/CLogEntry.h"
 
 CInvoice::CInvoice() {
@@ -75,11 +75,15 @@ void CInvoice::Reset() {
 }
 
 const CString& CInvoice::GetGUID() {
-    return MakeGUIDOnce(m_GUID);
+    if (m_GUID.IsEmpty())
+        m_GUID = NewGuidString();
+    return m_GUID;
 }
 
 void CInvoice::SetModified(BOOL modified) {
-    StampModified(m_bModified, m_Modified, modified);
+    m_bModified = modified ? 1 : 0;
+    if (modified)
+        m_Modified = CTime::GetCurrentTime();
 }
 
 void CInvoice::ClearLines() {
@@ -89,4 +93,15 @@ void CInvoice::ClearLines() {
     for (INT_PTR i = 0; i < m_ExpenseLines.GetSize(); ++i)
         delete m_ExpenseLines.GetAt(i);
     m_ExpenseLines.RemoveAll();
+}
+
+CClient* CInvoice::GetClient() {
+    if (m_pClient == nullptr && m_pDoc != nullptr && !m_ClientUID.IsEmpty())
+        m_pClient = m_pDoc->FindClientByGUID(m_ClientUID);
+    return m_pClient;
+}
+
+void CInvoice::SetClient(CClient* pClient) {
+    m_pClient = pClient;
+    m_ClientUID = pClient != nullptr ? CString(pClient->GetGUID()) : CString();
 }

@@ -36,6 +36,11 @@ public:
     void SetModified(BOOL modified);
     // Deletes the task and expense lines.
     void ClearLines();
+    // The cached client, else the document's client with ClientUID (then cached); nullptr without a
+    // document or when there is none.
+    CClient* GetClient();
+    // Stores the client and its GUID ("" for none).
+    void SetClient(CClient* pClient);
 
     CLogDoc* m_pDoc = nullptr;
     CString m_GUID;

@@ -1,7 +1,7 @@
 #include "billing/CPayment.h"
 
-#include "data/RecordStamps.h"
-
+#include "billing/CInvoice.h"
+#include "data/CClient.h"
 #include "foundation/SharedHelpers.h"
 
 CPayment::CPayment() {
@@ -49,5 +49,23 @@ void CPayment::Reset() {
 }
 
 void CPayment::SetModified(BOOL modified) {
-    StampModified(m_bModified, m_Modified, modified);
+    m_bModified = modified ? 1 : 0;
+    if (modified)
+        m_Modified = CTime::GetCurrentTime();
+}
+
+const CString& CPayment::GetGUID() {
+    if (m_GUID.IsEmpty())
+        m_GUID = NewGuidString();
+    return m_GUID;
+}
+
+void CPayment::SetInvoice(CInvoice* pInvoice) {
+    m_pInvoice = pInvoice;
+    m_InvoiceUID = pInvoice != nullptr ? CString(pInvoice->GetGUID()) : CString();
+}
+
+void CPayment::SetClient(CClient* pClient) {
+    m_pClient = pClient;
+    m_ClientUID = pClient != nullptr ? CString(pClient->GetGUID()) : CString();
 }

@@ -2,8 +2,10 @@
 // late it came. Stored in [Payments]; not kept in the document.
 #pragma once
 
+#include "framework/core/CPtrArray.h"
 #include "framework/core/CString.h"
 #include "framework/core/CTime.h"
+#include "framework/core/CTypedPtrArray.h"
 
 class CClient;
 class CInvoice;
@@ -21,6 +23,10 @@ public:
     void Reset();
     // Sets or clears the modified flag; setting it stamps Modified with now.
     void SetModified(BOOL modified);
+    const CString& GetGUID();
+    // Store the object and its GUID ("" for none).
+    void SetInvoice(CInvoice* pInvoice);
+    void SetClient(CClient* pClient);
 
     CLogDoc* m_pDoc = nullptr;
     CString m_GUID;
@@ -39,3 +45,5 @@ public:
     CClient* m_pClient = nullptr;   // cached
     BYTE m_bModified = 0;
 };
+
+using CPaymentArray = CTypedPtrArray<CPtrArray, CPayment*>;

@@ -3,11 +3,13 @@
 #include "data/RecordStamps.h"
 
 #include "foundation/SharedHelpers.h"
+#include "framework/core/CArchive.h"
 #include "timelog/CLogDoc.h"
 
-IMPLEMENT_DYNCREATE(CAccount, CObject)
+IMPLEMENT_SERIAL(CAccount, CObject, VERSIONABLE_SCHEMA | 1)
 
 namespace {
+constexpr DWORD kSchema = 1;
 // Guards the walks up the parent chain against a cycle in damaged data.
 constexpr int kMaxDepth = 1000;
 } // namespace
@@ -73,4 +75,17 @@ CString CAccount::GetFullName() {
     for (CAccount* p = GetParent(); p != nullptr && depth < kMaxDepth; p = p->GetParent(), ++depth)
         name = p->m_Name + ":" + name;
     return name;
+}
+
+void CAccount::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        ar << kSchema << m_Name << GetGUID() << m_Created << m_Modified;
+        return;
+    }
+    DWORD schema = 0;
+    ar >> schema;
+    if (schema != kSchema)
+        AfxThrowArchiveException(CArchiveException::badSchema);
+    // Everything that is written is read back, so that what follows in the archive stays in step.
+    ar >> m_Name >> m_GUID >> m_Created >> m_Modified;
 }

@@ -13,7 +13,7 @@
 class CLogDoc;
 
 class CAccount : public CObject {
-    DECLARE_DYNCREATE(CAccount)
+    DECLARE_SERIAL(CAccount)
 public:
     enum : int { bankAccount = 1, expenseAccount = 2 };
 
@@ -36,6 +36,9 @@ public:
     // The names from the top account down, joined by ":".
     CString GetFullName();
 
+    // Schema word 1: Name, GUID (made first), Created, Modified; only word 1 is read.
+    void Serialize(CArchive& ar) override;
+
     CLogDoc* m_pDoc = nullptr; // set when the document adds the account
     CTime m_Created;
     CTime m_Modified;
@@ -50,3 +53,11 @@ public:
 };
 
 using CAccountArray = CTypedPtrArray<CObArray, CAccount*>;
+
+class CTreeCtrl;
+
+// Fills tree with the accounts of accounts as their tree (under the tree's first root item, at the top
+// when the tree is empty): each item shows the account's Name, carries the account as its data, has no
+// check mark, image 30 for a bank account and 31 otherwise, and is expanded after its children are in.
+// Inactive accounts (and their children) are left out unless includeInactive. The selection is kept.
+void FillAccountTree(CTreeCtrl& tree, const CAccountArray& accounts, bool includeInactive);

@@ -1,11 +1,16 @@
 #include "data/CExpense.h"
 
-#include "data/RecordStamps.h"
-
+#include "data/CCategory.h"
+#include "data/CClient.h"
+#include "data/CProject.h"
+#include "data/CSubsystem.h"
+#include "data/CUser.h"
 #include "foundation/Registry.h"
 #include "foundation/SharedHelpers.h"
+#include "framework/core/CArchive.h"
+#include "timelog/CLogEntry.h"
 
-IMPLEMENT_DYNCREATE(CExpense, CObject)
+IMPLEMENT_SERIAL(CExpense, CObject, VERSIONABLE_SCHEMA | 6)
 
 namespace {
 constexpr int kDefaultMileageThousandths = 375;
@@ -19,6 +24,22 @@ double MileageRatePreference() {
 
 CExpense::CExpense() : m_Created(CTime::GetCurrentTime()), m_Modified(m_Created) {
     m_MileageRate = MileageRatePreference();
+}
+
+CExpense::CExpense(const CLogEntry& entry) : CExpense() {
+    m_Description = entry.m_Desc;
+    m_StartDate = entry.m_StartTime;
+    m_EndDate = entry.m_EndTime;
+    m_Billed = entry.m_Billed ? 1 : 0;
+    m_Billable = entry.m_Billable ? 1 : 0;
+    m_UserText1 = entry.m_UserText1;
+    m_UserText2 = entry.m_UserText2;
+    m_UserText3 = entry.m_UserText3;
+    SetClient(entry.m_pClient);
+    SetProject(entry.m_pProject);
+    SetSubsystem(entry.m_pSubsystem);
+    SetCategory(entry.m_pCategory);
+    SetUser(entry.m_pUser);
 }
 
 CExpense::CExpense(const CExpense& other) : CObject() {
@@ -78,9 +99,15 @@ CExpense& CExpense::operator=(const CExpense& other) {
 }
 
 const CString& CExpense::GetGUID() {
-    return MakeGUIDOnce(m_GUID);
+    if (m_GUID.IsEmpty())
+        m_GUID = NewGuidString();
+    return m_GUID;
 }
 
 void CExpense::SetModified(BOOL modified) {
-    StampModified(m_bModified, m_Modified, modified);
+    m_bModified = modified ? 1 : 0;
+    if (modified)
+        m_Modified = CTime::GetCurrentTime();
 }
+
+void CExpense::Serialize(CArchive&) {}

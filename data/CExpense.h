@@ -12,18 +12,62 @@
 class CAccount;
 class CCategory;
 class CClient;
+class CDWordArray;
 class CExpenseTrip;
 class CExpenseType;
 class CLogDoc;
+class CLogEntry;
 class CProject;
 class CSubsystem;
 class CUser;
+struct CFindSpec;
 
 class CExpense : public CObject {
-    DECLARE_DYNCREATE(CExpense)
+    DECLARE_SERIAL(CExpense)
 public:
+    // Column ids of GetColumnText / SetColumnText; each is also the string id of the column's title.
+    enum Column : int {
+        colCreated = 11730,
+        colModified = 11731,
+        colDescription = 11733,
+        colProject = 11734,
+        colSubsystem = 11735,
+        colCategory = 11736,
+        colType = 11737,
+        colTripName = 11738,
+        colAmount = 11739,
+        colPayee = 11740,
+        colBilled = 11741,
+        colBillable = 11742,
+        colReimbursed = 11743,
+        colReimbursable = 11744,
+        colCompanyPaid = 11745,
+        colCompanyPaidPers = 11746,
+        colOdometerBegin = 11747,
+        colOdometerEnd = 11748,
+        colDistance = 11749,
+        colMileageRate = 11750,
+        colDate = 11752,
+        colEndDate = 11753,
+        colUserText1 = 11754,
+        colUserText2 = 11755,
+        colUserText3 = 11756,
+        colOwner = 11763,
+        colClient = 11770,
+        colTripStart = 11772,
+        colTripEnd = 11773,
+        colTrip = 11776,
+        colCheckNum = 51734,
+        colBank = 51735,
+        colAccount = 51736,
+        colDateShort = 51781,
+    };
+
     // MileageRate from the preference "Mileage rate" (thousandths; missing or 0 counts as 375).
     CExpense();
+    // An expense of the entry's work: its description, start and end as the dates, billing flags, user
+    // texts, client, project, subsystem, category and user (with the user's organization unit).
+    explicit CExpense(const CLogEntry& entry);
     // Copies every field, pointers and GUID included; the copy is not modified.
     CExpense(const CExpense& other);
     CExpense& operator=(const CExpense& other);
@@ -32,6 +76,55 @@ public:
     const CString& GetGUID();
     // Stores the flag; a set flag also stamps Modified with now.
     void SetModified(BOOL modified);
+
+    // ---- referenced objects (CExpenseLinks.cpp) ----
+    // Resolved once through the document by the stored GUID and cached (nullptr without a document or
+    // when nothing has it). GetProject falls back to the document's "<None>" project and keeps it.
+    CUser* GetUser();
+    CClient* GetClient();
+    CProject* GetProject();
+    CSubsystem* GetSubsystem();
+    CCategory* GetCategory();
+    CAccount* GetBank();
+    CAccount* GetAccount();
+    CExpenseType* GetType();
+    CExpenseTrip* GetTrip();
+    // Store the pointer and its GUID ("" for none). The user also brings its organization unit (the
+    // group above it) into OrganizationID.
+    void SetUser(CUser* pUser);
+    void SetClient(CClient* pClient);
+    void SetProject(CProject* pProject);
+    void SetSubsystem(CSubsystem* pSubsystem);
+    void SetCategory(CCategory* pCategory);
+    void SetBank(CAccount* pAccount);
+    void SetAccount(CAccount* pAccount);
+    void SetType(CExpenseType* pType);
+    void SetTrip(CExpenseTrip* pTrip);
+
+    // ---- values with rules (CExpenseText.cpp) ----
+    // Stores the date; a later start moves the end up to it.
+    void SetStartDate(const CTime& time);
+    // Stores the date; an earlier end moves the start back to it.
+    void SetEndDate(const CTime& time);
+    // Distance from the odometer (0 unless the end lies above the begin), then the amount.
+    void RecalcDistance();
+    // Amount = Distance x MileageRate, only while an odometer end is set.
+    void RecalcAmount();
+
+    // ---- texts by column id (CExpenseText.cpp) ----
+    // The column's text; "" for an unknown id.
+    CString GetColumnText(int columnId);
+    // Stores the text into the column by its rules; unknown ids and read-only columns change nothing.
+    void SetColumnText(const CString& text, int columnId);
+    // A flag column becomes "1" unless it was "1", then "0"; other columns are left alone.
+    void ToggleColumn(int columnId);
+    // The find command's match over columnIds (the expense view's columns in display order) from
+    // firstIndex on: the first column that matches gives foundIndex and foundColumnId.
+    bool MatchesFind(const CFindSpec& spec, const CDWordArray& columnIds, int firstIndex, int& foundIndex,
+                     int& foundColumnId);
+
+    // Schema word 6. Expenses live in [Expenses] only: nothing is written or read.
+    void Serialize(CArchive& ar) override;
 
     CLogDoc* m_pDoc = nullptr;
     CTime m_Created;
@@ -80,6 +173,11 @@ public:
     BYTE m_bModified = 0;
     BYTE m_Extra1 = 1; // copied by assignment only
     BYTE m_Extra2 = 1;
+
+private:
+    // The field of a flag column, or of a column that stores its text as it is; nullptr for others.
+    BYTE* FlagOf(int columnId);
+    CString* PlainTextOf(int columnId);
 };
 
 using CExpenseArray = CTypedPtrArray<CObArray, CExpense*>;

@@ -3,8 +3,13 @@
 #include "data/RecordStamps.h"
 
 #include "foundation/SharedHelpers.h"
+#include "framework/core/CArchive.h"
 
-IMPLEMENT_DYNCREATE(CExpenseTrip, CObject)
+IMPLEMENT_SERIAL(CExpenseTrip, CObject, VERSIONABLE_SCHEMA | 6)
+
+namespace {
+constexpr DWORD kSchema = 6;
+} // namespace
 
 CExpenseTrip::CExpenseTrip()
     : m_Created(CTime::GetCurrentTime()), m_Modified(m_Created), m_StartDate(m_Created),
@@ -38,4 +43,18 @@ const CString& CExpenseTrip::GetGUID() {
 
 void CExpenseTrip::SetModified(BOOL modified) {
     StampModified(m_bModified, m_Modified, modified);
+}
+
+void CExpenseTrip::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        ar << kSchema << m_Name << m_Description << GetGUID() << m_Created << m_Modified << m_Active;
+        ar << m_UserID << m_StartDate << m_EndDate;
+        return;
+    }
+    DWORD schema = 0;
+    ar >> schema;
+    if (schema < 1 || schema > kSchema)
+        AfxThrowArchiveException(CArchiveException::badSchema);
+    ar >> m_Name >> m_Description >> m_GUID >> m_Created >> m_Modified >> m_Active;
+    ar >> m_UserID >> m_StartDate >> m_EndDate;
 }

@@ -9,7 +9,7 @@
 #include "framework/core/CTypedPtrArray.h"
 
 class CExpenseTrip : public CObject {
-    DECLARE_DYNCREATE(CExpenseTrip)
+    DECLARE_SERIAL(CExpenseTrip)
 public:
     CExpenseTrip();
     // Copies every field; the copy is not modified.
@@ -20,6 +20,10 @@ public:
     const CString& GetGUID();
     // Stores the flag; a set flag also stamps Modified with now.
     void SetModified(BOOL modified);
+
+    // Schema word 6: Name, Description, GUID (made first), Created, Modified, Active, UserID, StartDate,
+    // EndDate. Words 1 to 6 are read alike (Deleted is not archived); any other word is refused.
+    void Serialize(CArchive& ar) override;
 
     CTime m_Created;
     CTime m_Modified;

@@ -3,8 +3,16 @@
 #include "data/RecordStamps.h"
 
 #include "foundation/SharedHelpers.h"
+#include "framework/core/CArchive.h"
 
-IMPLEMENT_DYNCREATE(CExpenseType, CObject)
+IMPLEMENT_SERIAL(CExpenseType, CObject, VERSIONABLE_SCHEMA | 6)
+
+namespace {
+constexpr DWORD kSchema = 6;
+constexpr DWORD kDescriptionSchema = 2;
+constexpr DWORD kGuidSchema = 3;
+constexpr DWORD kTimesSchema = 5;
+} // namespace
 
 CExpenseType::CExpenseType() : m_Created(CTime::GetCurrentTime()), m_Modified(m_Created) {}
 
@@ -38,4 +46,24 @@ const CString& CExpenseType::GetGUID() {
 
 void CExpenseType::SetModified(BOOL modified) {
     StampModified(m_bModified, m_Modified, modified);
+}
+
+void CExpenseType::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        ar << kSchema << m_Name << m_Description << GetGUID() << m_Created << m_Modified << m_Flag;
+        return;
+    }
+    DWORD schema = 0;
+    ar >> schema;
+    if (schema < 1 || schema > kSchema)
+        AfxThrowArchiveException(CArchiveException::badSchema);
+    ar >> m_Name;
+    if (schema >= kDescriptionSchema)
+        ar >> m_Description;
+    if (schema >= kGuidSchema)
+        ar >> m_GUID; // an empty one is made anew when first asked for
+    if (schema >= kTimesSchema)
+        ar >> m_Created >> m_Modified;
+    if (schema >= kSchema)
+        ar >> m_Flag;
 }

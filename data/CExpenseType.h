@@ -9,7 +9,7 @@
 #include "framework/core/CTypedPtrArray.h"
 
 class CExpenseType : public CObject {
-    DECLARE_DYNCREATE(CExpenseType)
+    DECLARE_SERIAL(CExpenseType)
 public:
     CExpenseType();
     CExpenseType(const char* name, const char* description);
@@ -21,6 +21,11 @@ public:
     const CString& GetGUID();
     // Stores the flag; a set flag also stamps Modified with now.
     void SetModified(BOOL modified);
+
+    // Schema word 6: Name, Description, GUID (made first), Created, Modified, the flag byte. Reads words
+    // 1 to 6: Name; Description from 2; GUID from 3; the times from 5; the flag from 6. Others are
+    // refused.
+    void Serialize(CArchive& ar) override;
 
     CTime m_Created;
     CTime m_Modified;

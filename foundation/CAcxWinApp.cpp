@@ -51,6 +51,16 @@ bool CAcxWinApp::FirstInstance(UINT iconId) {
             ::SendMessageA(hWndOther, AcxGotoForegroundMessage(), 0, 0);
         return false;
     }
+    return RegisterMainWindowClass(iconId);
+}
+
+bool CAcxWinApp::WaitForInstance(UINT iconId, DWORD timeout) {
+    if (m_strWndClassName.IsEmpty() || !m_lock.Lock(timeout))
+        return false;
+    return RegisterMainWindowClass(iconId);
+}
+
+bool CAcxWinApp::RegisterMainWindowClass(UINT iconId) {
     WNDCLASSA wc{};
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = ::DefWindowProcA;

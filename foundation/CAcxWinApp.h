@@ -21,6 +21,10 @@ public:
     // True when no other copy runs and the main window's class is registered (icon iconId). Otherwise
     // brings the other copy forward (when its window can be found) and returns false.
     bool FirstInstance(UINT iconId);
+    // For a copy that restarts the program while the previous copy is still ending: waits up to timeout
+    // ms for the other copy to let go of the instance lock, then holds it and registers the main
+    // window's class as FirstInstance does. False when the other copy still holds the lock.
+    bool WaitForInstance(UINT iconId, DWORD timeout);
     // Unregisters the window class when this copy registered it.
     int ExitInstance() override;
     // The profile lives under HKEY_CURRENT_USER\Software\<key>\<profile>.
@@ -40,6 +44,7 @@ protected:
     DWORD m_nFindRetryDelay = 5000;
 
 private:
+    bool RegisterMainWindowClass(UINT iconId);
     // The other copy's main window, or nullptr.
     HWND FindOtherInstanceWindow() const;
     void ShowOwnedPopups(bool show);

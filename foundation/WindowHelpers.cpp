@@ -303,6 +303,11 @@ void ShowContextHelp(const HELPINFO* info) {
     }
 }
 
+HWND CallHtmlHelp(HWND caller, const char* file, UINT command, DWORD_PTR data) {
+    HtmlHelpFunction htmlHelp = HtmlHelpEntry();
+    return htmlHelp != nullptr ? htmlHelp(caller, file, command, data) : nullptr;
+}
+
 BOOL OnDialogHelp(const HELPINFO* info) {
     ShowContextHelp(info);
     return TRUE;

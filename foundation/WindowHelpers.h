@@ -30,6 +30,9 @@ void SendMailWithMapi(const CString& path, const CString& subject, const CString
 void ShowContextHelp(const HELPINFO* info);
 // The WM_HELP handler the dialogs share: ShowContextHelp, then TRUE.
 BOOL OnDialogHelp(const HELPINFO* info);
+// HTML Help's own call (HtmlHelpA, from "hhctrl.ocx" loaded on first use): the window it returns, or
+// nullptr when it showed nothing or HTML Help is not there.
+HWND CallHtmlHelp(HWND caller, const char* file, UINT command, DWORD_PTR data);
 
 // ---- Dialog items (a missing child is ignored) ----
 void EnableDlgItem(CWnd* parent, int id, bool enable);

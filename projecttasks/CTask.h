@@ -34,6 +34,51 @@ public:
     // Sets the dirty flag; a set flag also stamps Modified with now.
     void SetModified(BOOL modified);
 
+    // ---- linked objects (CTaskLinks.cpp) ----
+    // Each resolves its GUID once through the document and caches the object; nullptr without a
+    // document or when nothing has that GUID. GetProject falls back to the document's "<None>" project
+    // (taken with SetProject).
+    CProject* GetProject();
+    CSubsystem* GetSubsystem();
+    CCategory* GetCategory();
+    CClient* GetClient();
+    CUser* GetOwner();
+    // Store the pointer and its GUID text ("" for none), then UpdateCosts.
+    void SetProject(CProject* pProject);
+    void SetSubsystem(CSubsystem* pSubsystem);
+    void SetCategory(CCategory* pCategory);
+    // Store the pointer and its GUID text only.
+    void SetClient(CClient* pClient);
+    // Forgets every cached object, so that the next lookups follow the GUID texts again.
+    void ClearLinks();
+    // Visible in the task lists: its project shown and active (or inactive ones shown), its subsystem
+    // active (or inactive ones shown), and, when it is assigned to users or groups, at least one of them
+    // a group or an active, visible user.
+    bool IsVisible();
+    // Name for ordinary tasks; a summary shows its subsystem's name, else its project's.
+    CString GetDisplayName();
+    // Usernames; when empty the owner's name; without owner "<All users>".
+    CString GetUsersDisplay();
+
+    // ---- estimates and costs (CTaskEstimates.cpp) ----
+    // PercentComplete from the estimates (100 and nothing remaining for a completed ordinary task).
+    void UpdatePercentComplete();
+    // Duration = the larger of s and ActualWork; the rest follows.
+    void SetDuration(CTimeSpan s);
+    // ActualWork = s; Duration at least s; the rest follows.
+    void SetActualWork(CTimeSpan s);
+    // Client and salary rates by the project's costing basis: 0 (or no project) the category's, 1 the
+    // owner's, 2 the project's own; 0 when the source is missing.
+    void GetRates(double& clientRate, double& salaryRate);
+    // Planned costs from Duration and the rates, remaining costs = planned - actual (never below 0).
+    void UpdateCosts();
+    // The end of the work laid out on working days from GetWorkStart (8 hours a day, a lunch hour in days
+    // of 4 hours or more, weekends skipped); cached until a start or estimate changes. Summary tasks keep
+    // their stored finish.
+    CTime GetFinishDate();
+    // StartDate (today when none), 08:00 when it lies at midnight, moved past a weekend.
+    CTime GetWorkStart() const;
+
     CLogDoc* m_pDoc = nullptr;
     CString m_GUID;
     CString m_OwnerID;

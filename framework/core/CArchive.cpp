@@ -397,6 +397,10 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested) {
         return entry.pObject;
     }
 
+    return LoadNewObject(pClassRef, nSchema);
+}
+
+CObject* CArchive::LoadNewObject(CRuntimeClass* pClassRef, UINT nSchema) {
     CObject* pOb = pClassRef->CreateObject();
     if (pOb == nullptr)
         ThrowArchive(CArchiveException::badClass); // a class that cannot be created cannot be loaded
@@ -419,6 +423,31 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested) {
     }
     m_nObjectSchema = savedSchema;
     return pOb;
+}
+
+void CArchive::WriteOwnedObject(const CObject* pOb) {
+    RequireStoring();
+    if (pOb == nullptr) {
+        *this << wNullTag;
+        return;
+    }
+    WriteClass(pOb->GetRuntimeClass());
+    CheckCount();
+    // A stale entry of a freed object at this address is replaced, so later references mean this object.
+    m_storeMap.insert_or_assign(pOb, m_nMapCount++);
+    const_cast<CObject*>(pOb)->Serialize(*this);
+}
+
+CObject* CArchive::ReadOwnedObject(const CRuntimeClass* pClassRefRequested) {
+    UINT nSchema = 0;
+    DWORD obTag = 0;
+    CRuntimeClass* pClassRef = ReadClass(pClassRefRequested, &nSchema, &obTag);
+    if (pClassRef == nullptr) {
+        if (obTag != 0)
+            ThrowArchive(CArchiveException::badIndex);
+        return nullptr;
+    }
+    return LoadNewObject(pClassRef, nSchema);
 }
 
 // ---------------------------------------------------------------- free operators

@@ -68,6 +68,13 @@ public:
     // Reads an object (or a null or a reference to one read before). A class that is not
     // pClassRefRequested or derived from it throws badClass.
     CObject* ReadObject(const CRuntimeClass* pClassRefRequested);
+    // For an object owned by the object being stored (a part that may live at the address of a part freed
+    // earlier in the same archive): writes it as a new object, never as a reference, in the form
+    // WriteObject gives a new object.
+    void WriteOwnedObject(const CObject* pOb);
+    // Reads an object that the caller will own: null, or a new object. A reference to an object read
+    // before would be owned twice and throws badIndex.
+    CObject* ReadOwnedObject(const CRuntimeClass* pClassRefRequested);
     void WriteClass(const CRuntimeClass* pClassRef);
     // Reads a class tag. With pSchema null the stored schema becomes the object schema.
     CRuntimeClass* ReadClass(const CRuntimeClass* pClassRefRequested = nullptr, UINT* pSchema = nullptr,
@@ -138,6 +145,8 @@ private:
     [[noreturn]] void ThrowArchive(int cause) const;
     void CheckCount() const;
     CRuntimeClass* LoadClassName(UINT& nSchema);
+    // Creates, maps and loads a new object of a class just read.
+    CObject* LoadNewObject(CRuntimeClass* pClassRef, UINT nSchema);
     CString FileName() const;
 
     // One entry per index of the loaded graph: index 0 is the null object.

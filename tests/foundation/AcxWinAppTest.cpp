@@ -165,6 +165,44 @@ TEST(AcxWinApp, RestartedCopyThatGoesOnMakesItsFrameWithTheFrameworksClass) {
     EXPECT_EQ(RunSecondCopy(name, "restart"), 0u);
 }
 
+TEST(AcxWinApp, RestartedCopyWaitsForTheLockAndTakesIt) {
+    const std::string name = UniqueInstanceName();
+    // The ending copy: another thread holds the instance mutex until told to let go.
+    HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE held = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    struct Holder {
+        std::string name;
+        HANDLE release;
+        HANDLE held;
+    } holder{name, release, held};
+    HANDLE thread = CreateThread(
+        nullptr, 0,
+        [](LPVOID parameter) -> DWORD {
+            auto* h = static_cast<Holder*>(parameter);
+            HANDLE mutex = CreateMutexA(nullptr, TRUE, h->name.c_str());
+            SetEvent(h->held);
+            WaitForSingleObject(h->release, INFINITE);
+            ReleaseMutex(mutex);
+            CloseHandle(mutex);
+            return 0;
+        },
+        &holder, 0, nullptr);
+    ASSERT_EQ(WaitForSingleObject(held, 10000), WAIT_OBJECT_0);
+    {
+        TestAcxApp app(name.c_str());
+        EXPECT_FALSE(app.WaitForInstance(128, 0));
+        SetEvent(release);
+        EXPECT_TRUE(app.WaitForInstance(128, 30000));
+        WNDCLASSA wc{};
+        EXPECT_TRUE(GetClassInfoA(AfxGetInstanceHandle(), (name + "WndClass").c_str(), &wc));
+        app.ExitInstance();
+    }
+    WaitForSingleObject(thread, 10000);
+    CloseHandle(thread);
+    CloseHandle(held);
+    CloseHandle(release);
+}
+
 TEST(AcxWinApp, WithoutANameThereIsNoClassAndNoFirstInstance) {
     TestAcxApp app(nullptr);
     EXPECT_TRUE(app.GetWndClassName().IsEmpty());

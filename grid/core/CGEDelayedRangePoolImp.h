@@ -1,0 +1,11 @@
+// CGEDelayedRangePoolImp: the engine's delayed-range pool feature.
+#pragma once
+
+#include "grid/core/CGEAbstractDelayedRangePoolImp.h"
+
+class CGEDelayedRangePoolImp : public CGEAbstractDelayedRangePoolImp {
+public:
+    CGEDelayedRangePool* CreatePoolCopy(const CGEDelayedRangePool& src) override;
+    CGEDelayedRangePool* CreatePool() override;
+    void AssignPool(CGEDelayedRangePool& dest, const CGEDelayedRangePool& src) override;
+};

@@ -1,0 +1,6 @@
+#include "grid/core/CGEStyleFeatures.h"
+
+CGEStyleFeatures& GEGetStyleFeatures() {
+    static CGEStyleFeatures features;
+    return features;
+}

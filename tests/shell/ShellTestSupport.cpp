@@ -1,0 +1,7 @@
+#include "ShellTestSupport.h"
+
+namespace shelltest {
+IMPLEMENT_DYNCREATE(TestMainFrame, CMainFrame)
+IMPLEMENT_DYNCREATE(TestLogDoc, CDocument)
+IMPLEMENT_DYNCREATE(TestLogView, CView)
+} // namespace shelltest
