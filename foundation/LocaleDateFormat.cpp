@@ -37,15 +37,23 @@ int DaysInMonth(int year, int month) {
     return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
 
-// A date before 1900 means the value held only a time: that time today.
+// OLE dates count days from 30 December 1899: a value on that day has no date part, only a time.
+bool HasNoDate(const COleDateTime& date) {
+    return date.GetYear() == 1899 && date.GetMonth() == 12 && date.GetDay() == 30;
+}
+
+// A value without a date is that time today. Any other date must be one that a CTime holds: a date
+// before 1970 (a typo such as 1/5/202 included) or after 3000 gives 0, never some other day.
 CTime TimeFromValidOleDate(const COleDateTime& date) {
-    if (date.GetYear() < 1900) {
+    if (HasNoDate(date)) {
         const CTime now = CTime::GetCurrentTime();
         return CTime(now.GetYear(), now.GetMonth(), now.GetDay(), date.GetHour(), date.GetMinute(),
                      date.GetSecond());
     }
-    return CTime(date.GetYear(), date.GetMonth(), date.GetDay(), date.GetHour(), date.GetMinute(),
-                 date.GetSecond());
+    const int year = date.GetYear();
+    if (year < kFirstTimeYear || year > kLastTimeYear)
+        return CTime();
+    return CTime(year, date.GetMonth(), date.GetDay(), date.GetHour(), date.GetMinute(), date.GetSecond());
 }
 
 } // namespace

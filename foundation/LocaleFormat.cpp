@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -106,6 +107,22 @@ void TrimExtraZeros(CString& digits, int& decimals, int count) {
     digits = digits.Left(length);
 }
 
+// The text without the locale's group separators (one standing first is kept, as it cannot group).
+std::string WithoutGroupSeparators(const std::string& text, const std::string& separator) {
+    if (separator.empty())
+        return text;
+    std::string result;
+    result.reserve(text.size());
+    for (size_t pos = 0; pos < text.size();) {
+        if (pos > 0 && text.compare(pos, separator.size(), separator) == 0) {
+            pos += separator.size();
+            continue;
+        }
+        result += text[pos++];
+    }
+    return result;
+}
+
 const char* Plural(long count, const char* one, const char* many) {
     return count == 1 ? one : many;
 }
@@ -191,15 +208,9 @@ bool ParseLocaleDouble(const CString& text, double* out) {
     if (!Shared().ready.load(std::memory_order_acquire))
         InitLocaleFormats();
     const CLocaleNumberFormat& number = Shared().number;
-    const std::string thousand = number.ThousandSeparator().GetString();
     const std::string decimal = number.DecimalSeparator().GetString();
     const char decimalLead = decimal.empty() ? '.' : decimal[0];
-
-    std::string s = text.GetString();
-    if (!thousand.empty()) {
-        for (size_t pos = s.find(thousand, 1); pos != std::string::npos; pos = s.find(thousand, pos))
-            s.erase(pos, thousand.size());
-    }
+    const std::string s = WithoutGroupSeparators(text.GetString(), number.ThousandSeparator().GetString());
 
     size_t start = 0;
     while (start < s.size() && !IsDigit(s[start]) && s[start] != decimalLead)
@@ -209,35 +220,65 @@ bool ParseLocaleDouble(const CString& text, double* out) {
     // A '-' or the opening parenthesis of an accounting-style amount before the number makes it negative.
     const bool negative = s.find_first_of("-(") < start;
 
-    // Digits are gathered into one exact integer and scaled once, so that the result is the double
-    // nearest to the text wherever that integer fits into 53 bits.
-    constexpr int kMaxScale = 18;
-    double mantissa = 0;
-    int scale = 0;
+    // The number is rewritten with a point and converted in one step, so that the result is the double
+    // nearest to the text however many digits it has.
+    std::string digits;
     size_t pos = start;
     for (; pos < s.size() && IsDigit(s[pos]); ++pos)
-        mantissa = mantissa * 10 + (s[pos] - '0');
+        digits += s[pos];
     if (pos < s.size() && s[pos] == decimalLead) {
         pos += s.compare(pos, decimal.size(), decimal) == 0 ? std::max<size_t>(decimal.size(), 1) : 1;
-        for (; pos < s.size() && IsDigit(s[pos]) && scale < kMaxScale; ++pos, ++scale)
-            mantissa = mantissa * 10 + (s[pos] - '0');
+        digits += '.';
+        for (; pos < s.size() && IsDigit(s[pos]); ++pos)
+            digits += s[pos];
     }
-    double divisor = 1;
-    for (int i = 0; i < scale; ++i)
-        divisor *= 10;
-    const double value = mantissa / divisor;
+    double value = 0;
+    if (!DecimalDigitsToDouble(digits.data(), digits.data() + digits.size(), &value))
+        return false;
     *out = negative ? -value : value;
     return true;
 }
 
-int ParseLeadingInt(const CString& text) {
+bool DecimalDigitsToDouble(const char* first, const char* last, double* out) {
+    std::string digits(first, last);
+    if (digits.empty() || digits.find_first_not_of("0123456789.") != std::string::npos ||
+        digits.find_first_of("0123456789") == std::string::npos)
+        return false;
+    // Both sides of the point hold digits in the form the conversion surely takes.
+    if (digits.back() == '.')
+        digits.pop_back();
+    if (digits.front() == '.')
+        digits.insert(digits.begin(), '0');
+    double value = 0;
+    const char* end = digits.data() + digits.size();
+    const auto [stop, error] = std::from_chars(digits.data(), end, value, std::chars_format::fixed);
+    if (error != std::errc() || stop != end || !std::isfinite(value))
+        return false;
+    *out = value;
+    return true;
+}
+
+bool ReadLeadingInt(const CString& text, int* out) {
     const char* p = text.GetString();
     while (*p == ' ' || *p == '\t')
         ++p;
-    long long value = 0;
-    for (; IsDigit(*p); ++p)
-        value = std::min<long long>(value * 10 + (*p - '0'), INT_MAX);
-    return static_cast<int>(value);
+    if (!IsDigit(*p))
+        return false;
+    int value = 0;
+    for (; IsDigit(*p); ++p) {
+        const int digit = *p - '0';
+        if (value > (INT_MAX - digit) / 10)
+            return false;
+        value = value * 10 + digit;
+    }
+    if (out != nullptr)
+        *out = value;
+    return true;
+}
+
+int ParseLeadingInt(const CString& text) {
+    int value = 0;
+    return ReadLeadingInt(text, &value) ? value : 0;
 }
 
 CString LongToString(long value) {
@@ -321,13 +362,14 @@ CString AcxFormatDuration(long seconds, const char* format) {
     return out;
 }
 
+// The magnitude decides, so a negative duration shows its larger units too (not only its seconds).
 CString AcxFormatDurationAuto(long seconds) {
     const char* format = "%s %e";
-    if (seconds / kSecondsPerDay >= 1)
+    if (std::labs(seconds / kSecondsPerDay) >= 1)
         format = "%D %a %h %o %m %i";
-    else if (seconds / 3600 >= 1)
+    else if (std::labs(seconds / 3600) >= 1)
         format = "%h %o %m %i";
-    else if (seconds / 60 >= 1)
+    else if (std::labs(seconds / 60) >= 1)
         format = "%m %i %s %e";
     return AcxFormatDuration(seconds, format);
 }

@@ -46,13 +46,23 @@ CString AcxFormatDateTime(CTime time);
 CString FormatMonthYear(CTime time);
 CString FormatQuarter(CTime time);
 
-// Parses typed or stored date/time text in the user's locale. A text holding only a time gives that time
-// today. On failure *out is 0 and the result false. flags is not used.
+// Parses typed or stored date/time text in the user's locale. A text holding no date (its value lies on
+// the zero date, 30 December 1899) gives that time today. A date that a CTime cannot hold (before 1970,
+// such as 1/5/202, or after 3000) is a failure. On failure *out is 0 and the result false. flags is not
+// used.
 bool AcxParseDateTime(const char* text, CTime* out, DWORD flags = 0);
 // Parses a number in the locale's form (group separators allowed, '-' or '(' before the number makes it
-// negative). False, and *out unchanged, when the text holds neither a digit nor the decimal separator.
+// negative; text after the number is ignored). False, and *out unchanged, when the text holds no digit
+// before or after the first decimal separator, or when the number does not fit a finite double.
 bool ParseLocaleDouble(const CString& text, double* out);
-// The run of decimal digits after leading blanks; 0 when there is none (saturates at INT_MAX).
+// Converts plain digits with at most one point ("12", "12.5", ".5", "12.") into the nearest double. False,
+// and *out unchanged, for any other text (no digit, a sign, an exponent) or a number that does not fit a
+// finite double.
+bool DecimalDigitsToDouble(const char* first, const char* last, double* out);
+// The run of decimal digits after leading blanks into *out (when not null). False, and *out unchanged,
+// when there is no digit there or the number is larger than INT_MAX.
+bool ReadLeadingInt(const CString& text, int* out);
+// The run of decimal digits after leading blanks; 0 when there is none or it is larger than INT_MAX.
 int ParseLeadingInt(const CString& text);
 
 CString LongToString(long value);
@@ -66,7 +76,8 @@ int GetLocaleInfoString(LCID locale, LCTYPE type, CString& out);
 // The same for the thread locale.
 CString GetLocaleInfoString(LCTYPE type);
 
-// COleDateTime to CTime; a value holding only a time gives that time today; invalid gives 0.
+// COleDateTime to CTime; a value on the zero date (30 December 1899) holds only a time and gives that
+// time today; an invalid value or a date that a CTime cannot hold gives 0.
 CTime OleDateToTime(const COleDateTime& date);
 
 // OLE DB time stamps. Years outside what CTime holds are clamped into its range; year 0 gives 0.

@@ -47,7 +47,11 @@ CLocaleNumberFormat CLocaleNumberFormat::FromCurrencyInfo(LCID locale) {
 UINT CLocaleNumberFormat::GroupingFromText(const char* text) {
     if (text == nullptr || *text == '\0')
         return 0;
+    // More groups than a UINT holds as digits: the first group, repeated.
+    constexpr int kMaxGroups = 8;
     UINT grouping = 0;
+    UINT firstGroup = 0;
+    int groups = 0;
     bool repeatLast = false;
     for (const char* p = text; *p != '\0'; ++p) {
         if (*p < '0' || *p > '9')
@@ -57,7 +61,12 @@ UINT CLocaleNumberFormat::GroupingFromText(const char* text) {
             repeatLast = true;
             break;
         }
-        grouping = grouping * 10 + static_cast<UINT>(*p - '0');
+        const UINT digit = static_cast<UINT>(*p - '0');
+        if (groups == 0)
+            firstGroup = digit;
+        if (++groups > kMaxGroups)
+            return firstGroup;
+        grouping = grouping * 10 + digit;
     }
     return repeatLast || grouping == 0 ? grouping : grouping * 10;
 }

@@ -17,7 +17,8 @@ public:
 
     // Converts a grouping text such as "3;0" (threes repeated) or "3;2;0" into the Grouping number of
     // NUMBERFMT: digits of the groups in order, a final ";0" meaning "repeat the last group"; without
-    // it the last group is not repeated, which a trailing 0 digit expresses ("3" gives 30).
+    // it the last group is not repeated, which a trailing 0 digit expresses ("3" gives 30). A text of
+    // more than eight groups gives its first group, repeated.
     static UINT GroupingFromText(const char* text);
 
     UINT Digits() const { return m_digits; }

@@ -2,8 +2,7 @@
 
 #include "foundation/LocaleFormat.h"
 
-#include <cstdio>
-#include <cstring>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -83,6 +82,68 @@ bool CreateUserKey(const CString& key, RegKey& opened, REGSAM access) {
                            opened.Out(), nullptr) == ERROR_SUCCESS;
 }
 
+bool IsScanSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+int DigitValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return 99;
+}
+
+// Reads an integer at p as scanf does with "%d" (anyBase false) or "%i" (anyBase true: "0x" starts
+// hexadecimal, a leading 0 octal): white space, an optional sign, digits; p moves past them. False when
+// there is no digit or the value lies outside [low, high]: the runtime's scanf would store some other
+// number for it.
+bool ScanInteger(const char*& p, bool anyBase, long long low, long long high, long long& value) {
+    const char* q = p;
+    while (IsScanSpace(*q))
+        ++q;
+    const bool negative = *q == '-';
+    if (*q == '-' || *q == '+')
+        ++q;
+    int base = 10;
+    if (anyBase && *q == '0') {
+        base = 8;
+        if ((q[1] == 'x' || q[1] == 'X') && DigitValue(q[2]) < 16) {
+            base = 16;
+            q += 2;
+        }
+    }
+    if (DigitValue(*q) >= base)
+        return false;
+    const unsigned long long limit =
+        negative ? 0ULL - static_cast<unsigned long long>(low) : static_cast<unsigned long long>(high);
+    unsigned long long magnitude = 0;
+    bool fits = true;
+    for (; DigitValue(*q) < base; ++q) {
+        const unsigned digit = static_cast<unsigned>(DigitValue(*q));
+        if (magnitude > (limit - digit) / static_cast<unsigned>(base))
+            fits = false; // the remaining digits are still passed
+        else if (fits)
+            magnitude = magnitude * static_cast<unsigned>(base) + digit;
+    }
+    p = q;
+    if (!fits)
+        return false;
+    value = negative ? -static_cast<long long>(magnitude) : static_cast<long long>(magnitude);
+    return true;
+}
+
+// One number of a value's text, range-checked for the caller's type.
+template <typename T> bool ScanNumber(const char*& p, bool anyBase, T& out) {
+    long long value = 0;
+    if (!ScanInteger(p, anyBase, std::numeric_limits<T>::min(), std::numeric_limits<T>::max(), value))
+        return false;
+    out = static_cast<T>(value);
+    return true;
+}
+
 } // namespace
 
 // ---------------- test support ----------------
@@ -117,11 +178,10 @@ bool WriteString(const CString& key, const CString& name, const CString& text) {
 
 bool ReadInt(const CString& key, const CString& name, int* out) {
     CString text;
-    int value = 0;
-    if (!ReadString(key, name, text) || sscanf(text, "%d", &value) != 1)
+    if (!ReadString(key, name, text))
         return false;
-    *out = value;
-    return true;
+    const char* p = text.GetString();
+    return ScanNumber(p, false, *out);
 }
 
 bool WriteInt(const CString& key, const CString& name, int value) {
@@ -138,11 +198,10 @@ bool WriteUnsigned(const CString& key, const CString& name, unsigned value) {
 
 bool ReadLong(const CString& key, const CString& name, long* out) {
     CString text;
-    long value = 0;
-    if (!ReadString(key, name, text) || sscanf(text, "%li", &value) != 1)
+    if (!ReadString(key, name, text))
         return false;
-    *out = value;
-    return true;
+    const char* p = text.GetString();
+    return ScanNumber(p, true, *out);
 }
 
 bool WriteLong(const CString& key, const CString& name, long value) {
@@ -173,7 +232,9 @@ bool ReadIntPair(const CString& key, const CString& name, IntPair* out) {
     CString text;
     if (!ReadString(key, name, text))
         return false;
-    return sscanf(text, "%d %d", &out->first, &out->second) == 2;
+    // "%d %d": the blank between the numbers stands for any white space, as the number reader skips it.
+    const char* p = text.GetString();
+    return ScanNumber(p, false, out->first) && ScanNumber(p, false, out->second);
 }
 
 bool WriteIntPair(const CString& key, const CString& name, int first, int second) {

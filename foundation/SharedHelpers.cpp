@@ -1,6 +1,7 @@
 #include "foundation/SharedHelpers.h"
 
 #include "foundation/CAcxVersionInfo.h"
+#include "foundation/LocaleFormat.h"
 
 #include <objbase.h>
 
@@ -8,6 +9,10 @@
 #include <vector>
 
 namespace {
+
+bool IsAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 CString& ProgramFolderOverride() {
     static CString folder;
@@ -105,25 +110,25 @@ bool IsKeyDown(int virtualKey) {
 }
 
 bool ParseDottedDecimal(const char* text, double* out) {
+    if (text == nullptr || out == nullptr)
+        return false;
     const char* p = text;
     while (*p == ' ' || *p == '\t')
         ++p;
     const bool negative = *p == '-';
     if (negative)
         ++p;
-    const bool hasInteger = *p >= '0' && *p <= '9';
-    double value = 0;
-    for (; *p >= '0' && *p <= '9'; ++p)
-        value = value * 10 + (*p - '0');
-    bool hasFraction = false;
-    if (*p == '.') {
-        double scale = 0.1;
-        for (++p; *p >= '0' && *p <= '9'; ++p, scale /= 10) {
-            value += (*p - '0') * scale;
-            hasFraction = true;
-        }
+    // The digits and one point followed by a digit: no second sign, exponent, "inf" or "nan" is read.
+    const char* const start = p;
+    while (IsAsciiDigit(*p))
+        ++p;
+    if (*p == '.' && IsAsciiDigit(p[1])) {
+        ++p;
+        while (IsAsciiDigit(*p))
+            ++p;
     }
-    if (!hasInteger && !hasFraction)
+    double value = 0;
+    if (!DecimalDigitsToDouble(start, p, &value))
         return false;
     *out = negative ? -value : value;
     return true;

@@ -30,7 +30,8 @@ bool IsKeyDown(int virtualKey);
 // locale; 0 when the program has no version resource.
 double GetProgramVersionNumber();
 // Reads a plain decimal number such as "5.0" or "12.25" (a point as decimal separator, whatever the
-// user's locale). False, and *out untouched, when the text does not start with a number.
+// user's locale; no exponent). False, and *out untouched, when the text does not start with a number or
+// the number does not fit a finite double.
 bool ParseDottedDecimal(const char* text, double* out);
 // The program's help file: the program folder + "Brindlemark.chm".
 CString GetHelpFilePath();

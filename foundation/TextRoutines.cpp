@@ -2,6 +2,8 @@
 
 #include "foundation/LocaleFormat.h"
 
+#include <cstring>
+
 namespace {
 
 bool IsLineBreak(char c) {
@@ -32,18 +34,25 @@ void SplitAtChar(CString& text, CStringArray& parts, char separator) {
     text.Empty();
 }
 
-void ParseNumberList(CString& text, CDWordArray& numbers) {
-    const char* const separators = ", -";
-    int start = 0;
-    while (start < text.GetLength()) {
-        int end = text.Mid(start).FindOneOf(separators);
-        end = end < 0 ? text.GetLength() : start + end;
+bool ParseNumberList(CString& text, CDWordArray& numbers) {
+    bool allNumbers = true;
+    const char* p = text.GetString();
+    while (*p != '\0') {
+        const size_t length = strcspn(p, ", -");
         // "1, 2" holds an empty piece between ',' and ' ': it stands for no number.
-        if (end > start)
-            numbers.Add(static_cast<DWORD>(ParseLeadingInt(text.Mid(start, end - start))));
-        start = end + 1;
+        if (length > 0) {
+            int value = 0;
+            if (ReadLeadingInt(CString(p, static_cast<int>(length)), &value))
+                numbers.Add(static_cast<DWORD>(value));
+            else
+                allNumbers = false;
+        }
+        p += length;
+        if (*p != '\0')
+            ++p;
     }
     text.Empty();
+    return allNumbers;
 }
 
 void JoinStrings(const CStringArray& parts, CString& out, const char* separator) {

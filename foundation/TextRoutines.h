@@ -12,8 +12,9 @@ void SplitString(const CString& text, CStringArray& parts, char separator, bool 
 // The same without trimming; the source text is consumed (left empty).
 void SplitAtChar(CString& text, CStringArray& parts, char separator);
 // Appends the leading integer of each piece of text between ',', '-' and ' ' (empty pieces are
-// skipped); the source text is consumed (left empty).
-void ParseNumberList(CString& text, CDWordArray& numbers);
+// skipped); the source text is consumed (left empty). A piece that does not start with a number up to
+// INT_MAX is left out and makes the result false.
+bool ParseNumberList(CString& text, CDWordArray& numbers);
 // The elements joined by separator (none after the last).
 void JoinStrings(const CStringArray& parts, CString& out, const char* separator);
 // Index of the first element equal to value, or -1.

@@ -32,6 +32,9 @@
 // Main frame and its document template (menu, accelerators, icon, document string)
 #define IDR_LOGTYPE 129
 #define IDR_TRAY_MENU 138
+// Pictures of menu commands that are not on the tool bar: the views, and tools and help
+#define IDR_MENU_IMAGES_VIEWS 232
+#define IDR_MENU_IMAGES_TOOLS 251
 
 // Tray icons: four timing frames, idle, paused, Quick Info
 #define IDI_TRAY_FRAME1 133

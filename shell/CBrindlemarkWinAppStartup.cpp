@@ -6,6 +6,7 @@
 #include "foundation/Registry.h"
 #include "foundation/SharedHelpers.h"
 #include "framework/win/CSingleDocTemplate.h"
+#include "grid/core/CGELibraryState.h"
 #include "resource.h"
 #include "shell/CAppCommandLineInfo.h"
 #include "shell/CMainFrame.h"
@@ -50,6 +51,7 @@ BOOL CBrindlemarkWinApp::StartUp() {
         ::Sleep(kRestartPause);
     m_bComInitialized = SUCCEEDED(::CoInitialize(nullptr));
     AcxInitFormatting();
+    GEInitializeLibrary(1536);
     RegWriteBool(REG_PREFS, "Shutdown", false);
     RegWriteBool(REG_PREFS, "Running", true);
 

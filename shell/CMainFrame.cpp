@@ -87,6 +87,9 @@ int CMainFrame::OnCreate(LPCREATESTRUCTA lpCreateStruct) {
     LoadTrayIcons();
     LoadBarState("Positions\\Dockbars");
     ShowControlBar(&m_wndFilterBar, FALSE, FALSE);
+    m_menuManager.Install(this);
+    for (UINT pictures : {IDR_MAINFRAME, IDR_MENU_IMAGES_VIEWS, IDR_MENU_IMAGES_TOOLS})
+        m_menuManager.LoadToolbar(pictures);
     RefreshTreeLists();
     // Errors filed anywhere in the program show at once; "Supress errors" keeps them out.
     bool suppress = false;

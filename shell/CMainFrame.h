@@ -14,6 +14,7 @@
 #include "framework/win/CDialogBar.h"
 #include "framework/win/CSplitterWnd.h"
 #include "framework/win/CToolBar.h"
+#include "shell/CCoolMenuManager.h"
 #include "shell/CErrorStatusBar.h"
 #include "timelog/ILogDocFrame.h"
 
@@ -45,6 +46,8 @@ public:
     // The navigation tree's column: 250 pixels wide (at least 25) when shown, 1 pixel when hidden.
     void ShowNavigationTree(bool show);
     CSplitterWnd& GetSplitter() { return m_wndSplitter; }
+    // Draws the drop-down menus with the commands' pictures.
+    CCoolMenuManager& GetMenuManager() { return m_menuManager; }
 
     // ---- bars ----
     CToolBar& GetToolBar() { return m_wndToolBar; }
@@ -168,6 +171,7 @@ private:
     CDialogBar m_wndFilterBar;
     CErrorStatusBar m_wndStatusBar;
     CSplitterWnd m_wndSplitter;
+    CCoolMenuManager m_menuManager;
     CMainViewFrame* m_pViewHost = nullptr; // a child window that deletes itself
 
     HICON m_hIconIdle = nullptr;

@@ -4,6 +4,7 @@
 #include "foundation/Registry.h"
 #include "foundation/SharedHelpers.h"
 #include "resource.h"
+#include "timelog/CLogEntry.h"
 
 #include <windows.h>
 
@@ -148,6 +149,7 @@ int WritePreferenceDefaults(const char* windowClassName, std::span<const Default
         if (writer)
             writer(stored);
     }
+    CLogEntry::LoadRoundingSettings();
     if (stored < kNewestDefaultsGeneration)
         RegWriteInt(REG_ROOT, "Defaults", kNewestDefaultsGeneration);
     return stored;

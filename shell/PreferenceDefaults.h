@@ -19,8 +19,8 @@ using DefaultsWriter = std::function<void(int storedGeneration)>;
 
 // Writes "Pathname", "Directory", "Window class name" and "Version"; then every default of a
 // generation above the stored one, in table order; then calls each helper writer with the stored
-// generation and loads the rounding settings; finally raises "Defaults" to the newest generation (it
-// is never lowered). Returns the generation that was stored before.
+// generation and makes the log entries round by the stored rounding settings; finally raises
+// "Defaults" to the newest generation (it is never lowered). Returns the generation stored before.
 int WritePreferenceDefaults(const char* windowClassName, std::span<const DefaultsWriter> helperWriters = {});
 
 // The user name the defaults use: the Windows logon name, else the machine's registered owner, else

@@ -9,21 +9,44 @@
 //   CLogDocEdit.cpp    creators, renames with the unique-name check, removals, sorting
 //   CLogDocUsers.cpp   current user, groups and rights
 //   CLogDocErrors.cpp  the error forwarders and the link to the main frame
+//   CLogDocTables.cpp  the table recordsets, the change counter and the visibility of objects
+//   CLogDocProjects.cpp the projects a user or group may see
 // Sections of this header follow the same order; later concerns add their own sections at the end.
 #pragma once
 
 #include "billing/CInvoice.h"
 #include "data/CAccount.h"
+#include "data/CAccountSet.h"
 #include "data/CCategory.h"
+#include "data/CCategorySet.h"
 #include "data/CClient.h"
+#include "data/CClientSet.h"
+#include "data/CDefaultSet.h"
 #include "data/CExpense.h"
+#include "data/CExpenseSet.h"
 #include "data/CExpenseTrip.h"
+#include "data/CExpenseTripSet.h"
 #include "data/CExpenseType.h"
+#include "data/CExpenseTypeSet.h"
+#include "data/CInvoiceSet.h"
 #include "data/CLogDatabase.h"
+#include "data/COrgObjectSet.h"
+#include "data/COrganizationSet.h"
+#include "data/CPaymentSet.h"
+#include "data/CProjTypeSet.h"
 #include "data/CProject.h"
+#include "data/CProjectSet.h"
+#include "data/CProjectTaskSet.h"
 #include "data/CProjectType.h"
+#include "data/CQuickPickSet.h"
+#include "data/CReportSet.h"
 #include "data/CSubsystem.h"
+#include "data/CSubsystemSet.h"
+#include "data/CTaskSet.h"
+#include "data/CTimesheetSet.h"
+#include "data/CUpdateSet.h"
 #include "data/CUser.h"
+#include "data/CUserSet.h"
 #include "data/CViewFilter.h"
 #include "foundation/CAcxAutoSaveDoc.h"
 #include "framework/core/CMapStringToPtr.h"
@@ -31,6 +54,8 @@
 #include "framework/core/CStringArray.h"
 #include "projecttasks/CTask.h"
 #include "timelog/CLogEntry.h"
+
+#include <vector>
 
 class COrgGroup;
 class CException;
@@ -242,6 +267,55 @@ public:
     bool m_bTimeCacheMerged = false;
     bool m_bAllRights = false;
     bool m_bFullAccess = false;
+
+    // ================================================================ tables (CLogDocTables.cpp)
+    // The recordsets of the tables, on m_Database.
+    CTaskSet m_TaskSet{&m_Database};
+    CProjectSet m_ProjectSet{&m_Database};
+    CProjTypeSet m_ProjTypeSet{&m_Database};
+    CClientSet m_ClientSet{&m_Database};
+    CQuickPickSet m_QuickPickSet{&m_Database};
+    CCategorySet m_CategorySet{&m_Database};
+    COrganizationSet m_OrganizationSet{&m_Database};
+    CDefaultSet m_DefaultSet{&m_Database};
+    CUpdateSet m_UpdateSet{&m_Database};
+    CUserSet m_UserSet{&m_Database};
+    CSubsystemSet m_SubsystemSet{&m_Database};
+    CReportSet m_ReportSet{&m_Database};
+    CTimesheetSet m_TimesheetSet{&m_Database};
+
+    // Tells the other copies of the program sharing the database that shared data changed: bumps the
+    // change counter (after a save of an account, category, client, expense trip or type, project,
+    // project type, report, subsystem or user).
+    void RecordUpdate();
+    // The recordsets of the shared reference data, in the order a change of the counter reloads them.
+    std::vector<CBaseRecordset*> GetSharedTableSets();
+
+    // ================================================================ visibility (CLogDocTables.cpp)
+    // For the logged-in user, when the database is usable: the visible flags of the projects, the user
+    // and group records and the categories, from their [OrgObjects] assignments (an object without
+    // assignments is visible to all; a category private to another user is hidden).
+    void ApplyUserVisibility(bool projects, bool users, bool categories);
+    // Whether one of the units (user or group records) covers the user: the user's own record, or a
+    // group that is the user's group, one of its ancestors or one of its descendants.
+    bool IsVisibleThroughUnits(const CUser* user, const CObArray& units) const;
+    // Hides every category private to another user.
+    void HideOtherUsersCategories();
+
+    // ================================================================ project tasks, expenses, invoices
+    // The recordsets of these tables, on m_Database.
+    CProjectTaskSet m_ProjectTaskSet{&m_Database};
+    CAccountSet m_AccountSet{&m_Database};
+    CExpenseTypeSet m_ExpenseTypeSet{&m_Database};
+    CExpenseTripSet m_ExpenseTripSet{&m_Database};
+    CExpenseSet m_ExpenseSet{&m_Database};
+    CInvoiceSet m_InvoiceSet{&m_Database};
+    CPaymentSet m_PaymentSet{&m_Database};
+
+    // The projects the user or group may see, in list order (inactive ones only while they are shown):
+    // those without organization assignments and those whose assignments cover node. allVisible is
+    // cleared when a project was left out. Nothing without a node. (CLogDocProjects.cpp)
+    void GetVisibleProjects(CUser* node, bool& allVisible, CProjectArray& projects);
 
 protected:
     // GUID text to object, one map per list that has identities.

@@ -1,6 +1,7 @@
 #include "grid/core/CGEDelayedRangePoolImp.h"
 
 #include "grid/core/CGEDelayedRangePool.h"
+#include "grid/core/CGELibraryState.h"
 
 #include <memory>
 
@@ -16,4 +17,13 @@ CGEDelayedRangePool* CGEDelayedRangePoolImp::CreatePool() {
 
 void CGEDelayedRangePoolImp::AssignPool(CGEDelayedRangePool& dest, const CGEDelayedRangePool& src) {
     dest = src;
+}
+
+void GEInstallDelayedRangePool() {
+    CGELibraryState* state = GEGetLibraryState();
+    if (state->m_pDelayedRangePoolImp != nullptr)
+        return;
+    auto imp = std::make_unique<CGEDelayedRangePoolImp>();
+    state->m_pDelayedRangePoolImp = imp.get();
+    state->AddAutoDeleteObject(imp.release());
 }

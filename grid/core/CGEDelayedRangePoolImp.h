@@ -9,3 +9,6 @@ public:
     CGEDelayedRangePool* CreatePool() override;
     void AssignPool(CGEDelayedRangePool& dest, const CGEDelayedRangePool& src) override;
 };
+
+// Installs the engine's delayed-range pool feature into the engine state once (kept until the program ends).
+void GEInstallDelayedRangePool();

@@ -1,5 +1,6 @@
 #include "grid/core/CGESpanCellPoolImp.h"
 
+#include "grid/core/CGELibraryState.h"
 #include "grid/core/CGESpanCellPool.h"
 
 #include <memory>
@@ -46,4 +47,13 @@ void CGESpanCellPoolImp::RemoveCols(CGESpanCellPool* pPool, ROWCOL nFirst, ROWCO
 void CGESpanCellPoolImp::MoveCols(CGESpanCellPool* pPool, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest) {
     if (pPool != nullptr)
         pPool->MoveCols(nFirst, nLast, nDest);
+}
+
+void GEInstallSpanCellPool() {
+    CGELibraryState* state = GEGetLibraryState();
+    if (state->m_pSpanCellPoolImp != nullptr)
+        return;
+    auto imp = std::make_unique<CGESpanCellPoolImp>();
+    state->m_pSpanCellPoolImp = imp.get();
+    state->AddAutoDeleteObject(imp.release());
 }

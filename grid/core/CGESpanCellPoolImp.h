@@ -15,3 +15,6 @@ public:
     void RemoveCols(CGESpanCellPool* pPool, ROWCOL nFirst, ROWCOL nLast) override;
     void MoveCols(CGESpanCellPool* pPool, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest) override;
 };
+
+// Installs the engine's span-cell pool feature into the engine state once (kept until the program ends).
+void GEInstallSpanCellPool();

@@ -4,7 +4,7 @@
 #include "grid/core/CGEAbstractStyleCompareSubsetImp.h"
 #include "grid/core/CGEAbstractStyleSerializeImp.h"
 #include "grid/core/CGEStyle.h"
-#include "grid/core/CGEStyleFeatures.h"
+#include "grid/core/CGELibraryState.h"
 #include "grid/core/CGEStylesMap.h"
 
 #include "framework/core/CArchive.h"
@@ -61,22 +61,22 @@ void CGEStyle::Serialize(CArchive& ar) {
 }
 
 void CGEStyle::SerializeWithMap(CArchive& ar, const CGEStylesMap* pStylesMap) {
-    if (CGEAbstractStyleSerializeImp* feature = GEGetStyleFeatures().pSerialize)
+    if (CGEAbstractStyleSerializeImp* feature = GEGetLibraryState()->m_pStyleSerializeImp)
         feature->SerializeStyle(*this, ar, pStylesMap);
 }
 
 BOOL CGEStyle::IsSubSet(const CGEStyle& other) const {
-    CGEAbstractStyleCompareSubsetImp* feature = GEGetStyleFeatures().pCompareSubset;
+    CGEAbstractStyleCompareSubsetImp* feature = GEGetLibraryState()->m_pStyleCompareSubsetImp;
     return feature != nullptr ? feature->IsSubSet(other, *this) : FALSE;
 }
 
 void CGEStyle::WriteProfile(const char* pszSection, const CGEStylesMap* pStylesMap) const {
-    if (CGEAbstractGridProfileImp* feature = GEGetStyleFeatures().pProfile)
+    if (CGEAbstractGridProfileImp* feature = GEGetLibraryState()->m_pProfileImp)
         feature->WriteStyle(const_cast<CGEStyle*>(this), pszSection, const_cast<CGEStylesMap*>(pStylesMap));
 }
 
 BOOL CGEStyle::ReadProfile(const char* pszSection, CGEStylesMap* pStylesMap) {
-    CGEAbstractGridProfileImp* feature = GEGetStyleFeatures().pProfile;
+    CGEAbstractGridProfileImp* feature = GEGetLibraryState()->m_pProfileImp;
     return feature != nullptr ? feature->ReadStyle(this, pszSection, pStylesMap) : FALSE;
 }
 
@@ -244,7 +244,8 @@ void CGEStyle::SerializeLayout(CArchive& ar, const CGEStylesMap* pStylesMap) {
         std::unique_ptr<CGEUserAttributeMap> attributes(
             static_cast<CGEUserAttributeMap*>(ar.ReadOwnedObject(RUNTIME_CLASS(CGEUserAttributeMap))));
         loaded.SetUserAttributes(std::move(attributes));
-    } else if (CGEAbstractSerializeLegacyCompatibleImp* legacy = GEGetStyleFeatures().pLegacySerialize) {
+    } else if (CGEAbstractSerializeLegacyCompatibleImp* legacy =
+                   GEGetLibraryState()->m_pLegacyCompatibleSerializeImp) {
         legacy->ReadOldUserAttributes(loaded, ar);
     } else {
         AfxThrowArchiveException(CArchiveException::badSchema);

@@ -2,7 +2,7 @@
 
 #include "framework/core/CResourceException.h"
 #include "grid/core/CGEAbstractGridProfileImp.h"
-#include "grid/core/CGEStyleFeatures.h"
+#include "grid/core/CGELibraryState.h"
 
 #include <algorithm>
 
@@ -204,11 +204,11 @@ CGEStyle* CGEStylesMap::CreateStyle() const {
 }
 
 void CGEStylesMap::WriteProfile() const {
-    if (CGEAbstractGridProfileImp* feature = GEGetStyleFeatures().pProfile)
+    if (CGEAbstractGridProfileImp* feature = GEGetLibraryState()->m_pProfileImp)
         feature->WriteStylesMap(const_cast<CGEStylesMap*>(this));
 }
 
 BOOL CGEStylesMap::ReadProfile() {
-    CGEAbstractGridProfileImp* feature = GEGetStyleFeatures().pProfile;
+    CGEAbstractGridProfileImp* feature = GEGetLibraryState()->m_pProfileImp;
     return feature != nullptr ? feature->ReadStylesMap(this) : FALSE;
 }

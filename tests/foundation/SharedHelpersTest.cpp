@@ -272,7 +272,7 @@ TEST(ParseNumberList, AppendsTheLeadingIntegerOfEachPiece) {
     CString text = "1-3, 5 12x,,  7";
     CDWordArray numbers;
     numbers.Add(9);
-    ParseNumberList(text, numbers);
+    EXPECT_TRUE(ParseNumberList(text, numbers));
     EXPECT_EQ((std::vector<DWORD>{9, 1, 3, 5, 12, 7}), ToVector(numbers));
     EXPECT_TRUE(text.IsEmpty());
 }

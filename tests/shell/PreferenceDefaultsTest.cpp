@@ -6,6 +6,7 @@
 #include "foundation/ScratchRegistry.h"
 #include "foundation/LocaleFormat.h"
 #include "shell/PreferenceDefaults.h"
+#include "timelog/CLogEntry.h"
 
 #include <string>
 #include <vector>
@@ -179,6 +180,23 @@ TEST(PreferenceDefaults, OlderActiveLogMovesOnlyWhenItNamesAFile) {
         ASSERT_TRUE(ReadStored(REG_DATABASE, "ActiveLog", value));
         EXPECT_EQ(value, c.expected) << c.older;
     }
+}
+
+TEST(PreferenceDefaults, TheRoundingInUseFollowsTheStoredSettings) {
+    {
+        ScratchRegistry registry;
+        WritePreferenceDefaults("C");
+        EXPECT_FALSE(CLogEntry::GetRoundingSettings().enabled);
+        EXPECT_EQ(CLogEntry::GetRoundingSettings().unit, 15 * 60);
+    }
+    ScratchRegistry registry;
+    ASSERT_TRUE(RegWriteInt(REG_ROOT, "Defaults", 220));
+    ASSERT_TRUE(RegWriteBool(REG_ROUNDING, "Enabled", true));
+    ASSERT_TRUE(RegWriteInt(REG_ROUNDING, "Minutes", 6));
+    WritePreferenceDefaults("C");
+    EXPECT_TRUE(CLogEntry::GetRoundingSettings().enabled);
+    EXPECT_EQ(CLogEntry::GetRoundingSettings().unit, 6 * 60);
+    CLogEntry::SetRoundingSettings(CRoundingSettings{});
 }
 
 } // namespace

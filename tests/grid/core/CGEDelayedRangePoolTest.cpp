@@ -2,6 +2,7 @@
 // archives.
 #include "grid/core/CGEDelayedRangePool.h"
 #include "grid/core/CGEDelayedRangePoolImp.h"
+#include "grid/core/CGELibraryState.h"
 
 #include "GridArchiveTestSupport.h"
 
@@ -152,6 +153,20 @@ TEST(CGEDelayedRangePool, ArchiveRoundTripAndDamage) {
         CGEDelayedRangePool p;
         p.Serialize(ar);
     });
+}
+
+} // namespace
+
+namespace {
+
+TEST(CGEDelayedRangePool, TheFeatureIsInstalledOnce) {
+    CGELibraryState* state = GEGetLibraryState();
+    GEInstallDelayedRangePool();
+    CGEAbstractDelayedRangePoolImp* installed = state->m_pDelayedRangePoolImp;
+    ASSERT_NE(installed, nullptr);
+    GEInstallDelayedRangePool();
+    EXPECT_EQ(state->m_pDelayedRangePoolImp, installed);
+    EXPECT_NE(state->m_autoDeleteList.Find(installed), nullptr); // deleted with the engine state
 }
 
 } // namespace

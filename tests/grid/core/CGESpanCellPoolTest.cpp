@@ -1,6 +1,7 @@
 // Spanned-cell pools: recording, looking up and erasing spans, row and column edits, copies and archives.
 #include "grid/core/CGESpanCellPool.h"
 #include "grid/core/CGESpanCellPoolImp.h"
+#include "grid/core/CGELibraryState.h"
 
 #include "GridArchiveTestSupport.h"
 
@@ -110,6 +111,20 @@ TEST(CGESpanCellPool, ArchiveRoundTripAndDamage) {
         CGESpanCellPool p;
         p.Serialize(ar);
     });
+}
+
+} // namespace
+
+namespace {
+
+TEST(CGESpanCellPool, TheFeatureIsInstalledOnce) {
+    CGELibraryState* state = GEGetLibraryState();
+    GEInstallSpanCellPool();
+    CGEAbstractSpanCellPoolImp* installed = state->m_pSpanCellPoolImp;
+    ASSERT_NE(installed, nullptr);
+    GEInstallSpanCellPool();
+    EXPECT_EQ(state->m_pSpanCellPoolImp, installed);
+    EXPECT_NE(state->m_autoDeleteList.Find(installed), nullptr);
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 #include "grid/core/CGEAbstractStyleSerializeImp.h"
 #include "grid/core/CGEOleVarUserAttribute.h"
 #include "grid/core/CGEStyle.h"
-#include "grid/core/CGEStyleFeatures.h"
+#include "grid/core/CGELibraryState.h"
 #include "grid/core/CGEStylesMap.h"
 #include "grid/core/CGEUserAttribute.h"
 
@@ -20,16 +20,35 @@ namespace {
 
 using archive_test::Bytes;
 
-// Installs style features for one test and puts the previous ones back.
+// Installs style features into the engine state for one test and puts the previous ones back.
 class FeatureScope {
 public:
-    FeatureScope() : m_saved(GEGetStyleFeatures()) {}
-    ~FeatureScope() { GEGetStyleFeatures() = m_saved; }
+    FeatureScope()
+        : m_state(*GEGetLibraryState()), m_serialize(m_state.m_pStyleSerializeImp),
+          m_subset(m_state.m_pStyleCompareSubsetImp), m_profile(m_state.m_pProfileImp),
+          m_legacy(m_state.m_pLegacyCompatibleSerializeImp) {
+        m_state.m_pStyleSerializeImp = nullptr;
+        m_state.m_pStyleCompareSubsetImp = nullptr;
+        m_state.m_pProfileImp = nullptr;
+        m_state.m_pLegacyCompatibleSerializeImp = nullptr;
+    }
+    ~FeatureScope() {
+        m_state.m_pStyleSerializeImp = m_serialize;
+        m_state.m_pStyleCompareSubsetImp = m_subset;
+        m_state.m_pProfileImp = m_profile;
+        m_state.m_pLegacyCompatibleSerializeImp = m_legacy;
+    }
     FeatureScope(const FeatureScope&) = delete;
     FeatureScope& operator=(const FeatureScope&) = delete;
 
+    CGELibraryState& State() { return m_state; }
+
 private:
-    CGEStyleFeatures m_saved;
+    CGELibraryState& m_state;
+    CGEAbstractStyleSerializeImp* m_serialize;
+    CGEAbstractStyleCompareSubsetImp* m_subset;
+    CGEAbstractGridProfileImp* m_profile;
+    CGEAbstractSerializeLegacyCompatibleImp* m_legacy;
 };
 
 // Every attribute, readable field by field.
@@ -194,13 +213,13 @@ TEST(CGEStyleArchive, OlderSchemas) {
     s.SetValue("kept");
     // Schema 4: the format bit reads format and places and includes places; the value type follows.
     const Bytes schema4 = OldStyle(4, CGEStyle::incFormat, {}, {3, 9, 2});
+    FeatureScope scope;
     EXPECT_EQ(archive_test::CauseOf<CArchiveException>([&] { LoadInto(s, schema4, nullptr); }),
               CArchiveException::badSchema);
     EXPECT_EQ(s.GetValue(), CString("kept")); // refused without the older-format reader: unchanged
 
-    FeatureScope scope;
     RecordingLegacyReader legacy;
-    GEGetStyleFeatures().pLegacySerialize = &legacy;
+    scope.State().m_pLegacyCompatibleSerializeImp = &legacy;
     LoadInto(s, schema4, nullptr);
     EXPECT_EQ(legacy.calls, 1);
     EXPECT_EQ(s.GetFormat(), 9u);
@@ -296,7 +315,6 @@ TEST(CGEStyleArchive, OperationsForwardToTheStyleFeatures) {
     sub.SetReadOnly(TRUE);
     {
         FeatureScope none;
-        GEGetStyleFeatures() = CGEStyleFeatures();
         EXPECT_TRUE(archive_test::Store([&](CArchive& ar) { s.Serialize(ar); }).empty());
         EXPECT_FALSE(s.ReadProfile("Section"));
         EXPECT_EQ(s.GetValue(), CString("v"));
@@ -306,9 +324,9 @@ TEST(CGEStyleArchive, OperationsForwardToTheStyleFeatures) {
     RecordingSerialize serialize;
     MaskSubset subset;
     RecordingProfile profile;
-    GEGetStyleFeatures().pSerialize = &serialize;
-    GEGetStyleFeatures().pCompareSubset = &subset;
-    GEGetStyleFeatures().pProfile = &profile;
+    scope.State().m_pStyleSerializeImp = &serialize;
+    scope.State().m_pStyleCompareSubsetImp = &subset;
+    scope.State().m_pProfileImp = &profile;
     const Bytes bytes = archive_test::Store([&](CArchive& ar) { ar.WriteObject(&s); });
     std::unique_ptr<CObject> back;
     archive_test::Load(bytes, [&](CArchive& ar) { back.reset(ar.ReadObject(RUNTIME_CLASS(CGEStyle))); });

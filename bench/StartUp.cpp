@@ -1,0 +1,192 @@
+// Measures how long the built program takes from its start to a main window that answers, warm (the
+// embedded database exists already, the program was started before) and with an empty log, next to
+// the same figure for a program that only shows a bare window (this one, started with "--window"), so
+// that the cost of starting any process under the same system stands beside it.
+//
+//   bench_StartUp.exe [starts]      (default 5; the median is printed)
+//
+// Each run uses a registry tree, program folder and data folder of its own, deleted afterwards. No
+// other copy of the program may run meanwhile (the single-instance lock).
+#include "foundation/Registry.h"
+#include "foundation/SharedHelpers.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kTimeout = 120000;
+const char kReferenceClass[] = "BrindlemarkBenchReference";
+
+// The bare reference program: a visible window that ends when it is closed.
+int RunReferenceWindow() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = [](HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (message == WM_DESTROY)
+            PostQuitMessage(0);
+        return DefWindowProcA(hWnd, message, wParam, lParam);
+    };
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = kReferenceClass;
+    RegisterClassA(&wc);
+    CreateWindowA(kReferenceClass, "Reference", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300, nullptr,
+                  nullptr, wc.hInstance, nullptr);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return 0;
+}
+
+std::string OwnFolder() {
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    const std::string path = exe;
+    return path.substr(0, path.rfind('\\') + 1);
+}
+
+std::string NewScratchFolder() {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder =
+        std::string(temp) + "BrindlemarkBench-" + static_cast<LPCSTR>(NewGuidString()) + "\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
+void RemoveFolder(const std::string& folder) {
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveFolder(folder + name + "\\");
+            else
+                DeleteFileA((folder + name).c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+// The visible top-level window of that class on the thread, or nullptr.
+HWND VisibleWindow(DWORD threadId, const char* className) {
+    struct Search {
+        const char* className;
+        HWND found;
+    } search{className, nullptr};
+    EnumThreadWindows(
+        threadId,
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(lParam);
+            char name[128] = {};
+            GetClassNameA(hWnd, name, sizeof name);
+            if (std::strcmp(name, s->className) == 0 && IsWindowVisible(hWnd)) {
+                s->found = hWnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Starts the command and returns the milliseconds until its window of that class is shown and answers
+// a message; then closes the program (exitCommand: a WM_COMMAND to send, else WM_CLOSE). -1 on failure.
+double TimeToWindow(std::string command, const char* className, WPARAM exitCommand) {
+    LARGE_INTEGER frequency;
+    LARGE_INTEGER start;
+    LARGE_INTEGER now;
+    QueryPerformanceFrequency(&frequency);
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    QueryPerformanceCounter(&start);
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return -1;
+    double elapsed = -1;
+    const DWORD began = GetTickCount();
+    HWND hWnd = nullptr;
+    while (GetTickCount() - began < kTimeout && WaitForSingleObject(pi.hProcess, 1) == WAIT_TIMEOUT) {
+        hWnd = VisibleWindow(pi.dwThreadId, className);
+        DWORD_PTR answer = 0;
+        if (hWnd != nullptr && SendMessageTimeoutA(hWnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer)) {
+            QueryPerformanceCounter(&now);
+            elapsed = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / frequency.QuadPart;
+            break;
+        }
+    }
+    if (hWnd != nullptr) {
+        if (exitCommand != 0)
+            PostMessageA(hWnd, WM_COMMAND, exitCommand, 0);
+        else
+            PostMessageA(hWnd, WM_CLOSE, 0, 0);
+    }
+    if (WaitForSingleObject(pi.hProcess, kTimeout) != WAIT_OBJECT_0)
+        TerminateProcess(pi.hProcess, 1);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return elapsed;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? -1 : values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--window") == 0)
+        return RunReferenceWindow();
+    const int starts = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+
+    const std::string root =
+        std::string("Software\\BrindlemarkBench\\") + static_cast<LPCSTR>(NewGuidString());
+    const std::string program = NewScratchFolder();
+    const std::string data = NewScratchFolder();
+    SetEnvironmentVariableA("BRINDLEMARK_TEST_REGISTRY_ROOT", root.c_str());
+    SetEnvironmentVariableA("BRINDLEMARK_TEST_PROGRAM_FOLDER", program.c_str());
+    SetEnvironmentVariableA("BRINDLEMARK_TEST_DATA_FOLDER", data.c_str());
+    std::string brindlemark = "\"";
+    brindlemark += OwnFolder();
+    brindlemark += "Brindlemark.exe\"";
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    const std::string reference = std::string("\"") + self + "\" --window";
+
+    // The first start makes the database, the log and the settings; it is not counted.
+    const double first = TimeToWindow(brindlemark, "BrindlemarkInstanceWndClass", 0xE141 /* ID_APP_EXIT */);
+    TimeToWindow(reference, kReferenceClass, 0);
+    std::vector<double> program_ms;
+    std::vector<double> reference_ms;
+    for (int i = 0; i < starts; ++i) {
+        program_ms.push_back(TimeToWindow(brindlemark, "BrindlemarkInstanceWndClass", 0xE141));
+        reference_ms.push_back(TimeToWindow(reference, kReferenceClass, 0));
+    }
+
+    std::printf("start to a responsive main window (median of %d starts)\n", starts);
+    std::printf("  first start (database made):        %8.0f ms\n", first);
+    std::printf("  warm start, empty log:               %8.0f ms\n", Median(program_ms));
+    std::printf("  reference, a bare window program:    %8.0f ms\n", Median(reference_ms));
+
+    HKEY hKey = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\BrindlemarkBench", 0, KEY_ALL_ACCESS, &hKey) ==
+        ERROR_SUCCESS) {
+        RegDeleteTreeA(hKey, root.substr(std::strlen("Software\\BrindlemarkBench\\")).c_str());
+        RegCloseKey(hKey);
+    }
+    RemoveFolder(program);
+    RemoveFolder(data);
+    return 0;
+}

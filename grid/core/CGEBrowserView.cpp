@@ -1,0 +1,3 @@
+#include "grid/core/CGEBrowserView.h"
+
+IMPLEMENT_DYNCREATE(CGEBrowserView, CGEView)

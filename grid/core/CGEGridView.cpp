@@ -1,0 +1,3 @@
+#include "grid/core/CGEGridView.h"
+
+IMPLEMENT_DYNCREATE(CGEGridView, CGEView)

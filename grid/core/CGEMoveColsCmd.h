@@ -1,0 +1,17 @@
+// CGEMoveColsCmd: moves columns nFrom..nTo so that they start at nDest: the creator is given the move that
+// puts the columns back.
+#pragma once
+
+#include "grid/core/CGECommand.h"
+
+class CGEMoveColsCmd : public CGECommand {
+    DECLARE_DYNAMIC(CGEMoveColsCmd)
+public:
+    CGEMoveColsCmd(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest);
+    BOOL Execute(CGEGridCore* pGrid, int ctCmd) override;
+    CString GetName() const override;
+
+    ROWCOL m_nFrom;
+    ROWCOL m_nTo;
+    ROWCOL m_nDest;
+};

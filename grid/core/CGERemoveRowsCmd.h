@@ -1,0 +1,15 @@
+// CGERemoveRowsCmd: removes rows nFrom..nTo again: the reverse of inserting them.
+#pragma once
+
+#include "grid/core/CGECommand.h"
+
+class CGERemoveRowsCmd : public CGECommand {
+    DECLARE_DYNAMIC(CGERemoveRowsCmd)
+public:
+    CGERemoveRowsCmd(ROWCOL nFrom, ROWCOL nTo);
+    BOOL Execute(CGEGridCore* pGrid, int ctCmd) override;
+    CString GetName() const override;
+
+    ROWCOL m_nFrom;
+    ROWCOL m_nTo;
+};

@@ -1,6 +1,0 @@
-#include "grid/core/CGEStyleFeatures.h"
-
-CGEStyleFeatures& GEGetStyleFeatures() {
-    static CGEStyleFeatures features;
-    return features;
-}
