@@ -146,9 +146,10 @@ void COrganization::RenameGroup(COrgGroup* pGroup, const char* name) {
     collect(pGroup, collect);
     for (INT_PTR i = 0; i < below.GetSize(); ++i) {
         CString& path = below.GetAt(i)->m_Hierarchy;
-        const bool underOld = path.GetLength() >= oldPath.GetLength() &&
-                              path.Left(oldPath.GetLength()).CompareNoCase(oldPath) == 0 &&
-                              (path.GetLength() == oldPath.GetLength() || path.GetAt(oldPath.GetLength()) == '\\');
+        const bool underOld =
+            path.GetLength() >= oldPath.GetLength() &&
+            path.Left(oldPath.GetLength()).CompareNoCase(oldPath) == 0 &&
+            (path.GetLength() == oldPath.GetLength() || path.GetAt(oldPath.GetLength()) == '\\');
         if (underOld)
             path = newPath + path.Mid(oldPath.GetLength());
     }

@@ -68,15 +68,21 @@ public:
     // Nearest subsystem before (after) it in the list with the same parent; nullptr when none.
     CSubsystem* GetPrevSibling(const CSubsystem* pSubsystem) const;
     CSubsystem* GetNextSibling(const CSubsystem* pSubsystem) const;
-    bool HasParent(const CSubsystem* pSubsystem) const { return pSubsystem != nullptr && pSubsystem->m_pParent; }
+    bool HasParent(const CSubsystem* pSubsystem) const {
+        return pSubsystem != nullptr && pSubsystem->m_pParent;
+    }
     // Walking back, the first subsystem one level higher; nullptr at a higher level or the start.
     CSubsystem* GetPrevAtLevel(const CSubsystem* pSubsystem) const;
     // Makes the subsystem a child of its previous sibling (nothing without one); renumbers.
     void IndentSubsystem(CSubsystem* pSubsystem);
     // Gives the subsystem its parent's parent; the siblings after it become its children; renumbers.
     void OutdentSubsystem(CSubsystem* pSubsystem);
-    bool CanMoveSubsystemUp(const CSubsystem* pSubsystem) const { return GetPrevSibling(pSubsystem) != nullptr; }
-    bool CanMoveSubsystemDown(const CSubsystem* pSubsystem) const { return GetNextSibling(pSubsystem) != nullptr; }
+    bool CanMoveSubsystemUp(const CSubsystem* pSubsystem) const {
+        return GetPrevSibling(pSubsystem) != nullptr;
+    }
+    bool CanMoveSubsystemDown(const CSubsystem* pSubsystem) const {
+        return GetNextSibling(pSubsystem) != nullptr;
+    }
     // Moves the subsystem with its subtree in front of its previous sibling; renumbers.
     void MoveSubsystemUp(CSubsystem* pSubsystem);
     // Moves the next sibling up; renumbers.
@@ -92,14 +98,16 @@ public:
     // With withProject the project as a bold root item and its subsystem tree below it, else the tree at
     // the top level; inactive subsystems (and their subtrees) only with includeInactive or when inactive
     // subsystems are shown. The item selected before is selected again.
-    void FillTree(CTreeCtrl& tree, bool withProject, bool includeInactive, HTREEITEM* pProjectItem, bool expand);
+    void FillTree(CTreeCtrl& tree, bool withProject, bool includeInactive, HTREEITEM* pProjectItem,
+                  bool expand);
     // The subsystems depth first, each name indented by four blanks per level.
     void FillSubsystemCombo(CComboBoxEx& combo);
     // One line per subsystem, depth first, "\n" between lines: path, tab, name, tab, indented name.
     CString GetSubsystemOutline() const;
     // A copy with a new GUID and the name "<name> - copy", added to the document (sorted, saved) with a
-    // copy of the subsystem tree; the copy, or nullptr without a document.
-    CProject* Duplicate(CLogDoc* pDoc);
+    // copy of the subsystem tree and, with copyTasks, of the project tasks of the project and of each
+    // subsystem; the copy, or nullptr without a document.
+    CProject* Duplicate(CLogDoc* pDoc, bool copyTasks);
 
     // Schema word 10: Name, ArchiveValue, ProjectType, Description, Active, Client, GUID, Created,
     // Modified, MSProjectFile, Timesheet; reads 1 to 10 and refuses others with badSchema.
@@ -147,10 +155,9 @@ private:
     void AddOutlineLines(CString& text, const CSubsystem* pParent, int level) const;
     void Renumber(const CSubsystem* pParent, int& next);
     void CopySubsystemTree(CLogDoc* pDoc, CProject* pCopy, const CSubsystem* pOldParent,
-                           CSubsystem* pNewParent) const;
+                           CSubsystem* pNewParent, bool copyTasks) const;
 };
 
 // Empties the box; optionally "<All>" first (no item data); then every project of the list that is
 // active (or any with inactive projects shown), visible and not the "<None>" project.
 void FillProjectCombo(CComboBoxEx& combo, const CProjectArray& projects, bool withAll);
-

@@ -69,7 +69,8 @@ void CProject::RemoveSubsystemTree(CSubsystem* pSubsystem) {
         RemoveSubsystem(tree.GetAt(i));
 }
 
-void CProject::GetChildSubsystems(const CSubsystem* pParent, CSubsystemArray& children, bool recursive) const {
+void CProject::GetChildSubsystems(const CSubsystem* pParent, CSubsystemArray& children,
+                                  bool recursive) const {
     for (int i = 0; i < GetSubsystemCount(); ++i) {
         CSubsystem* pChild = m_Subsystems.GetAt(i);
         if (pChild->m_pParent != pParent || pChild == pParent)
@@ -214,8 +215,8 @@ bool CProject::Shows(const CSubsystem* pSubsystem, bool includeInactive) {
     return (pSubsystem->m_Active & 0xFF) != 0 || includeInactive || CLogDoc::s_bShowInactiveSubsystems;
 }
 
-void CProject::AddTreeItems(CTreeCtrl& tree, HTREEITEM hParent, const CSubsystem* pParent, bool includeInactive,
-                            bool expand) const {
+void CProject::AddTreeItems(CTreeCtrl& tree, HTREEITEM hParent, const CSubsystem* pParent,
+                            bool includeInactive, bool expand) const {
     CSubsystemArray children;
     GetChildSubsystems(pParent, children, false);
     for (INT_PTR i = 0; i < children.GetSize(); ++i) {
@@ -313,7 +314,7 @@ void FillProjectCombo(CComboBoxEx& combo, const CProjectArray& projects, bool wi
 
 // ---------------------------------------------------------------- duplicate
 
-CProject* CProject::Duplicate(CLogDoc* pDoc) {
+CProject* CProject::Duplicate(CLogDoc* pDoc, bool copyTasks) {
     if (pDoc == nullptr)
         return nullptr;
     CWaitCursor wait;
@@ -329,13 +330,15 @@ CProject* CProject::Duplicate(CLogDoc* pDoc) {
     pDoc->SetModifiedFlag();
     if (pDoc->CanWriteTables())
         pDoc->m_ProjectSet.SaveProject(pDoc, pCopy);
-    CopySubsystemTree(pDoc, pCopy, nullptr, nullptr);
+    if (copyTasks && pDoc->CanWriteTables())
+        pDoc->m_ProjectTaskSet.CopyTasks(pDoc, GetGUID(), pCopy->m_GUID, CString(), CString());
+    CopySubsystemTree(pDoc, pCopy, nullptr, nullptr, copyTasks);
     pDoc->DoAutoSave(true);
     return pCopy;
 }
 
 void CProject::CopySubsystemTree(CLogDoc* pDoc, CProject* pCopy, const CSubsystem* pOldParent,
-                                 CSubsystem* pNewParent) const {
+                                 CSubsystem* pNewParent, bool copyTasks) const {
     CSubsystemArray children;
     GetChildSubsystems(pOldParent, children, false);
     for (INT_PTR i = 0; i < children.GetSize(); ++i) {
@@ -349,8 +352,11 @@ void CProject::CopySubsystemTree(CLogDoc* pDoc, CProject* pCopy, const CSubsyste
         pNew->m_ParentUID = pNewParent != nullptr ? pNewParent->m_GUID : CString();
         pDoc->AddSubsystem(pNew);
         pCopy->AddSubsystem(pNew);
-        if (pDoc->CanWriteTables())
+        if (pDoc->CanWriteTables()) {
             pDoc->m_SubsystemSet.SaveSubsystem(pDoc, pNew);
-        CopySubsystemTree(pDoc, pCopy, pOld, pNew);
+            if (copyTasks)
+                pDoc->m_ProjectTaskSet.CopyTasks(pDoc, m_GUID, pCopy->m_GUID, pOld->m_GUID, pNew->m_GUID);
+        }
+        CopySubsystemTree(pDoc, pCopy, pOld, pNew, copyTasks);
     }
 }

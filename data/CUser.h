@@ -92,7 +92,8 @@ public:
 // For each active, visible record whose parent is pParent: a person becomes an item with the next
 // command id (kept in the record; nextId then advances), checked for pChecked; a group becomes a submenu
 // filled the same way, except at the top level (no pParent), where its members join this menu.
-void BuildUserMenu(CMenu& menu, const CUser* pParent, UINT& nextId, const CUserArray& users, const CUser* pChecked);
+void BuildUserMenu(CMenu& menu, const CUser* pParent, UINT& nextId, const CUserArray& users,
+                   const CUser* pChecked);
 // Empties the box; with withAll "<All users>" first; then every active record (groups only with
 // includeGroups) with image 8 for persons and 7 for groups and the record as item data.
 void FillUserCombo(CComboBoxEx& combo, const CUserArray& users, bool includeGroups, bool withAll);

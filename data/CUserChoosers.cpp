@@ -17,8 +17,8 @@ constexpr int kCurrentUserImage = 17;
 // Trees deeper than this come only from a parent cycle in damaged data.
 constexpr int kMaxDepth = 1000;
 
-void AddMenuItems(CMenu& menu, const CUser* pParent, UINT& nextId, const CUserArray& users, const CUser* pChecked,
-                  int depth) {
+void AddMenuItems(CMenu& menu, const CUser* pParent, UINT& nextId, const CUserArray& users,
+                  const CUser* pChecked, int depth) {
     if (depth > kMaxDepth)
         return;
     for (INT_PTR i = 0; i < users.GetSize(); ++i) {
@@ -28,8 +28,8 @@ void AddMenuItems(CMenu& menu, const CUser* pParent, UINT& nextId, const CUserAr
             continue;
         if (!pUser->IsGroup()) {
             pUser->m_nMenuCommand = nextId++;
-            menu.AppendMenu(MF_STRING | (pUser == pChecked ? MF_CHECKED : MF_UNCHECKED), pUser->m_nMenuCommand,
-                            pUser->GetDisplayName());
+            menu.AppendMenu(MF_STRING | (pUser == pChecked ? MF_CHECKED : MF_UNCHECKED),
+                            pUser->m_nMenuCommand, pUser->GetDisplayName());
         } else if (pParent == nullptr) {
             AddMenuItems(menu, pUser, nextId, users, pChecked, depth + 1);
         } else {
@@ -43,8 +43,8 @@ void AddMenuItems(CMenu& menu, const CUser* pParent, UINT& nextId, const CUserAr
 }
 
 void AddTreeItems(const CUser* pParent, CTreeCtrl& tree, HTREEITEM hParentItem, const CUserArray& users,
-                  bool displayNames, bool includeInactive, bool includePersons, const CStringArray* checkedGUIDs,
-                  int depth) {
+                  bool displayNames, bool includeInactive, bool includePersons,
+                  const CStringArray* checkedGUIDs, int depth) {
     if (depth > kMaxDepth)
         return;
     for (INT_PTR i = 0; i < users.GetSize(); ++i) {
@@ -55,11 +55,13 @@ void AddTreeItems(const CUser* pParent, CTreeCtrl& tree, HTREEITEM hParentItem, 
             continue;
         if (!includePersons && !pUser->IsGroup())
             continue;
-        const int image = pUser->IsGroup() ? kGroupImage : (pUser->m_CurrentUser ? kCurrentUserImage : kPersonImage);
+        const int image =
+            pUser->IsGroup() ? kGroupImage : (pUser->m_CurrentUser ? kCurrentUserImage : kPersonImage);
         const UINT state = pUser->m_CurrentUser ? TVIS_BOLD : 0;
-        HTREEITEM hItem = tree.InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_STATE,
-                                          displayNames ? pUser->GetDisplayName() : pUser->m_User, image, image,
-                                          state, TVIS_BOLD, reinterpret_cast<LPARAM>(pUser), hParentItem, TVI_LAST);
+        HTREEITEM hItem =
+            tree.InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_STATE,
+                            displayNames ? pUser->GetDisplayName() : pUser->m_User, image, image, state,
+                            TVIS_BOLD, reinterpret_cast<LPARAM>(pUser), hParentItem, TVI_LAST);
         if (checkedGUIDs != nullptr) {
             for (INT_PTR j = 0; j < checkedGUIDs->GetSize(); ++j) {
                 if (checkedGUIDs->GetAt(j).CompareNoCase(pUser->m_GUID) == 0) {
@@ -74,7 +76,8 @@ void AddTreeItems(const CUser* pParent, CTreeCtrl& tree, HTREEITEM hParentItem, 
 }
 } // namespace
 
-void BuildUserMenu(CMenu& menu, const CUser* pParent, UINT& nextId, const CUserArray& users, const CUser* pChecked) {
+void BuildUserMenu(CMenu& menu, const CUser* pParent, UINT& nextId, const CUserArray& users,
+                   const CUser* pChecked) {
     AddMenuItems(menu, pParent, nextId, users, pChecked, 0);
 }
 
@@ -102,7 +105,8 @@ void FillUserCombo(CComboBoxEx& combo, const CUserArray& users, bool includeGrou
 void FillUserTree(const CUser* pParent, CTreeCtrl& tree, HTREEITEM hParentItem, const CUserArray& users,
                   bool displayNames, bool includeInactive, bool includePersons, bool expand,
                   const CStringArray* checkedGUIDs) {
-    AddTreeItems(pParent, tree, hParentItem, users, displayNames, includeInactive, includePersons, checkedGUIDs, 0);
+    AddTreeItems(pParent, tree, hParentItem, users, displayNames, includeInactive, includePersons,
+                 checkedGUIDs, 0);
     if (expand && hParentItem != nullptr && hParentItem != TVI_ROOT)
         tree.Expand(hParentItem, TVE_EXPAND);
 }
@@ -122,5 +126,7 @@ CUser* CUser::Duplicate(CLogDoc* pDoc) {
     pCopy->m_Modified = m_Created;
     pDoc->AddUser(pCopy);
     pDoc->SaveUser(pCopy);
+    if (pDoc->CanWriteTables())
+        pDoc->m_ProjectTaskSet.CopyTasksForUser(pDoc, m_GUID, pCopy->m_GUID);
     return pCopy;
 }

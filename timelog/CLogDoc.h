@@ -189,11 +189,26 @@ public:
     bool RenameProject(CProject* pProject, const char* name, bool showMessage);
     bool RenameProjectType(CProjectType* pType, const char* name, bool showMessage);
     bool RenameCategory(CCategory* pCategory, const char* name, bool showMessage);
+    bool RenameAccount(CAccount* pAccount, const char* name, bool showMessage);
+    bool RenameExpenseTrip(CExpenseTrip* pTrip, const char* name, bool showMessage);
     // Nothing for nullptr. The table row goes (while the tables can be written), the object leaves its
     // list and map when it is still there, and is deleted.
     void DeleteProjectType(CProjectType* pType);
     void DeleteCategory(CCategory* pCategory);
     void DeleteClient(CClient* pClient);
+    void DeleteExpenseType(CExpenseType* pType);
+    void DeleteExpenseTrip(CExpenseTrip* pTrip);
+    // False (with its message) when the account has sub accounts. When expenses use it and warn is set:
+    // false with a message when there is no other account, else true after telling that a replacement
+    // will be asked for.
+    bool CanDeleteAccount(CAccount* pAccount, bool warn);
+    // Expenses that use the account move to a replacement the user chooses (no other account, or
+    // cancelled: nothing is deleted, false); then the row and the account go; the invoice view reloads
+    // when asked.
+    bool DeleteAccount(CAccount* pAccount, bool refresh);
+    // The user's choice among every other account; nullptr when there is none (with its message) or the
+    // user cancelled.
+    CAccount* ChooseReplacementAccount(CAccount* pAccount);
     // Writes the user record to [Users]; nothing for nullptr.
     bool SaveUser(CUser* pUser);
     // After the rounding settings changed: every entry's elapsed time again; changed entries are marked
@@ -201,6 +216,10 @@ public:
     void ReapplyRounding();
     // Both gates of every table write: "Use ODBC" and the last load of all tables succeeded.
     bool CanWriteTables() const { return m_bUseDatabase && m_bDatabaseUsable; }
+    // Every pointer of the model at an object about to be deleted becomes nullptr, so nothing is left
+    // pointing at freed memory (entries, projects, subsystems, users, accounts, expenses, invoices, tasks,
+    // the view filter).
+    void ForgetReferences(const void* pGone);
 
     // ================================================================ users and rights
     // The record of the logged-in user ("Database\Username", "<None>" when empty); groups skipped.

@@ -5,6 +5,7 @@
 #include "framework/win/CWinApp.h"
 #include "resource.h"
 #include "timelog/CLogHint.h"
+#include "timelog/IReplacementChooser.h"
 
 namespace {
 CString Text(UINT id) {
@@ -69,6 +70,8 @@ CExpenseType* CLogDoc::FindOrAddExpenseType(const char* name, const char* descri
     AddExpenseType(pType);
     SetModifiedFlag();
     DoAutoSave(true);
+    if (CanWriteTables())
+        m_ExpenseTypeSet.SaveExpenseType(this, pType);
     return pType;
 }
 
@@ -204,6 +207,7 @@ void CLogDoc::DeleteProjectType(CProjectType* pType) {
     if (CanWriteTables())
         m_ProjTypeSet.DeleteProjectType(this, pType);
     Unlist(m_ProjectTypes, m_ProjectTypeMap, pType, pType->m_GUID);
+    ForgetReferences(pType);
     delete pType;
 }
 
@@ -214,6 +218,7 @@ void CLogDoc::DeleteCategory(CCategory* pCategory) {
         m_CategorySet.DeleteCategory(this, pCategory);
     Unlist(m_Categories, m_CategoryMap, pCategory, pCategory->m_GUID);
     Unlist(m_Categories2, m_CategoryMap, pCategory, pCategory->m_GUID);
+    ForgetReferences(pCategory);
     delete pCategory;
 }
 
@@ -223,6 +228,7 @@ void CLogDoc::DeleteClient(CClient* pClient) {
     if (CanWriteTables())
         m_ClientSet.DeleteClient(this, pClient);
     Unlist(m_Clients, m_ClientMap, pClient, pClient->m_GUID);
+    ForgetReferences(pClient);
     delete pClient;
 }
 
@@ -249,4 +255,183 @@ void CLogDoc::ReapplyRounding() {
     UpdateAllViews(nullptr, 0, &hint);
     SetModifiedFlag();
     DoAutoSave(true);
+}
+
+bool CLogDoc::RenameAccount(CAccount* pAccount, const char* name, bool showMessage) {
+    if (pAccount == nullptr)
+        return false;
+    if (NameTaken(m_Accounts, pAccount, name, [](const CAccount& a) { return a.m_Name; }))
+        return RefuseName(showMessage);
+    pAccount->m_Name = name;
+    pAccount->SetModified(TRUE);
+    if (CanWriteTables())
+        m_AccountSet.SaveAccount(this, pAccount);
+    return true;
+}
+
+bool CLogDoc::RenameExpenseTrip(CExpenseTrip* pTrip, const char* name, bool showMessage) {
+    if (pTrip == nullptr)
+        return false;
+    if (NameTaken(m_ExpenseTrips, pTrip, name, [](const CExpenseTrip& t) { return t.m_Name; }))
+        return RefuseName(showMessage);
+    pTrip->m_Name = name;
+    pTrip->SetModified(TRUE);
+    if (CanWriteTables())
+        m_ExpenseTripSet.SaveTrip(this, pTrip);
+    return true;
+}
+
+void CLogDoc::DeleteExpenseType(CExpenseType* pType) {
+    if (pType == nullptr)
+        return;
+    if (CanWriteTables())
+        m_ExpenseTypeSet.DeleteExpenseType(this, pType);
+    Unlist(m_ExpenseTypes, m_ExpenseTypeMap, pType, pType->m_GUID);
+    ForgetReferences(pType);
+    delete pType;
+}
+
+void CLogDoc::DeleteExpenseTrip(CExpenseTrip* pTrip) {
+    if (pTrip == nullptr)
+        return;
+    if (CanWriteTables())
+        m_ExpenseTripSet.DeleteTrip(this, pTrip);
+    Unlist(m_ExpenseTrips, m_ExpenseTripMap, pTrip, pTrip->m_GUID);
+    ForgetReferences(pTrip);
+    delete pTrip;
+}
+
+// ---------------------------------------------------------------- accounts
+
+bool CLogDoc::CanDeleteAccount(CAccount* pAccount, bool warn) {
+    if (pAccount == nullptr)
+        return false;
+    CWaitCursor wait;
+    for (INT_PTR i = 0; i < m_Accounts.GetSize(); ++i) {
+        CAccount* pOther = m_Accounts.GetAt(i);
+        if (pOther != pAccount && pOther->GetParent() == pAccount) {
+            AfxMessageBox(IDS_ACCOUNT_HAS_SUB_ACCOUNTS, MB_OK | MB_ICONEXCLAMATION);
+            return false;
+        }
+    }
+    if (!warn || !m_ExpenseSet.AccountHasExpenses(pAccount))
+        return true;
+    if (m_Accounts.GetSize() < 2) {
+        AfxMessageBox(IDS_ACCOUNT_IN_USE_NO_REPLACEMENT, MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    AfxMessageBox(IDS_ACCOUNT_IN_USE_REPLACE, MB_OK | MB_ICONINFORMATION);
+    return true;
+}
+
+CAccount* CLogDoc::ChooseReplacementAccount(CAccount* pAccount) {
+    CObArray candidates;
+    for (INT_PTR i = 0; i < m_Accounts.GetSize(); ++i) {
+        if (m_Accounts.GetAt(i) != pAccount)
+            candidates.Add(m_Accounts.GetAt(i));
+    }
+    if (candidates.IsEmpty()) {
+        AfxMessageBox(IDS_ACCOUNT_IN_USE_NO_REPLACEMENT, MB_OK | MB_ICONEXCLAMATION);
+        return nullptr;
+    }
+    IReplacementChooser* pChooser = GetReplacementChooser();
+    CObject* pChosen =
+        pChooser != nullptr ? pChooser->ChooseReplacement(IDD_ACCOUNT_IN_USE, candidates) : nullptr;
+    return pChosen != nullptr && pChosen != pAccount ? static_cast<CAccount*>(pChosen) : nullptr;
+}
+
+bool CLogDoc::DeleteAccount(CAccount* pAccount, bool refresh) {
+    if (pAccount == nullptr)
+        return false;
+    if (m_ExpenseSet.AccountHasExpenses(pAccount)) {
+        CAccount* pReplacement = ChooseReplacementAccount(pAccount);
+        if (pReplacement == nullptr)
+            return false;
+        CWaitCursor wait;
+        if (!m_ExpenseSet.ReplaceAccount(this, pAccount, pReplacement))
+            return false; // the expenses still name it: it stays
+        for (INT_PTR i = 0; i < m_Expenses.GetSize(); ++i) {
+            CExpense* pExpense = m_Expenses.GetAt(i);
+            if (pExpense->m_BankID == pAccount->m_GUID)
+                pExpense->SetBank(pReplacement);
+            if (pExpense->m_AccountID == pAccount->m_GUID)
+                pExpense->SetAccount(pReplacement);
+        }
+    }
+    if (CanWriteTables())
+        m_AccountSet.DeleteAccount(this, pAccount);
+    Unlist(m_Accounts, m_AccountMap, pAccount, pAccount->m_GUID);
+    ForgetReferences(pAccount);
+    delete pAccount;
+    if (refresh)
+        RefreshInvoiceView();
+    return true;
+}
+
+// ---------------------------------------------------------------- references to deleted objects
+
+void CLogDoc::ForgetReferences(const void* pGone) {
+    auto forget = [pGone](auto*& pointer) {
+        if (pointer == pGone)
+            pointer = nullptr;
+    };
+    auto forgetEntry = [&forget](CLogEntry& e) {
+        forget(e.m_pClient);
+        forget(e.m_pProject);
+        forget(e.m_pSubsystem);
+        forget(e.m_pCategory);
+        forget(e.m_pUser);
+        forget(e.m_pBill);
+    };
+    forgetEntry(m_CurrentEntry);
+    for (INT_PTR i = 0; i < m_LogEntries.GetSize(); ++i)
+        forgetEntry(*m_LogEntries.GetAt(i));
+    for (INT_PTR i = 0; i < m_QuickPicks.GetSize(); ++i)
+        forgetEntry(*m_QuickPicks.GetAt(i));
+    for (INT_PTR i = 0; i < m_Projects.GetSize(); ++i) {
+        CProject* pProject = m_Projects.GetAt(i);
+        forget(pProject->m_pClient);
+        forget(pProject->m_pProjectType);
+        pProject->RemoveSubsystem(static_cast<CSubsystem*>(const_cast<void*>(pGone)));
+    }
+    for (INT_PTR i = 0; i < m_Subsystems.GetSize(); ++i) {
+        forget(m_Subsystems.GetAt(i)->m_pProject);
+        forget(m_Subsystems.GetAt(i)->m_pParent);
+    }
+    for (INT_PTR i = 0; i < m_Users.GetSize(); ++i)
+        forget(m_Users.GetAt(i)->m_pParent);
+    for (INT_PTR i = 0; i < m_Accounts.GetSize(); ++i)
+        forget(m_Accounts.GetAt(i)->m_pParent);
+    for (INT_PTR i = 0; i < m_Expenses.GetSize(); ++i) {
+        CExpense* pExpense = m_Expenses.GetAt(i);
+        forget(pExpense->m_pUser);
+        forget(pExpense->m_pClient);
+        forget(pExpense->m_pProject);
+        forget(pExpense->m_pSubsystem);
+        forget(pExpense->m_pCategory);
+        forget(pExpense->m_pBank);
+        forget(pExpense->m_pAccount);
+        forget(pExpense->m_pType);
+        forget(pExpense->m_pTrip);
+    }
+    for (INT_PTR i = 0; i < m_Invoices.GetSize(); ++i) {
+        CInvoice* pInvoice = m_Invoices.GetAt(i);
+        forget(pInvoice->m_pClient);
+        forget(pInvoice->m_pProject);
+        forget(pInvoice->m_pCreator);
+    }
+    for (CTaskArray* pTasks : {&m_ProjectTasks, &m_QuickTasks}) {
+        for (INT_PTR i = 0; i < pTasks->GetSize(); ++i) {
+            CTask* pTask = pTasks->GetAt(i);
+            forget(pTask->m_pParent);
+            forget(pTask->m_pOwner);
+            forget(pTask->m_pAssignedBy);
+            forget(pTask->m_pClient);
+            forget(pTask->m_pProject);
+            forget(pTask->m_pSubsystem);
+            forget(pTask->m_pCategory);
+        }
+    }
+    forget(m_ViewFilter.m_pProject);
+    forget(m_ViewFilter.m_pProjectType);
 }

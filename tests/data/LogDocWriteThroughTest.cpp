@@ -5,6 +5,7 @@
 #include "data/COrganization.h"
 #include "data/CUser.h"
 #include "foundation/SharedHelpers.h"
+#include "timelog/IReplacementChooser.h"
 
 using namespace datatest;
 
@@ -37,7 +38,8 @@ TEST_P(LogDocWriteThrough, CreatorsRenamesAndRemovals) {
     EXPECT_EQ(Rows("Clients", "GUID", client->GetGUID()), 1);
 
     ASSERT_TRUE(m_doc->RenameProject(project, "Omega", false));
-    EXPECT_EQ(QueryText("SELECT [Name] FROM [Projects] WHERE [GUID] = '" + project->GetGUID() + "'"), "Omega");
+    EXPECT_EQ(QueryText("SELECT [Name] FROM [Projects] WHERE [GUID] = '" + project->GetGUID() + "'"),
+              "Omega");
     ASSERT_TRUE(m_doc->RenameCategory(category, "Drawing", false));
     EXPECT_EQ(Rows("Categories", "Name", "Drawing"), 1);
     ASSERT_TRUE(m_doc->RenameProjectType(type, "Hourly", false));
@@ -78,7 +80,7 @@ TEST_P(LogDocWriteThrough, DuplicatedProjectWithItsSubsystems) {
         m_doc->AddSubsystem(s);
         project->InsertSubsystem(project->GetSubsystemCount(), s);
     }
-    CProject* copy = project->Duplicate(m_doc.get());
+    CProject* copy = project->Duplicate(m_doc.get(), false);
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->m_Name, "Alpha - copy");
     EXPECT_NE(copy->m_GUID, project->m_GUID);
@@ -95,6 +97,26 @@ TEST_P(LogDocWriteThrough, DuplicatedProjectWithItsSubsystems) {
     EXPECT_EQ(Rows("Subsystems", "ProjectUID", copy->m_GUID), 2);
     EXPECT_EQ(Rows("Subsystems", "ParentUID", newTop->m_GUID), 1);
     EXPECT_EQ(m_doc->GetProjectAt(1), copy) << "sorted after Alpha";
+}
+
+TEST_P(LogDocWriteThrough, DuplicateCopiesTheProjectTasksWhenAsked) {
+    CreateTables({"ProjectTasks"});
+    CProject* project = m_doc->FindOrAddProject("Alpha", "");
+    auto* sub = new CSubsystem("Sub");
+    m_doc->AddSubsystem(sub);
+    project->InsertSubsystem(0, sub);
+    for (const char* subsystem : {"", static_cast<const char*>(sub->m_GUID)}) {
+        CTask task;
+        task.m_ProjectID = project->GetGUID();
+        task.m_SubsystemID = subsystem;
+        task.m_Name = "Work";
+        ASSERT_TRUE(m_doc->m_ProjectTaskSet.SaveTask(m_doc.get(), &task));
+    }
+    CProject* plain = project->Duplicate(m_doc.get(), false);
+    EXPECT_EQ(Rows("ProjectTasks", "ProjectID", plain->m_GUID), 0);
+    CProject* withTasks = project->Duplicate(m_doc.get(), true);
+    EXPECT_EQ(Rows("ProjectTasks", "ProjectID", withTasks->m_GUID), 2);
+    EXPECT_EQ(Rows("ProjectTasks", "SubsystemID", withTasks->GetSubsystemAt(0)->m_GUID), 1);
 }
 
 TEST_P(LogDocWriteThrough, UsersDuplicateSaveAndGroupVisibility) {
@@ -134,10 +156,86 @@ TEST_P(LogDocWriteThrough, UsersDuplicateSaveAndGroupVisibility) {
     EXPECT_EQ(Rows("OrgObjects", "ObjectID", me->m_GUID), 0) << "an empty list removes the rows";
 }
 
+// Answers the "In Use" dialogs: the candidates it was offered, and its choice.
+class ChoosingDialog : public IReplacementChooser {
+public:
+    ChoosingDialog() { SetReplacementChooser(this); }
+    ~ChoosingDialog() override { SetReplacementChooser(nullptr); }
+    ChoosingDialog(const ChoosingDialog&) = delete;
+    ChoosingDialog& operator=(const ChoosingDialog&) = delete;
+    CObject* ChooseReplacement(UINT dialogId, const CObArray& candidates) override {
+        shownId = dialogId;
+        offered = static_cast<int>(candidates.GetSize());
+        return choice;
+    }
+    CObject* choice = nullptr;
+    UINT shownId = 0;
+    int offered = -1;
+};
+
+TEST_P(LogDocWriteThrough, AccountsInUseMoveToTheChosenReplacement) {
+    CreateTables({"Accounts", "Expenses"});
+    auto* bank = new CAccount("Bank");
+    auto* other = new CAccount("Other bank");
+    auto* spare = new CAccount("Spare");
+    for (CAccount* a : {bank, other, spare}) {
+        m_doc->AddAccount(a);
+        ASSERT_TRUE(m_doc->m_AccountSet.SaveAccount(m_doc.get(), a));
+    }
+    ASSERT_TRUE(m_doc->RenameAccount(spare, "Reserve", false));
+    EXPECT_EQ(Rows("Accounts", "Name", "Reserve"), 1);
+    auto* expense = new CExpense;
+    expense->m_pDoc = m_doc.get();
+    expense->SetBank(bank);
+    m_doc->AddExpense(expense);
+    ASSERT_TRUE(m_doc->m_ExpenseSet.SaveExpense(m_doc.get(), expense));
+
+    EXPECT_TRUE(m_doc->CanDeleteAccount(spare, true)) << "not used";
+    EXPECT_TRUE(m_doc->CanDeleteAccount(bank, true));
+    ASSERT_EQ(m_app.prompts.size(), 1u);
+    EXPECT_EQ(m_app.prompts[0].rfind("This account is currently used", 0), 0u);
+
+    {
+        ChoosingDialog dialog; // cancelled
+        EXPECT_FALSE(m_doc->DeleteAccount(bank, false));
+        EXPECT_EQ(dialog.shownId, static_cast<UINT>(IDD_ACCOUNT_IN_USE));
+        EXPECT_EQ(dialog.offered, 2);
+    }
+    EXPECT_FALSE(m_doc->DeleteAccount(bank, false)) << "no dialog: nothing can be chosen";
+    EXPECT_EQ(m_doc->FindAccountByGUID(bank->GetGUID()), bank);
+
+    ChoosingDialog dialog;
+    dialog.choice = other;
+    const CString bankGUID = bank->GetGUID();
+    ASSERT_TRUE(m_doc->DeleteAccount(bank, true));
+    EXPECT_EQ(m_doc->FindAccountByGUID(bankGUID), nullptr);
+    EXPECT_EQ(Rows("Accounts", "GUID", bankGUID), 0);
+    EXPECT_EQ(Rows("Expenses", "BankID", other->GetGUID()), 1);
+    EXPECT_EQ(expense->m_BankID, other->GetGUID());
+    EXPECT_EQ(expense->GetBank(), other);
+}
+
+TEST_P(LogDocWriteThrough, TripsAndTypes) {
+    CreateTables({"ExpenseTrips", "ExpenseTypes"});
+    CExpenseType* type = m_doc->FindOrAddExpenseType("Meals", "");
+    EXPECT_EQ(Rows("ExpenseTypes", "GUID", type->GetGUID()), 1);
+    auto* trip = new CExpenseTrip;
+    trip->m_Name = "Berlin";
+    m_doc->AddExpenseTrip(trip);
+    ASSERT_TRUE(m_doc->RenameExpenseTrip(trip, "Bonn", false));
+    EXPECT_EQ(Rows("ExpenseTrips", "Name", "Bonn"), 1);
+    const CString typeGUID = type->GetGUID();
+    const CString tripGUID = trip->GetGUID();
+    m_doc->DeleteExpenseType(type);
+    m_doc->DeleteExpenseTrip(trip);
+    EXPECT_EQ(Rows("ExpenseTypes", "GUID", typeGUID), 0);
+    EXPECT_EQ(Rows("ExpenseTrips", "GUID", tripGUID), 0);
+}
+
 TEST_P(LogDocWriteThrough, OrganizationBecomesUserRecords) {
     COrganization org;
-    org.AddLoadedGroup(new COrgGroup("G-SALES", "Sales", "\\Company", "ann,bob", ScrambleText("key") + "," +
-                                     ScrambleText("other"), ""));
+    org.AddLoadedGroup(new COrgGroup("G-SALES", "Sales", "\\Company", "ann,bob",
+                                     ScrambleText("key") + "," + ScrambleText("other"), ""));
     org.AddLoadedGroup(new COrgGroup("G-CO", "Company", "", "carl", "", ScrambleText("KEY")));
     org.BuildTree();
     org.ConvertToUsers(m_doc.get());

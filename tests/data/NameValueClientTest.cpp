@@ -181,7 +181,8 @@ TEST(Client, TermsAndTaxRate) {
         const char* terms;
         int days;
     };
-    for (const Case c : {Case{"45 days", 45}, Case{"  60", 60}, Case{"", 30}, Case{"0", 30}, Case{"net", 30}}) {
+    for (const Case c :
+         {Case{"45 days", 45}, Case{"  60", 60}, Case{"", 30}, Case{"0", 30}, Case{"net", 30}}) {
         CClient client;
         client.SetValue(IDS_CLIENT_TERMS, c.terms, NVP_EDIT_CONTROL);
         EXPECT_EQ(client.GetTerms(), c.days) << c.terms;

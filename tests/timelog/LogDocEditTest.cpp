@@ -151,6 +151,72 @@ TEST_F(LogDocEdit, RemovalsLeaveNoDanglingLookups) {
     doc.DeleteClient(nullptr);
 }
 
+TEST_F(LogDocEdit, DeletedObjectsLeaveNoPointersBehind) {
+    CCategory* category = doc.FindOrAddCategory("Design", "");
+    CClient* client = doc.FindOrAddClient("Acme", "");
+    CProject* project = Project("Alpha");
+    project->m_pClient = client;
+    auto* entry = new CLogEntry;
+    entry->m_pCategory = category;
+    entry->m_pClient = client;
+    entry->m_pProject = project;
+    doc.AddLogEntry(entry);
+    doc.m_CurrentEntry.m_pCategory = category;
+    auto* expense = new CExpense;
+    expense->m_pCategory = category;
+    doc.AddExpense(expense);
+    auto* task = new CTask;
+    task->m_pClient = client;
+    doc.AddProjectTask(task);
+
+    doc.DeleteCategory(category);
+    doc.DeleteClient(client);
+    EXPECT_EQ(entry->m_pCategory, nullptr);
+    EXPECT_EQ(entry->m_pClient, nullptr);
+    EXPECT_EQ(entry->m_pProject, project) << "other references stay";
+    EXPECT_EQ(doc.m_CurrentEntry.m_pCategory, nullptr);
+    EXPECT_EQ(expense->m_pCategory, nullptr);
+    EXPECT_EQ(project->m_pClient, nullptr);
+    EXPECT_EQ(task->m_pClient, nullptr);
+    CString text = "unset";
+    entry->GetColumnText(text, CLogEntry::colCategory);
+    EXPECT_EQ(text, "");
+}
+
+TEST_F(LogDocEdit, AccountAndTripRenamesAndAccountsWithSubAccounts) {
+    auto* bank = new CAccount("Bank");
+    auto* cash = new CAccount("Cash");
+    doc.AddAccount(bank);
+    doc.AddAccount(cash);
+    EXPECT_FALSE(doc.RenameAccount(cash, "BANK", true));
+    EXPECT_TRUE(doc.RenameAccount(cash, "Petty cash", false));
+    EXPECT_EQ(cash->m_Name, "Petty cash");
+    cash->SetParent(bank);
+    EXPECT_FALSE(doc.CanDeleteAccount(bank, false));
+    ASSERT_EQ(app.prompts.size(), 2u);
+    EXPECT_EQ(app.prompts[1].rfind("You cannot delete accounts that have sub accounts.", 0), 0u);
+
+    auto* trip = new CExpenseTrip;
+    trip->m_Name = "Berlin";
+    auto* other = new CExpenseTrip;
+    other->m_Name = "Paris";
+    doc.AddExpenseTrip(trip);
+    doc.AddExpenseTrip(other);
+    EXPECT_FALSE(doc.RenameExpenseTrip(other, "berlin", false));
+    EXPECT_TRUE(doc.RenameExpenseTrip(other, "Rome", false));
+    auto* expense = new CExpense;
+    expense->m_pTrip = other;
+    doc.AddExpense(expense);
+    const CString tripGUID = other->GetGUID();
+    doc.DeleteExpenseTrip(other);
+    EXPECT_EQ(doc.FindExpenseTripByGUID(tripGUID), nullptr);
+    EXPECT_EQ(expense->m_pTrip, nullptr);
+    CExpenseType* meals = doc.FindOrAddExpenseType("Meals", "");
+    const CString typeGUID = meals->GetGUID();
+    doc.DeleteExpenseType(meals);
+    EXPECT_EQ(doc.FindExpenseTypeByGUID(typeGUID), nullptr);
+}
+
 TEST_F(LogDocEdit, ReapplyRoundingRecomputesTheLog) {
     auto* e = new CLogEntry;
     e->SetStartTime(At(2024, 3, 10, 9));

@@ -268,8 +268,9 @@ TEST_F(LogEntryArchive, AnObjectOfAnotherClassIsRefused) {
 TEST_F(LogEntryArchive, FuzzedArchivesNeverCrash) {
     int refused = 0;
     for (DWORD schema = 1; schema <= 15; ++schema)
-        refused += FuzzLoads(OldEntry(schema), [] { return std::make_unique<CLogEntry>(); }, 200, schema,
-                             [](CObject& e) { DeleteReadObjects(static_cast<CLogEntry&>(e)); });
+        refused += FuzzLoads(
+            OldEntry(schema), [] { return std::make_unique<CLogEntry>(); }, 200, schema,
+            [](CObject& e) { DeleteReadObjects(static_cast<CLogEntry&>(e)); });
     EXPECT_GT(refused, 0);
     EXPECT_LT(refused, 15 * 200) << "some mutations still load";
 }
