@@ -956,5 +956,7 @@ protected:
     CPtrList m_refreshRects;                   // CRect*
     std::map<std::string, HGDIOBJ> m_gdiCache; // brushes, pens by their words
     std::map<std::string, CFont*> m_fontCache; // fonts by their scaled log font
+    LOGFONTA m_lastLogFont{};
+    CFont* m_pLastFont = nullptr;
     BOOL m_bAlternateLook;
 };

@@ -58,16 +58,22 @@ CFont* CGEGridCore::LookupFont(const CGEStyle& style) {
     } else {
         ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
     }
+    // Most cells of a paint share one font: the last one found answers without a map look-up.
+    if (m_pLastFont != nullptr && std::memcmp(&lf, &m_lastLogFont, sizeof lf) == 0)
+        return m_pLastFont;
     const std::string key = KeyOf('f', &lf, sizeof lf);
     const auto found = m_fontCache.find(key);
-    if (found != m_fontCache.end())
-        return found->second;
-    auto* pFont = new CFont;
-    if (!pFont->CreateFontIndirect(&lf)) {
-        delete pFont;
-        return nullptr;
+    CFont* pFont = found != m_fontCache.end() ? found->second : nullptr;
+    if (pFont == nullptr) {
+        pFont = new CFont;
+        if (!pFont->CreateFontIndirect(&lf)) {
+            delete pFont;
+            return nullptr;
+        }
+        m_fontCache[key] = pFont;
     }
-    m_fontCache[key] = pFont;
+    m_lastLogFont = lf;
+    m_pLastFont = pFont;
     return pFont;
 }
 
@@ -94,6 +100,7 @@ void CGEGridCore::FreeGdiCache() {
     for (auto& [key, pFont] : m_fontCache)
         delete pFont;
     m_fontCache.clear();
+    m_pLastFont = nullptr;
 }
 
 void CGEGridCore::PrepareDC(CDC* pDC, CPrintInfo* pInfo) {

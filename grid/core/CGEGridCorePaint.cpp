@@ -367,7 +367,14 @@ void CGEGridCore::DrawCellText(CDC* pDC, const CRect& rect, const CGEStyle& styl
     } else {
         nFormat |= DT_SINGLELINE | nVert;
     }
-    CFont* pOldFont = SelectFontStyle(pDC, style, m_pStyleStandard);
+    // While painting the font stays selected for the next cell (the paint restores the DC's own at its
+    // end); otherwise the caller's DC gets its font back.
+    CFont* pFont = LookupFont(style);
+    CFont* pOldFont = nullptr;
+    if (pFont != nullptr && ::GetCurrentObject(pDC->GetSafeHdc(), OBJ_FONT) != pFont->GetSafeHandle())
+        pOldFont = pDC->SelectObject(pFont);
+    if (m_bPainting)
+        pOldFont = nullptr;
     const COLORREF clrOld = pDC->SetTextColor(style.GetIncludeTextColor() ? style.GetTextColor()
                                                                           : ::GetSysColor(COLOR_WINDOWTEXT));
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
