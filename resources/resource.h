@@ -193,6 +193,7 @@
 #define IDS_PAST_DUE_TASKS 51546
 #define IDS_PROJECT_TASKS 51773
 #define IDS_ISSUES 51774
+#define IDD_ACCOUNT_IN_USE 12066
 
 // ---- Entry dialogs of the time log: Log Task, Start Logging Time, Enter Completed Time, Find, Attachments,
 // Pause, Interrupt and the switch notice ----
