@@ -5,6 +5,8 @@
 #include "grid/controls/edit/CGEEditControl.h"
 #include "grid/core/CGEFindReplaceState.h"
 
+#include <mbctype.h>
+
 #include <string>
 
 using namespace ctltest;
@@ -118,6 +120,20 @@ TEST(EditStyle, TheWindowStyleACellAsksFor) {
     CGEEditControl::StyleInput scroll = lowWrap;
     scroll.bVScroll = TRUE;
     EXPECT_NE(CGEEditControl::ComposeEditStyle(scroll) & WS_VSCROLL, 0u) << "wrapped with a scroll bar";
+}
+
+TEST(EditKeys, ADoubleByteCharacterArrivesAsOneText) {
+    const int nOldCodePage = _getmbcp();
+    ASSERT_EQ(_setmbcp(932), 0) << "the Japanese code page has lead bytes";
+    GELeadByteState lead;
+    EXPECT_STREQ(CGEEditControl::CombineLeadByte(lead, 0x82, FALSE), "") << "a lead byte waits";
+    EXPECT_TRUE(lead.bPending);
+    EXPECT_STREQ(CGEEditControl::CombineLeadByte(lead, 0xA0, FALSE), "\x82\xA0") << "its trail completes it";
+    EXPECT_FALSE(lead.bPending);
+    EXPECT_STREQ(CGEEditControl::CombineLeadByte(lead, 'a', FALSE), "a");
+    EXPECT_STREQ(CGEEditControl::CombineLeadByte(lead, 0x82, TRUE), "\x82") << "a Korean locale passes it on";
+    EXPECT_FALSE(lead.bPending);
+    _setmbcp(nOldCodePage);
 }
 
 TEST(EditWindow, TypingIntoAnInactiveCellReplacesItsValue) {
