@@ -31,6 +31,20 @@ constexpr DateRange kRanges[] = {{7, 30, IDS_DATES_LAST_30_DAYS},
                                  {9, 90, IDS_DATES_LAST_90_DAYS},
                                  {10, 120, IDS_DATES_LAST_120_DAYS}};
 
+struct FilterValues {
+    CString project;
+    CString trip;
+    int code = 0;
+};
+
+FilterValues ReadValues() {
+    FilterValues v;
+    RegReadString(kKey, "ExProject", v.project);
+    RegReadString(kKey, "ExTrip", v.trip);
+    RegReadInt(kKey, "ExDate", &v.code);
+    return v;
+}
+
 const DateRange& RangeOf(int code) {
     for (const DateRange& range : kRanges)
         if (range.code == code)
@@ -69,32 +83,22 @@ void CExpenseSet::ClearFilter() {
 }
 
 bool CExpenseSet::IsFiltered() {
-    CString project;
-    CString trip;
-    int code = 0;
-    RegReadString(kKey, "ExProject", project);
-    RegReadString(kKey, "ExTrip", trip);
-    RegReadInt(kKey, "ExDate", &code);
-    return !project.IsEmpty() || !trip.IsEmpty() || code != 0;
+    const FilterValues v = ReadValues();
+    return !v.project.IsEmpty() || !v.trip.IsEmpty() || v.code != 0;
 }
 
 CString CExpenseSet::GetFilterText(CLogDoc* doc) {
     if (!IsFiltered())
         return CString();
-    CString project;
-    CString trip;
-    int code = 0;
-    RegReadString(kKey, "ExProject", project);
-    RegReadString(kKey, "ExTrip", trip);
-    RegReadInt(kKey, "ExDate", &code);
+    const FilterValues v = ReadValues();
     CString text;
     auto add = [&](const CString& part) { text += (text.IsEmpty() ? "" : ", ") + part; };
-    if (const CProject* p = doc && !project.IsEmpty() ? doc->FindProjectByGUID(project, false) : nullptr)
+    if (const CProject* p = doc && !v.project.IsEmpty() ? doc->FindProjectByGUID(v.project, false) : nullptr)
         add(p->m_Name);
-    if (const CExpenseTrip* t = doc && !trip.IsEmpty() ? doc->FindExpenseTripByGUID(trip) : nullptr)
+    if (const CExpenseTrip* t = doc && !v.trip.IsEmpty() ? doc->FindExpenseTripByGUID(v.trip) : nullptr)
         add(t->m_Name);
-    if (code != 0)
-        add(CString(MAKEINTRESOURCE(RangeOf(code).title)));
+    if (v.code != 0)
+        add(CString(MAKEINTRESOURCE(RangeOf(v.code).title)));
     return text;
 }
 
@@ -102,19 +106,14 @@ CString CExpenseSet::BuildViewFilter(CLogDoc* doc) {
     CString filter;
     if (CUser* user = doc ? doc->GetCurrentUser() : nullptr)
         filter = SqlEquals("UserUID", user->GetGUID());
-    CString project;
-    CString trip;
-    int code = 0;
-    RegReadString(kKey, "ExProject", project);
-    RegReadString(kKey, "ExTrip", trip);
-    RegReadInt(kKey, "ExDate", &code);
-    if (!project.IsEmpty())
-        filter = SqlAnd(filter, SqlEquals("ProjectUID", project));
-    if (!trip.IsEmpty())
-        filter = SqlAnd(filter, SqlEquals("TripID", trip));
-    if (code != 0)
-        filter = SqlAnd(filter,
-                        DatedFrom(CTime::GetCurrentTime() - CTimeSpan(RangeOf(code).days * kSecondsPerDay)));
+    const FilterValues v = ReadValues();
+    if (!v.project.IsEmpty())
+        filter = SqlAnd(filter, SqlEquals("ProjectUID", v.project));
+    if (!v.trip.IsEmpty())
+        filter = SqlAnd(filter, SqlEquals("TripID", v.trip));
+    if (v.code != 0)
+        filter = SqlAnd(
+            filter, DatedFrom(CTime::GetCurrentTime() - CTimeSpan(RangeOf(v.code).days * kSecondsPerDay)));
     return filter;
 }
 

@@ -220,12 +220,12 @@ void CProjectTaskSet::RowToObject(CTask& task, CLogDoc* doc) {
     task.m_Dirty = 0;
 }
 
-void CProjectTaskSet::AppendTasks(CLogDoc* doc, CObArray& out) {
-    for (; !IsEOF(); MoveNext()) {
+bool CProjectTaskSet::LoadInto(CLogDoc* doc, const CString& filter, const char* sort, CObArray& out) {
+    return ForEachRow(doc, filter, sort, [&] {
         auto task = std::make_unique<CTask>();
         RowToObject(*task, doc);
         out.Add(task.release());
-    }
+    });
 }
 
 bool CProjectTaskSet::LoadProjectTasks(CLogDoc* doc) {

@@ -192,8 +192,8 @@ public:
     double m_costClientRemain = 0.0;
 
 private:
-    // Appends a new task for every row from the current one on.
-    void AppendTasks(CLogDoc* doc, CObArray& out);
+    // Appends a new task for every row of filter, sorted, to out.
+    bool LoadInto(CLogDoc* doc, const CString& filter, const char* sort, CObArray& out);
     // Adds a copy of every row of filter with a new GUID, now as its times, and adjust applied.
     bool CopyRows(CLogDoc* doc, const CString& filter, const std::function<void()>& adjust);
 };

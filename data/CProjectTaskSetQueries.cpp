@@ -33,13 +33,7 @@ bool CProjectTaskSet::LoadQuickTasks(CLogDoc* doc, CObArray& out, CUser* user, C
         filter += " AND " + Parenthesized(SqlEquals("ProjectID", project->GetGUID()));
     if (uncompletedOnly)
         filter += " AND ([Completed] = 0 OR [Completed] IS NULL)";
-    if (!Query(filter, "[Name]"))
-        return false;
-    return RunReported(doc, [&] {
-        AppendTasks(doc, out);
-        Close();
-        return true;
-    });
+    return LoadInto(doc, filter, "[Name]", out);
 }
 
 bool CProjectTaskSet::LoadResourceTasks(CLogDoc* doc, CUser* user, CProject* project, const CTime& endDate,
@@ -51,13 +45,7 @@ bool CProjectTaskSet::LoadResourceTasks(CLogDoc* doc, CUser* user, CProject* pro
         filter += " AND " + Parenthesized(SqlEquals("ProjectID", project->GetGUID()));
     if (endDate.GetTime() != 0)
         filter += " AND (" + SqlBefore("StartDate", StartOfDay(endDate)) + " OR [StartDate] IS NULL)";
-    if (!Query(filter, "[StartDate]"))
-        return false;
-    return RunReported(doc, [&] {
-        AppendTasks(doc, out);
-        Close();
-        return true;
-    });
+    return LoadInto(doc, filter, "[StartDate]", out);
 }
 
 bool CProjectTaskSet::LoadChangedTasks(CLogDoc* doc, CProject* project, const CTime& since, CObArray& out) {
@@ -67,13 +55,7 @@ bool CProjectTaskSet::LoadChangedTasks(CLogDoc* doc, CProject* project, const CT
     // Times are stored in whole seconds; SQLite compares its stored ".000" as later than the literal.
     if (since.GetTime() != 0)
         filter += " AND " + SqlAtOrAfter("Modified", since + CTimeSpan(1));
-    if (!Query(filter, "[StartDate]"))
-        return false;
-    return RunReported(doc, [&] {
-        AppendTasks(doc, out);
-        Close();
-        return true;
-    });
+    return LoadInto(doc, filter, "[StartDate]", out);
 }
 
 bool CProjectTaskSet::UpdateTasksFromLog(CLogDoc* doc, CClient* client, CProject* project,

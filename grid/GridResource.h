@@ -78,6 +78,13 @@
 #define GE_IDB_ROW_APPEND 20021
 #define GE_IDB_ROW_CURRENT 20022
 #define GE_IDB_DROP_ARROW 20028
+// Check boxes: five 13 x 13 frames side by side (alternative look, 3-D look, plain and printing)
+#define GE_IDB_CHECKBOX_ALT 20024
+#define GE_IDB_CHECKBOX_3D 20025
+#define GE_IDB_CHECKBOX 20026
+
+// The header's ellipsis types, one per line (the choice list of its user attribute)
+#define GE_IDS_CHOICES_ELLIPSIS 20126
 
 // Cursors
 #define GE_IDC_COL_SIZE 20190

@@ -14,6 +14,7 @@ IMPLEMENT_DYNCREATE(CMainViewFrame, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMainViewFrame, CFrameWnd)
 ON_WM_SIZE()
+ON_WM_CLOSE()
 ON_NOTIFY(TCN_SELCHANGE, CMainViewFrame::kTabsId, OnTabChange)
 END_MESSAGE_MAP()
 
@@ -162,6 +163,11 @@ void CMainViewFrame::RecalcLayout(BOOL) {
 
 void CMainViewFrame::OnSize(UINT, int, int) {
     RecalcLayout();
+}
+
+void CMainViewFrame::OnClose() {
+    if (CFrameWnd* pMain = GetTopLevelFrame(); pMain != nullptr && pMain != this)
+        pMain->SendMessage(WM_CLOSE);
 }
 
 void CMainViewFrame::OnTabChange(NMHDR*, LRESULT* pResult) {

@@ -63,6 +63,8 @@ public:
 
 protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
+    // A close of the pane is the main window's close (to the tray or the end of the program).
+    afx_msg void OnClose();
     afx_msg void OnTabChange(NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
 

@@ -7,6 +7,7 @@
 
 class CGEControl;
 class CGEGridCore;
+class CGEStylesMap;
 
 class CGEAbstractControlFactory {
 public:
@@ -21,6 +22,10 @@ public:
     virtual void InstallApplicationFeatures() = 0;
     // Registers the window classes of the factory's own controls; the result is not used.
     virtual BOOL RegisterWndClasses(HINSTANCE hInstance) = 0;
+    virtual void UnregisterWndClasses(HINSTANCE) {}
+    // The control ids and the user attributes a styles map offers (once per styles map a grid makes).
+    virtual void RegisterControlNames(CGEStylesMap&) {}
+    virtual void RegisterUserAttributes(CGEStylesMap&) {}
 
 protected:
     CGEAbstractControlFactory() = default;

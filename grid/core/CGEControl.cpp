@@ -1,17 +1,22 @@
 #include "grid/core/CGEControl.h"
 
+#include "framework/core/CSharedFile.h"
 #include "framework/win/CDC.h"
 #include "framework/win/CWnd.h"
 #include "grid/GridResource.h"
+#include "grid/controls/CGECellTipStatic.h"
+#include "grid/controls/CGEChild.h"
+#include "grid/controls/GEChoiceList.h"
 #include "grid/core/CGEAbstractNumberFormattingImp.h"
 #include "grid/core/CGEGridCore.h"
 #include "grid/core/CGEGridParam.h"
 #include "grid/core/CGELibraryState.h"
 #include "grid/core/CGEProperties.h"
 #include "grid/core/CGEStyle.h"
+#include "grid/core/CGEStylesMap.h"
 
 #include <cstdlib>
-#include <mbctype.h>
+#include <cstring>
 
 namespace {
 
@@ -19,18 +24,71 @@ namespace {
 constexpr WORD kValidMin = 51011;
 constexpr WORD kValidMax = 51012;
 constexpr WORD kValidWarning = 51013;
+// The spin edit edits the validation bounds.
+constexpr WORD kSpinEditControl = 52519;
 
 CGECellRange Cell(ROWCOL nRow, ROWCOL nCol) {
     return CGECellRange(nRow, nCol, nRow, nCol);
 }
 
+CString UserAttributeText(const CGEStyle& style, WORD nId) {
+    return style.HasUserAttribute(nId) ? style.GetUserAttribute(nId).GetValueText() : CString();
+}
+
+// Opens the clipboard for pWnd unless this thread has it open already; the destructor closes what it opened.
+class ClipboardAccess {
+public:
+    explicit ClipboardAccess(CWnd* pWnd) {
+        HWND hWnd = pWnd != nullptr ? pWnd->GetSafeHwnd() : nullptr;
+        if (::GetOpenClipboardWindow() != nullptr && ::GetOpenClipboardWindow() == hWnd)
+            m_bOpen = TRUE;
+        else
+            m_bOpen = m_bOpened = ::OpenClipboard(hWnd);
+    }
+    ~ClipboardAccess() {
+        if (m_bOpened)
+            ::CloseClipboard();
+    }
+    ClipboardAccess(const ClipboardAccess&) = delete;
+    ClipboardAccess& operator=(const ClipboardAccess&) = delete;
+    BOOL IsOpen() const { return m_bOpen; }
+
+private:
+    BOOL m_bOpen = FALSE;
+    BOOL m_bOpened = FALSE;
+};
+
 } // namespace
+
+const CGEControlClass CGEControl::controlClass = {"CGEControl", nullptr};
 
 CGEControl::CGEControl(CGEGridCore* pGrid) : m_pGrid(pGrid) {}
 
 CGEControl::~CGEControl() {
     delete m_pStyle;
+    if (m_pChildren != nullptr) {
+        POSITION pos = m_pChildren->GetHeadPosition();
+        while (pos != nullptr)
+            delete static_cast<CGEChild*>(m_pChildren->GetNext(pos));
+    }
 }
+
+// ---- class records ----
+
+BOOL CGEControl::IsKindOfControlClass(const CGEControlClass* pClass) const {
+    for (const CGEControlClass* p = GetControlClass(); p != nullptr; p = p->m_pBaseClass) {
+        if (p == pClass)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL CGEControl::ObjectIsKindOf(CRuntimeClass* pClass) const {
+    CWnd* pWnd = GetWndPtr();
+    return pWnd != nullptr && pWnd->IsKindOf(pClass);
+}
+
+// ---- binding ----
 
 CWnd* CGEControl::GetGridWindow() const {
     return m_pGrid->GridWnd();
@@ -56,6 +114,8 @@ void CGEControl::Init(ROWCOL nRow, ROWCOL nCol) {
     SetActive(FALSE);
     SetModify(FALSE);
     ResetStyleCache(FALSE);
+    SetActiveChild(nullptr);
+    LayoutChildren(nRow, nCol, ComputeTextRect(nRow, nCol, nullptr, nullptr));
     m_pGrid->OnInitCurrentCell(nRow, nCol);
     CGEGridParam* pParam = m_pGrid->GetParam();
     if (pParam != nullptr && (pParam->m_wActivateFlags & 4) != 0 && OnStartEditing())
@@ -92,22 +152,17 @@ BOOL CGEControl::OnValidate() {
         GetValue(strText);
         if (!strText.IsEmpty()) {
             const CGEStyle& style = m_pGrid->LookupStyleRowCol(m_nRow, m_nCol);
-            const CString strMin = style.HasUserAttribute(kValidMin)
-                                       ? style.GetUserAttribute(kValidMin).GetValueText()
-                                       : CString();
-            const CString strMax = style.HasUserAttribute(kValidMax)
-                                       ? style.GetUserAttribute(kValidMax).GetValueText()
-                                       : CString();
+            const CString strMin = UserAttributeText(style, kValidMin);
+            const CString strMax = UserAttributeText(style, kValidMax);
             const double value = std::strtod(strText, nullptr);
             if ((!strMin.IsEmpty() && value < std::strtod(strMin, nullptr)) ||
                 (!strMax.IsEmpty() && value > std::strtod(strMax, nullptr))) {
-                const CString strWarning = style.HasUserAttribute(kValidWarning)
-                                               ? style.GetUserAttribute(kValidWarning).GetValueText()
-                                               : CString();
-                m_pGrid->SetWarningText(strWarning);
+                m_pGrid->SetWarningText(UserAttributeText(style, kValidWarning));
                 return FALSE;
             }
         }
+        if (!ValidateString(strText))
+            return FALSE;
     }
     return m_pGrid->OnValidateCell(m_nRow, m_nCol);
 }
@@ -170,6 +225,10 @@ CRect CGEControl::ComputeTextRect(ROWCOL nRow, ROWCOL nCol, const CRect* pRectCe
     return rect;
 }
 
+CSize CGEControl::AddTextMarginsToSize(CDC*, CSize size, const CGEStyle& style) {
+    return m_pGrid->AddBorders(size, style);
+}
+
 void CGEControl::CalcSize(CSize& size, CDC*, ROWCOL, ROWCOL, const CGEStyle&, const CGEStyle*, BOOL) {
     size = CSize(0, 0);
 }
@@ -186,7 +245,18 @@ BOOL CGEControl::HasText(ROWCOL, ROWCOL, const CGEStyle& style, BOOL) {
     return style.GetIncludeValue() && !style.GetValue().IsEmpty();
 }
 
-void CGEControl::Draw(CDC*, const CRect&, ROWCOL, ROWCOL, const CGEStyle&, const CGEStyle*) {}
+void CGEControl::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGEStyle& style,
+                      const CGEStyle*) {
+    if (GetChildCount() == 0)
+        return;
+    LayoutChildren(nRow, nCol, ComputeTextRect(nRow, nCol, &rect, &style));
+    CWnd* pWnd = GetGridWindow();
+    const BOOL bFocus = m_pGrid->IsCurrentCell(nRow, nCol) && !m_pGrid->IsPrinting() && pWnd != nullptr &&
+                        pWnd->GetSafeHwnd() != nullptr && CWnd::GetFocus() != nullptr &&
+                        CWnd::GetFocus()->GetSafeHwnd() == pWnd->GetSafeHwnd();
+    for (int i = 0; i < GetChildCount(); ++i)
+        GetChild(i)->Draw(pDC, bFocus);
+}
 
 void CGEControl::DrawCurrentCellFrame(CDC* pDC, const CRect& rect, const CGEStyle&) {
     CGEGridParam* pParam = m_pGrid->GetParam();
@@ -250,6 +320,10 @@ void CGEControl::Refresh() {
     const CRect rect = IsActive() ? m_pGrid->GetCellRect(m_nRow, m_nCol)
                                   : m_pGrid->GetRangeRectCovered(Cell(m_nRow, m_nCol));
     pWnd->InvalidateRect(&rect, TRUE);
+}
+
+BOOL CGEControl::IsHeaderMarked(ROWCOL nRow, ROWCOL nCol, UINT nFlags) {
+    return m_pGrid->IsHeaderMarked(this, nRow, nCol, nFlags);
 }
 
 // ---- values ----
@@ -357,8 +431,66 @@ BOOL CGEControl::StoreStyle(ROWCOL nRow, ROWCOL nCol, const CGEStyle* pStyle, in
     return bResult;
 }
 
+BOOL CGEControl::CopyCurrentTextToStyle(ROWCOL nRow, ROWCOL nCol, CGEStyle& style) {
+    CString strText;
+    if (IsBoundToCellAt(nRow, nCol) && m_pGrid->IsCurrentCell(nRow, nCol) && GetCurrentText(strText))
+        style.SetValue(strText);
+    return FALSE;
+}
+
 BOOL CGEControl::GetDisplayValue(ROWCOL, ROWCOL, UINT, const CGEStyle& style, CString& str) {
     str = style.GetIncludeValue() ? style.GetValue() : CString();
+    return TRUE;
+}
+
+BOOL CGEControl::GetChoiceListItem(CString& strResult, LPCSTR pszChoiceList, int nIndex) {
+    strResult.Empty();
+    if (pszChoiceList == nullptr || nIndex < 0)
+        return FALSE;
+    CString strRest(pszChoiceList);
+    CString strLine;
+    for (int i = 0; !strRest.IsEmpty(); ++i) {
+        CutFirstLine(strRest, strLine);
+        if (i == nIndex) {
+            strResult = strLine;
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+int CGEControl::FindStringInChoiceList(CString& strResult, LPCSTR pszText, LPCSTR pszChoiceList,
+                                       BOOL bExact) {
+    strResult.Empty();
+    const CString strText(pszText);
+    if (strText.IsEmpty() || pszChoiceList == nullptr)
+        return -1;
+    CString strRest(pszChoiceList);
+    CString strLine;
+    CString strPrefixItem;
+    int nPrefixIndex = -1;
+    for (int i = 0; !strRest.IsEmpty(); ++i) {
+        CutFirstLine(strRest, strLine);
+        if (strLine.CompareNoCase(strText) == 0) {
+            strResult = strLine;
+            return i;
+        }
+        if (!bExact && nPrefixIndex < 0 && GEStartsWithNoCase(strLine, strText)) {
+            nPrefixIndex = i;
+            strPrefixItem = strLine;
+        }
+    }
+    if (bExact)
+        return -1;
+    strResult = strPrefixItem;
+    return nPrefixIndex;
+}
+
+BOOL CGEControl::ValidateString(const CString&) {
+    return TRUE;
+}
+
+BOOL CGEControl::ValidatePaste(const CString&) {
     return TRUE;
 }
 
@@ -367,66 +499,98 @@ BOOL CGEControl::GetSortKey(ROWCOL, ROWCOL, const CGESortInfo&, const CGEStyle& 
     return TRUE;
 }
 
-BOOL CGEControl::GetSelectedText(CString& strResult) {
-    GetValue(strResult);
-    return FALSE;
-}
-
-void CGEControl::ReplaceSel(LPCSTR pszText) {
-    if (m_bBound && m_pGrid->IsCurrentCell(m_nRow, m_nCol))
-        m_pGrid->StoreValueInRange(Cell(m_nRow, m_nCol), CString(pszText), geOverride, -1, GE_UPDATENOW);
-}
-
 // ---- mouse ----
 
-BOOL CGEControl::OnMouseMove(UINT, CPoint) {
-    return FALSE;
+void CGEControl::LayoutForMouse(ROWCOL nRow, ROWCOL nCol) {
+    if (GetChildCount() > 0)
+        LayoutChildren(nRow, nCol, ComputeTextRect(nRow, nCol, nullptr, nullptr));
+}
+
+BOOL CGEControl::OnMouseMove(UINT nFlags, CPoint point) {
+    LayoutForMouse(m_nRow, m_nCol);
+    return m_pActiveChild != nullptr ? m_pActiveChild->OnMouseMove(nFlags, point) : FALSE;
 }
 
 BOOL CGEControl::MouseMoveOver(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint point) {
-    return m_pGrid->OnCellMouseMove(nRow, nCol, nFlags, point);
+    LayoutForMouse(nRow, nCol);
+    BOOL bHandled = FALSE;
+    for (int i = 0; i < GetChildCount() && !bHandled; ++i) {
+        if (GetChild(i)->HitTest(point))
+            bHandled = GetChild(i)->MouseMoveOver(nRow, nCol, nFlags, point);
+    }
+    return m_pGrid->OnCellMouseMove(nRow, nCol, nFlags, point) || bHandled;
 }
 
-BOOL CGEControl::LButtonDown(UINT, CPoint, UINT) {
+BOOL CGEControl::PressChild(BOOL (CGEChild::*pfnPress)(UINT, CPoint), UINT nFlags, CPoint point) {
+    LayoutForMouse(m_nRow, m_nCol);
+    for (int i = 0; i < GetChildCount(); ++i) {
+        CGEChild* pChild = GetChild(i);
+        if (pChild->HitTest(point)) {
+            SetActiveChild(pChild);
+            return (pChild->*pfnPress)(nFlags, point);
+        }
+    }
     return FALSE;
+}
+
+BOOL CGEControl::ReleaseChild(BOOL (CGEChild::*pfnRelease)(UINT, CPoint), GridMouseHook pfnHook, UINT nFlags,
+                              CPoint point) {
+    LayoutForMouse(m_nRow, m_nCol);
+    BOOL bHandled = m_pActiveChild != nullptr && (m_pActiveChild->*pfnRelease)(nFlags, point);
+    if (ComputeTextRect(m_nRow, m_nCol, nullptr, nullptr).PtInRect(point))
+        bHandled = (m_pGrid->*pfnHook)(m_nRow, m_nCol, nFlags, point) || bHandled;
+    return bHandled;
+}
+
+BOOL CGEControl::DoubleClickChild(BOOL (CGEChild::*pfnDblClk)(UINT, CPoint), GridMouseHook pfnHook,
+                                  UINT nFlags, CPoint point) {
+    LayoutForMouse(m_nRow, m_nCol);
+    BOOL bHandled = FALSE;
+    for (int i = 0; i < GetChildCount() && !bHandled; ++i) {
+        CGEChild* pChild = GetChild(i);
+        if (pChild->HitTest(point)) {
+            SetActiveChild(pChild);
+            bHandled = (pChild->*pfnDblClk)(nFlags, point);
+        }
+    }
+    return (m_pGrid->*pfnHook)(m_nRow, m_nCol, nFlags, point) || bHandled;
+}
+
+BOOL CGEControl::LButtonDown(UINT nFlags, CPoint point, UINT) {
+    return PressChild(&CGEChild::LButtonDown, nFlags, point);
+}
+
+BOOL CGEControl::MButtonDown(UINT nFlags, CPoint point, UINT) {
+    return PressChild(&CGEChild::MButtonDown, nFlags, point);
+}
+
+BOOL CGEControl::RButtonDown(UINT nFlags, CPoint point, UINT) {
+    return PressChild(&CGEChild::RButtonDown, nFlags, point);
 }
 
 BOOL CGEControl::LButtonUp(UINT nFlags, CPoint point, UINT) {
-    if (!ComputeTextRect(m_nRow, m_nCol, nullptr, nullptr).PtInRect(point))
-        return FALSE;
-    return m_pGrid->OnCellClick(m_nRow, m_nCol, nFlags, point);
-}
-
-BOOL CGEControl::LButtonDblClk(UINT nFlags, CPoint point) {
-    return m_pGrid->OnCellDblClick(m_nRow, m_nCol, nFlags, point);
-}
-
-BOOL CGEControl::MButtonDown(UINT, CPoint, UINT) {
-    return FALSE;
+    return ReleaseChild(&CGEChild::LButtonUp, &CGEGridCore::OnCellClick, nFlags, point);
 }
 
 BOOL CGEControl::MButtonUp(UINT nFlags, CPoint point, UINT) {
-    if (!ComputeTextRect(m_nRow, m_nCol, nullptr, nullptr).PtInRect(point))
-        return FALSE;
-    return m_pGrid->OnCellMClick(m_nRow, m_nCol, nFlags, point);
-}
-
-BOOL CGEControl::MButtonDblClk(UINT, CPoint) {
-    return FALSE;
-}
-
-BOOL CGEControl::RButtonDown(UINT, CPoint, UINT) {
-    return FALSE;
+    return ReleaseChild(&CGEChild::MButtonUp, &CGEGridCore::OnCellMClick, nFlags, point);
 }
 
 BOOL CGEControl::RButtonUp(UINT nFlags, CPoint point, UINT) {
-    if (!ComputeTextRect(m_nRow, m_nCol, nullptr, nullptr).PtInRect(point))
-        return FALSE;
-    return m_pGrid->OnCellRClick(m_nRow, m_nCol, nFlags, point);
+    return ReleaseChild(&CGEChild::RButtonUp, &CGEGridCore::OnCellRClick, nFlags, point);
 }
 
-BOOL CGEControl::RButtonDblClk(UINT, CPoint) {
-    return FALSE;
+// The grid knows one double-click hook; middle and right double clicks count as clicks of their button.
+BOOL CGEControl::LButtonDblClk(UINT nFlags, CPoint point) {
+    return DoubleClickChild(&CGEChild::LButtonDblClk, &CGEGridCore::OnCellDblClick, nFlags, point);
+}
+
+BOOL CGEControl::MButtonDblClk(UINT nFlags, CPoint point) {
+    return DoubleClickChild(&CGEChild::MButtonDblClk, &CGEGridCore::OnCellMClick, nFlags, point);
+}
+
+BOOL CGEControl::RButtonDblClk(UINT nFlags, CPoint point) {
+    return DoubleClickChild(&CGEChild::RButtonDblClk, &CGEGridCore::OnCellRClick, nFlags, point);
 }
 
 BOOL CGEControl::OnClickedCell(UINT, CPoint) {
@@ -436,39 +600,9 @@ BOOL CGEControl::OnClickedCell(UINT, CPoint) {
 // ---- keys ----
 
 BOOL CGEControl::OnGridWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    const UINT nChar = static_cast<UINT>(wParam);
-    const UINT nRepCnt = LOWORD(lParam);
-    const UINT nFlags = HIWORD(lParam);
-    switch (message) {
-    case WM_KEYDOWN:
-        return OnGridKeyDown(nChar, nRepCnt, nFlags);
-    case WM_KEYUP:
-        return OnGridKeyUp(nChar, nRepCnt, nFlags);
-    case WM_CHAR:
-        if (m_bLeadBytePending) {
-            m_bLeadBytePending = FALSE;
-            const char sz[3] = {static_cast<char>(m_nLeadByte), static_cast<char>(nChar), 0};
-            return OnGridDoubleByteChar(CString(sz), nRepCnt, nFlags);
-        }
-        if (nChar < 256 && _ismbblead(nChar)) {
-            m_bLeadBytePending = TRUE;
-            m_nLeadByte = static_cast<BYTE>(nChar);
-            return TRUE;
-        }
-        return OnGridChar(nChar, nRepCnt, nFlags);
-    case WM_DEADCHAR:
-        return OnGridDeadChar(nChar, nRepCnt, nFlags);
-    case WM_SYSKEYDOWN:
-        return OnGridSysKeyDown(nChar, nRepCnt, nFlags);
-    case WM_SYSKEYUP:
-        return OnGridSysKeyUp(nChar, nRepCnt, nFlags);
-    case WM_SYSCHAR:
-        return OnGridSysChar(nChar, nRepCnt, nFlags);
-    case WM_SYSDEADCHAR:
-        return OnGridSysDeadChar(nChar, nRepCnt, nFlags);
-    default:
-        return FALSE;
-    }
+    if (m_pActiveChild != nullptr && m_pActiveChild->OnGridWindowMessage(message, wParam, lParam))
+        return TRUE;
+    return GEDispatchKeyMessage(*this, m_leadByte, message, wParam, lParam);
 }
 
 void CGEControl::OnGridScroll(const MSG* pMsg) {
@@ -486,4 +620,200 @@ void CGEControl::OnGridScroll(const MSG* pMsg) {
         Store();
     SetActive(FALSE);
     Refresh();
+}
+
+void CGEControl::OnGridWinIniChange(LPCSTR pszSection) {
+    for (int i = 0; i < GetChildCount(); ++i)
+        GetChild(i)->OnGridWinIniChange(pszSection);
+}
+
+void CGEControl::OnGridSysColorChange() {
+    for (int i = 0; i < GetChildCount(); ++i)
+        GetChild(i)->OnGridSysColorChange();
+}
+
+void CGEControl::OnGridCancelMode() {
+    for (int i = 0; i < GetChildCount(); ++i)
+        GetChild(i)->OnGridCancelMode();
+}
+
+// ---- clipboard ----
+
+namespace {
+
+// TRUE when the grid prefers its own clipboard format and it is on the clipboard.
+BOOL GridFormatPreferred(CGEGridCore* pGrid) {
+    CGEGridParam* pParam = pGrid->GetParam();
+    const UINT nFormat = GEGetLibraryState()->m_uiClipboardFormat;
+    return pParam != nullptr && pParam->m_bRangeClipboard && nFormat != 0 &&
+           ::IsClipboardFormatAvailable(nFormat);
+}
+
+} // namespace
+
+BOOL CGEControl::Copy() {
+    if (!IsActive()) {
+        if (IsBoundToCellAt(m_nRow, m_nCol) && m_pGrid->IsCurrentCell(m_nRow, m_nCol))
+            return m_pGrid->CopyCellRange(Cell(m_nRow, m_nCol));
+        return FALSE;
+    }
+    CString strText;
+    GetSelectedText(strText);
+    CSharedFile file(GMEM_MOVEABLE | GMEM_SHARE | GMEM_ZEROINIT, 4096);
+    file.Write(strText.GetString(), static_cast<UINT>(strText.GetLength() + 1));
+    HGLOBAL hData = file.Detach();
+    ClipboardAccess clipboard(GetGridWindow());
+    if (!clipboard.IsOpen() || !::EmptyClipboard() || ::SetClipboardData(CF_TEXT, hData) == nullptr) {
+        ::GlobalFree(hData);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CGEControl::Cut() {
+    if (IsActive()) {
+        if (!Copy())
+            return FALSE;
+        ReplaceSel("");
+        return TRUE;
+    }
+    if (!m_bBound || !m_pGrid->IsCurrentCell(m_nRow, m_nCol))
+        return FALSE;
+    CGERangeList list;
+    list.AddTail(new CGECellRange(Cell(m_nRow, m_nCol)));
+    CGEGridParam* pParam = m_pGrid->GetParam();
+    const BOOL bKeepStyles = pParam != nullptr && (pParam->m_wClearOption & 0x10) != 0;
+    return m_pGrid->ClearCells(list, !bKeepStyles);
+}
+
+BOOL CGEControl::Paste() {
+    if (GridFormatPreferred(m_pGrid) || !m_bBound || !IsActive() || IsReadOnly())
+        return FALSE;
+    ClipboardAccess clipboard(GetGridWindow());
+    if (!clipboard.IsOpen())
+        return FALSE;
+    HANDLE hData = ::GetClipboardData(CF_TEXT);
+    if (hData == nullptr)
+        hData = ::GetClipboardData(CF_OEMTEXT);
+    if (hData == nullptr)
+        return FALSE;
+    const SIZE_T nSize = ::GlobalSize(hData);
+    const auto* pText = static_cast<const char*>(::GlobalLock(hData));
+    if (pText == nullptr)
+        return FALSE;
+    // The block need not end in a terminating zero: never read past its size.
+    const CString strText(pText, static_cast<int>(strnlen(pText, nSize)));
+    ::GlobalUnlock(hData);
+    if (ValidatePaste(strText))
+        ReplaceSel(strText);
+    return TRUE;
+}
+
+BOOL CGEControl::CanCopy() {
+    return m_bBound;
+}
+
+BOOL CGEControl::CanCut() {
+    if (!m_bBound)
+        return FALSE;
+    const CGEStyle& style = GetCellStyle();
+    return !(style.GetIncludeReadOnly() && style.GetReadOnly());
+}
+
+BOOL CGEControl::CanPaste() {
+    if (GridFormatPreferred(m_pGrid) || !m_bBound || !IsActive() || IsReadOnly())
+        return FALSE;
+    return ::IsClipboardFormatAvailable(CF_TEXT) || ::IsClipboardFormatAvailable(CF_OEMTEXT);
+}
+
+// ---- find and replace ----
+
+BOOL CGEControl::FindText(CGEFindReplaceState& state, ROWCOL nRow, ROWCOL nCol, BOOL bCurrentPos,
+                          BOOL bSetSel) {
+    return m_pGrid->FindTextInCell(state, nRow, nCol, bCurrentPos, bSetSel);
+}
+
+BOOL CGEControl::ReplaceAll(CGEFindReplaceState& state, ROWCOL nRow, ROWCOL nCol) {
+    return m_pGrid->ReplaceAllInCell(state, nRow, nCol);
+}
+
+void CGEControl::ReplaceSel(LPCSTR pszText) {
+    if (m_bBound && m_pGrid->IsCurrentCell(m_nRow, m_nCol))
+        m_pGrid->StoreValueInRange(Cell(m_nRow, m_nCol), CString(pszText), geOverride, -1, GE_UPDATENOW);
+}
+
+BOOL CGEControl::GetSelectedText(CString& strResult) {
+    GetValue(strResult);
+    return FALSE;
+}
+
+// ---- children ----
+
+void CGEControl::OnChildButtonClicked(CGEChild*) {
+    m_pGrid->OnChildButtonClicked(m_nRow, m_nCol);
+}
+
+void CGEControl::AppendChild(CGEChild* pChild) {
+    if (m_pChildren == nullptr)
+        m_pChildren = std::make_unique<CPtrList>(10);
+    m_pChildren->AddTail(pChild);
+}
+
+CGEChild* CGEControl::GetChild(int nIndex) const {
+    if (m_pChildren == nullptr || nIndex < 0)
+        return nullptr;
+    POSITION pos = m_pChildren->FindIndex(nIndex);
+    return pos != nullptr ? static_cast<CGEChild*>(m_pChildren->GetAt(pos)) : nullptr;
+}
+
+int CGEControl::GetChildCount() const {
+    return m_pChildren != nullptr ? static_cast<int>(m_pChildren->GetCount()) : 0;
+}
+
+// ---- cell tips ----
+
+BOOL CGEControl::CellTipNeedShow(ROWCOL nRow, ROWCOL nCol, const CGEStyle& style) {
+    return m_pCellTip != nullptr ? m_pCellTip->NeedShow(nRow, nCol, style) : FALSE;
+}
+
+DWORD CGEControl::CellTipGetDelay(ROWCOL nRow, ROWCOL nCol, const CGEStyle& style) {
+    return m_pCellTip != nullptr ? m_pCellTip->GetDelay(nRow, nCol, style) : 0x7FFFFFFF;
+}
+
+BOOL CGEControl::CellTipShow(const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGEStyle& style) {
+    return m_pCellTip != nullptr ? m_pCellTip->Show(rect, nRow, nCol, style) : FALSE;
+}
+
+void CGEControl::AttachCellTip() {
+    if (m_pCellTip == nullptr)
+        m_pCellTip = std::make_unique<CGECellTipStatic>(this);
+}
+
+// ---- helpers ----
+
+CFont* CGEControl::SelectStyleFont(CDC* pDC, const CGEStyle& style, const CGEStyle* pStandardStyle) {
+    return m_pGrid->SelectFontStyle(pDC, style, pStandardStyle);
+}
+
+void CGEControl::NotifyGridKillFocus(CWnd* pNewWnd) {
+    CWnd* pGridWnd = GetGridWindow();
+    if (pGridWnd == nullptr || pGridWnd->GetSafeHwnd() == nullptr || pNewWnd == nullptr ||
+        pNewWnd->GetSafeHwnd() == nullptr || pNewWnd->GetSafeHwnd() == pGridWnd->GetSafeHwnd() ||
+        m_pGrid->m_bFocusChangeLock)
+        return;
+    pGridWnd->SendMessage(WM_KILLFOCUS, reinterpret_cast<WPARAM>(pNewWnd->GetSafeHwnd()), 0);
+}
+
+void CGEControl::AddRefreshRect(const CRect& rect) {
+    m_pGrid->AddRefreshRect(rect);
+}
+
+void CGEControl::AddUserAttributes(CGEStylesMap& stylesMap) {
+    CGEStyle warning;
+    warning.SetWrapText(TRUE).SetAllowEnter(TRUE);
+    stylesMap.AddUserAttribute(kValidWarning, &warning);
+    CGEStyle bound;
+    bound.SetControl(kSpinEditControl);
+    stylesMap.AddUserAttribute(kValidMax, &bound);
+    stylesMap.AddUserAttribute(kValidMin, &bound);
 }

@@ -90,6 +90,10 @@ void CGEGridCore::OnGridInitialUpdate() {
         auto* pStylesMap = new CGEStylesMap;
         pStylesMap->SetStyleClass(m_pStyleClass);
         CreateStandardStyles(*pStylesMap);
+        if (CGEAbstractControlFactory* pFactory = m_pAppState->m_pControlFactory) {
+            pFactory->RegisterControlNames(*pStylesMap);
+            pFactory->RegisterUserAttributes(*pStylesMap);
+        }
         if (pProfile != nullptr)
             pProfile->ReadStylesMap(pStylesMap);
         m_pParam->SetStylesMap(pStylesMap, TRUE);

@@ -104,7 +104,11 @@ BOOL CGEGridCore::CanSelectCurrentCell(ROWCOL nRow, ROWCOL nCol) {
 void CGEGridCore::DisplayWarningText() {
     if (m_strWarningText.IsEmpty() || m_pGridWnd == nullptr || m_pGridWnd->GetSafeHwnd() == nullptr)
         return;
+    // The message box takes the focus: that is no leaving of the cell (which would validate again).
+    const BOOL bOldLock = m_bFocusChangeLock;
+    m_bFocusChangeLock = TRUE;
     m_pGridWnd->MessageBox(m_strWarningText, nullptr, MB_OK | MB_ICONEXCLAMATION);
+    m_bFocusChangeLock = bOldLock;
 }
 
 // ---- committing, leaving, setting ----

@@ -27,6 +27,12 @@ CGEGridParam::~CGEGridParam() {
     DeletePools();
     EmptyUndoList();
     EmptyRedoList();
+    // The tabbed combo boxes' lookup maps (framework objects) by choice-list id.
+    for (CPtrArray* pArray : {&m_apTabComboKeys, &m_apTabComboTexts}) {
+        for (INT_PTR i = 0; i < pArray->GetSize(); ++i)
+            delete static_cast<CObject*>(pArray->GetAt(i));
+        pArray->RemoveAll();
+    }
 }
 
 void CGEGridParam::DeletePools() {

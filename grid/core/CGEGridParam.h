@@ -174,7 +174,8 @@ public:
     BOOL m_bRangeClipboard = TRUE;
     WORD m_wClearOption = 0;
     int m_nDropDownHeight = 100;
-    CPtrArray m_apTabComboKeys, m_apTabComboTexts; // tabbed-combo lookup cache by choice-list id
+    CPtrArray m_apTabComboKeys,
+        m_apTabComboTexts; // tabbed-combo lookup maps (CObject*, owned) by choice-list id
     DWORD m_dwTabComboGeneration = 0;
     BOOL m_bExcelLikeFrame = FALSE;
     BOOL m_bExcelLikeCurrentCell = FALSE;

@@ -142,12 +142,22 @@ BOOL GEDispatchGridMessage(CGEGridCore* pGrid, CWnd* pWnd, UINT message, WPARAM 
         pGrid->m_bWndHasFocus = FALSE;
         HWND hNew = reinterpret_cast<HWND>(wParam);
         const BOOL bToChild = hNew != nullptr && ::IsChild(pWnd->GetSafeHwnd(), hNew);
+        // A drop-down list taking the focus (its lock raised) does not end the edit of the current cell.
         if (!bToChild && !pGrid->m_bFocusChangeLock && !GEGetLibraryState()->m_bSuppressStoreOnKillFocus &&
-            !GEGetLibraryState()->m_bPopupCreating)
+            !GEGetLibraryState()->m_bPopupCreating && !GEGetLibraryState()->m_bDropDownLock &&
+            !pGrid->m_bDropDownLock)
             pGrid->CommitCurrentCell(TRUE, GE_INVALIDATE, TRUE);
         RedrawCurrentCell(pGrid);
         return FALSE;
     }
+    case WM_MOUSEACTIVATE:
+        // The current cell's control may close its drop-down and eat the click.
+        if (CGEControl* pControl = pGrid->GetCurrentCellControl()) {
+            if (pControl->OnGridMouseActivate(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)),
+                                              LOWORD(lParam), HIWORD(lParam), pResult))
+                return TRUE;
+        }
+        return FALSE;
     case WM_CANCELMODE:
         pGrid->OnGridCancelMode();
         return FALSE;

@@ -415,6 +415,34 @@ TEST_P(ExpenseSetTest, ExportMarksExactlyTheWrittenExpensesAsBilled) {
     EXPECT_EQ(Column(outside, "Billed"), "0") << "not marked when not asked";
 }
 
+// In a German locale (day first, "." between the parts) the filters mean the same days: dates go to the
+// database as escapes, never as the user's short-date text.
+class ExpenseSetDeDETest : public ExpenseSetTest {};
+
+TEST_P(ExpenseSetDeDETest, DateFiltersMeanTheSameDays) {
+    auto* acme = new CClient;
+    m_doc->AddClient(acme);
+    for (int day : {2, 13, 20}) {
+        Write(std::to_string(day).c_str(), me, [&](CExpense& e) {
+            e.SetClient(acme);
+            e.m_StartDate = At(3, day, 12);
+        });
+    }
+    CObArray out;
+    ASSERT_TRUE(Set().FilterForInvoice(acme, nullptr, At(3, 13), At(3, 20), out, m_doc.get()));
+    EXPECT_THAT(Descriptions(out), ElementsAre("13"));
+    for (INT_PTR i = 0; i < out.GetSize(); ++i)
+        delete out.GetAt(i);
+    Write("recent", me, [](CExpense& e) { e.m_StartDate = CTime::GetCurrentTime() - CTimeSpan(12 * kDay); });
+    Set().SetFilterDate(7);
+    EXPECT_THAT(Loaded(), ElementsAre("recent"));
+    CExpense& shown = *m_doc->m_Expenses.GetAt(0);
+    EXPECT_EQ(shown.GetColumnText(CExpense::colDate), "2.3.2004 12:00:00");
+    shown.SetColumnText("13.03.2004", CExpense::colDate);
+    EXPECT_EQ(shown.m_StartDate, At(3, 13));
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, ExpenseSetTest, DATA_ENGINES);
+INSTANTIATE_TEST_SUITE_P(Engines, ExpenseSetDeDETest, DATA_ENGINES);
 
 } // namespace

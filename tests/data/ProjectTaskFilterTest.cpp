@@ -246,6 +246,23 @@ TEST_P(ProjectTaskFilterTest, FilterValuesAndTheirDescription) {
     EXPECT_FALSE(Set().IsFilterActive());
 }
 
+// In a German locale the due and start dates of the filter are the same days.
+class ProjectTaskFilterDeDETest : public ProjectTaskFilterTest {};
+
+TEST_P(ProjectTaskFilterDeDETest, DateFiltersMeanTheSameDays) {
+    me->m_Admin = 1;
+    const CTime now = CTime::GetCurrentTime();
+    Write("due in 5 days", alpha, [&](CTask& t) { t.m_DueDate = now + CTimeSpan(5 * kDay); });
+    Write("due in 9 days", alpha, [&](CTask& t) { t.m_DueDate = now + CTimeSpan(9 * kDay); });
+    Write("due 2 days ago", alpha, [&](CTask& t) { t.m_DueDate = now - CTimeSpan(2 * kDay); });
+    Set().SetDateFilter(CProjectTaskSet::dueWithin7);
+    EXPECT_THAT(Loaded(), ElementsAre("due 2 days ago", "due in 5 days"));
+    Set().SetCompletedFilter(3);
+    Set().SetDateFilter(CProjectTaskSet::dateNone);
+    EXPECT_THAT(Loaded(), ElementsAre("due 2 days ago"));
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, ProjectTaskFilterTest, DATA_ENGINES);
+INSTANTIATE_TEST_SUITE_P(Engines, ProjectTaskFilterDeDETest, DATA_ENGINES);
 
 } // namespace

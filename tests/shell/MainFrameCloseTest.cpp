@@ -4,6 +4,7 @@
 
 #include "foundation/Registry.h"
 #include "shell/CCloseNoticeDlg.h"
+#include "shell/CMainViewFrame.h"
 
 using namespace shelltest;
 
@@ -60,6 +61,16 @@ TEST_F(MainFrameClose, ClosingHidesToTheTrayAndTellsOnceUntilTheUserOptsOut) {
     EXPECT_EQ(dialogsSeen, 0);
     EXPECT_TRUE(::IsWindow(hFrame));
     EXPECT_FALSE(::IsWindowVisible(hFrame));
+}
+
+TEST_F(MainFrameClose, ClosingTheViewPaneIsClosingTheMainWindow) {
+    RegWriteBool(REG_PREFS_ICONS, "Main", false);
+    const HWND hFrame = frame->m_hWnd;
+    const HWND hHost = frame->GetViewHost()->m_hWnd;
+    ::SendMessageA(hHost, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(::IsWindow(hFrame));
+    EXPECT_FALSE(::IsWindow(hHost));
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
 }
 
 TEST_F(MainFrameClose, WithoutTheMainIconClosingEndsTheProgramAndSavesThePlacement) {

@@ -6,7 +6,28 @@
 
 using gridtest::TestGrid;
 
+namespace {
+
+// While it lives the engine has no control factory, so grids made meanwhile get no feature objects.
+class NoControlFactory {
+public:
+    NoControlFactory() {
+        gridtest::StartEngine();
+        m_pFactory = GEGetLibraryState()->m_pControlFactory;
+        GEGetLibraryState()->m_pControlFactory = nullptr;
+    }
+    ~NoControlFactory() { GEGetLibraryState()->m_pControlFactory = m_pFactory; }
+    NoControlFactory(const NoControlFactory&) = delete;
+    NoControlFactory& operator=(const NoControlFactory&) = delete;
+
+private:
+    CGEAbstractControlFactory* m_pFactory = nullptr;
+};
+
+} // namespace
+
 TEST(GridFeatureForwarders, AbsentFeaturesDoNothingAndAnswerZero) {
+    NoControlFactory noFactory;
     TestGrid grid(10, 5);
     grid.PutValue(2, 2, "kept");
     CGECellRange range;

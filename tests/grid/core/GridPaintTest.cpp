@@ -3,6 +3,7 @@
 // clip box is empty; a paint composes only the cells it shows.
 #include "GridCoreTestSupport.h"
 
+#include "grid/GridResource.h"
 #include "grid/core/CGEProperties.h"
 
 using gridtest::PixelCanvas;
@@ -41,7 +42,13 @@ TEST(GridPaint, CellsHeadersLinesAndTheCurrentCell) {
     EXPECT_EQ(canvas.At(60, 39), grid.GetProperties()->GetColorValue(CGEProperties::colorGridLines));
     EXPECT_GT(canvas.DarkPixels(CRect(31, 21, 78, 38)), 10) << "the value's text";
     EXPECT_EQ(canvas.DarkPixels(CRect(31, 61, 78, 78)), 0) << "an empty cell";
+    // The current cell's control draws the frame in the grid's look: inverted, one pixel wide by default,
+    // a black border of two pixels for "Thick Border.".
     EXPECT_EQ(canvas.At(80, 40), RGB(0, 0, 0)) << "the current cell's frame at the top left of (2, 2)";
+    EXPECT_EQ(canvas.At(81, 41), ::GetSysColor(COLOR_WINDOW));
+    grid.GetProperties()->SetUserProperty(GE_IDS_PROP_CURRENTCELL, "Thick Border.");
+    grid.OnGridDraw(canvas.DC());
+    EXPECT_EQ(canvas.At(80, 40), RGB(0, 0, 0));
     EXPECT_EQ(canvas.At(81, 41), RGB(0, 0, 0));
 }
 
