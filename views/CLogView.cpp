@@ -301,10 +301,18 @@ BOOL CLogView::StoreColWidth(ROWCOL nCol, int nWidth) {
     const ROWCOL nCols = GetColCount();
     if (nCol >= nCols)
         return FALSE;
+    // The shown columns in display order, and the place of the resized one among them.
     std::vector<int> displayOrder;
-    for (ROWCOL c = GetHeaderCols() + 1; c <= nCols; ++c)
-        displayOrder.push_back(GetColumnIndexOfGridCol(c));
-    const int position = static_cast<int>(nCol - GetHeaderCols() - 1);
+    int position = -1;
+    for (ROWCOL c = GetHeaderCols() + 1; c <= nCols; ++c) {
+        const int index = GetColumnIndexOfGridCol(c);
+        const CGridColumn* pColumn = GetColumnAt(index);
+        if (pColumn == nullptr || !pColumn->m_bVisible || IsColHidden(c))
+            continue;
+        if (c == nCol)
+            position = static_cast<int>(displayOrder.size());
+        displayOrder.push_back(index);
+    }
     const long share = LogColumnShares::ShareOfWidth(nWidth, GetDataWidth());
     if (!LogColumnShares::Resize(m_Shares, displayOrder, position, share))
         return FALSE;

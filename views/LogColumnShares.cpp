@@ -42,35 +42,28 @@ bool Resize(CDWordArray& shares, const std::vector<int>& displayOrder, int posit
     const int count = static_cast<int>(displayOrder.size());
     if (position < 0 || position >= count - 1)
         return false;
-    auto shareAt = [&](int pos) -> long {
-        const int index = displayOrder[static_cast<size_t>(pos)];
-        return index >= 0 && index < shares.GetSize() ? static_cast<long>(shares[index]) : 0;
-    };
-    long long rightSum = 0;
-    int lastShown = -1;
-    for (int pos = position + 1; pos < count; ++pos) {
-        rightSum += shareAt(pos);
-        if (shareAt(pos) > 0)
-            lastShown = pos;
+    for (int index : displayOrder) {
+        if (index < 0 || index >= shares.GetSize())
+            return false;
     }
+    auto shareAt = [&](int pos) -> long long { return shares[displayOrder[static_cast<size_t>(pos)]]; };
+    long long rightSum = 0;
+    for (int pos = position + 1; pos < count; ++pos)
+        rightSum += shareAt(pos);
     const int index = displayOrder[static_cast<size_t>(position)];
-    if (lastShown < 0 || index < 0 || index >= shares.GetSize())
-        return false;
     // Signed and limited: the columns to the right can give at most what they hold.
-    const long oldShare = static_cast<long>(shares[index]);
+    const long long oldShare = shares[index];
     const long long share = std::clamp<long long>(newShare, 0, oldShare + rightSum);
     const long long remaining = rightSum - (share - oldShare);
     shares[index] = static_cast<DWORD>(share);
     long long given = 0;
-    for (int pos = position + 1; pos < lastShown; ++pos) {
-        const int right = displayOrder[static_cast<size_t>(pos)];
-        if (right < 0 || right >= shares.GetSize())
-            continue;
-        const long long part = static_cast<long long>(shares[right]) * remaining / rightSum;
-        shares[right] = static_cast<DWORD>(part);
+    const int last = count - 1;
+    for (int pos = position + 1; pos < last && rightSum != 0; ++pos) {
+        const long long part = shareAt(pos) * remaining / rightSum;
+        shares[displayOrder[static_cast<size_t>(pos)]] = static_cast<DWORD>(part);
         given += part;
     }
-    shares[displayOrder[static_cast<size_t>(lastShown)]] = static_cast<DWORD>(remaining - given);
+    shares[displayOrder[static_cast<size_t>(last)]] = static_cast<DWORD>(remaining - given);
     return true;
 }
 

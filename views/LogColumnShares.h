@@ -21,11 +21,11 @@ long ShareOfWidth(int width, int dataWidth);
 // The pixel width of a share of a data width.
 int WidthOfShare(long share, int dataWidth);
 
-// The user made the column at position (of the list indexes in display order) newShare wide. The shown
-// columns to its right give or take the difference in proportion to their shares, the last of them
-// taking what rounding leaves, so the total stays as it was. The new share is limited to what the
-// columns to the right can give. Refused (false, nothing changed) for the last position and for a
-// column with no shown column to its right.
+// The user made the column at position (of displayOrder: the list indexes of the shown columns in
+// display order) newShare wide. The columns to its right give or take the difference in proportion to
+// their shares, the last of them taking what rounding leaves, so the total stays as it was. The new
+// share is limited to what the columns to the right can give; a column given nothing keeps its place
+// and takes a share again at the next resize. Refused (false, nothing changed) for the last position.
 bool Resize(CDWordArray& shares, const std::vector<int>& displayOrder, int position, long newShare);
 
 } // namespace LogColumnShares

@@ -74,44 +74,67 @@ TEST(LogColumnShares, AResizeTakesTheDifferenceFromTheColumnsToTheRight) {
         int position;
         long newShare;
         std::vector<long> expected;
+        std::vector<int> order; // the shown columns; empty: all of them
     };
     const Case cases[] = {
-        {"wider", {2000, 2000, 3000, 3000}, 1, 3000, {2000, 3000, 2500, 2500}},
+        {"wider", {2000, 2000, 3000, 3000}, 1, 3000, {2000, 3000, 2500, 2500}, {}},
         {"narrower (the difference is negative)",
          {2000, 2000, 3000, 3000},
          1,
          1000,
-         {2000, 1000, 3500, 3500}},
+         {2000, 1000, 3500, 3500},
+         {}},
         {"rounding goes to the last shown column",
          {2000, 2000, 1000, 1000, 1000, 3000},
          0,
          3001,
-         {3001, 1749, 874, 874, 874, 2628}},
-        {"wider than the right can give: limited", {2000, 2000, 3000, 3000}, 1, 9000, {2000, 8000, 0, 0}},
-        {"a hidden column to the right stays hidden", {2000, 2000, 3000, 0}, 1, 3000, {2000, 3000, 2000, 0}},
-        {"a hidden column in between stays hidden", {2000, 2000, 0, 6000}, 0, 1000, {1000, 2250, 0, 6750}},
+         {3001, 1749, 874, 874, 874, 2628},
+         {}},
+        {"wider than the right can give: limited", {2000, 2000, 3000, 3000}, 1, 9000, {2000, 8000, 0, 0}, {}},
+        {"a hidden column to the right stays hidden",
+         {2000, 2000, 3000, 0},
+         1,
+         3000,
+         {2000, 3000, 2000, 0},
+         {0, 1, 2}},
+        {"a hidden column in between stays hidden",
+         {2000, 2000, 0, 6000},
+         0,
+         1000,
+         {1000, 2250, 0, 6750},
+         {0, 1, 3}},
     };
     for (const Case& c : cases) {
         CDWordArray shares;
         for (DWORD v : c.shares)
             shares.Add(v);
         const long before = Total(shares);
-        EXPECT_TRUE(LogColumnShares::Resize(shares, Identity(static_cast<int>(c.shares.size())), c.position,
-                                            c.newShare))
-            << c.what;
+        const std::vector<int> order =
+            c.order.empty() ? Identity(static_cast<int>(c.shares.size())) : c.order;
+        EXPECT_TRUE(LogColumnShares::Resize(shares, order, c.position, c.newShare)) << c.what;
         EXPECT_EQ(Values(shares), c.expected) << c.what;
         EXPECT_EQ(Total(shares), before) << c.what;
     }
 }
 
-TEST(LogColumnShares, TheLastColumnAndOneWithNothingShownToItsRightAreNotResized) {
+TEST(LogColumnShares, TheLastShownColumnIsNotResized) {
     CDWordArray shares;
     Fill(shares, {4000, 6000, 0});
     const std::vector<long> before = Values(shares);
-    EXPECT_FALSE(LogColumnShares::Resize(shares, Identity(3), 2, 100));
-    EXPECT_FALSE(LogColumnShares::Resize(shares, Identity(3), 1, 100)) << "only a hidden column to the right";
-    EXPECT_FALSE(LogColumnShares::Resize(shares, Identity(3), 5, 100));
+    EXPECT_FALSE(LogColumnShares::Resize(shares, {0, 1}, 1, 100)) << "only a hidden column to the right";
+    EXPECT_FALSE(LogColumnShares::Resize(shares, {0, 1}, 5, 100));
+    EXPECT_FALSE(LogColumnShares::Resize(shares, {0, 7}, 0, 100)) << "an index outside the list";
     EXPECT_EQ(Values(shares), before);
+}
+
+TEST(LogColumnShares, AColumnSqueezedToNothingTakesAShareAgain) {
+    CDWordArray shares;
+    Fill(shares, {2000, 2000, 6000});
+    ASSERT_TRUE(LogColumnShares::Resize(shares, Identity(3), 0, 10000));
+    EXPECT_EQ(Values(shares), (std::vector<long>{10000, 0, 0}));
+    ASSERT_TRUE(LogColumnShares::Resize(shares, Identity(3), 0, 4000));
+    EXPECT_EQ(Values(shares), (std::vector<long>{4000, 0, 6000}));
+    EXPECT_EQ(Total(shares), 10000);
 }
 
 TEST(LogColumnShares, TheRightIsTheRightOfTheDisplayOrder) {
