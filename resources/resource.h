@@ -193,6 +193,7 @@
 #define IDS_PAST_DUE_TASKS 51546
 #define IDS_PROJECT_TASKS 51773
 #define IDS_ISSUES 51774
+#define IDD_ACCOUNT_IN_USE 12066
 
 // ---- Time views: the time log view, its row marks, the column manager and the cell controls ----
 // Titles of the log columns (the Start column's title is IDS_COLUMN_START)

@@ -181,6 +181,8 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
     pGrid->InstallHideCells();
     pGrid->InstallAutoScroll();
     pGrid->InstallCommandFactory();
+    pGrid->InstallSort();
+    pGrid->InstallUserSelectRange();
     pGrid->InstallDirectCopyMoveCells();
 }
 
