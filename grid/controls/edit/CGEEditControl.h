@@ -82,6 +82,7 @@ public:
     int GetLastVisibleLine(const CRect* pRect);
     // The character of the cell's text under a point of the grid window; -1 beside the text.
     int CharFromPoint(CPoint point);
+    UINT GetWindowId() const { return m_nWindowId; }
     void SetWrapText(BOOL b) { m_bWrapText = b; }
     void SetAllowEnter(BOOL b) { m_bAllowEnter = b; }
     void SetVertScrollBar(BOOL b) { m_bVScroll = b; }

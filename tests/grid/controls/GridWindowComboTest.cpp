@@ -60,13 +60,13 @@ TEST(GridWindowCombo, AltDownDropsTheListAndTheKeyboardPicksAnItem) {
     ASSERT_NE(pList, nullptr);
     EXPECT_EQ(pList->GetCount(), 3) << "CR LF, LF and the end each close a line";
     EXPECT_EQ(pList->GetCurSel(), 0) << "the cell's value is preselected";
-    EXPECT_EQ(Focus(), pList->m_hWnd);
+    EXPECT_KEYS_GO_TO(pList->m_hWnd);
     PressKey(VK_DOWN);
     EXPECT_STREQ(TextOf(pCombo), "Banana") << "moving the selection shows it in the cell";
     PressKey(VK_RETURN);
     window.Update();
     EXPECT_FALSE(pCombo->IsListShown());
-    EXPECT_EQ(Focus(), pCombo->m_hWnd) << "the edit window has the keys again";
+    EXPECT_KEYS_GO_TO(pCombo->m_hWnd); // the edit window has the keys again
     PressKey(VK_TAB);
     window.Update();
     EXPECT_TRUE(window.grid.IsCurrentCell(2, 3));
@@ -101,7 +101,7 @@ TEST(GridWindowCombo, EscapeClosesTheListWithoutAChoice) {
     PressKey(VK_ESCAPE);
     window.Update();
     EXPECT_FALSE(pCombo->IsListShown());
-    EXPECT_EQ(Focus(), window.Hwnd()) << "the grid keeps the keyboard";
+    EXPECT_KEYS_GO_TO(window.Hwnd());
     window.Select(4, 4);
     EXPECT_STREQ(window.Value(2, 2), "Apple");
 }
