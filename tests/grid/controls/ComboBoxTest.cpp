@@ -27,8 +27,11 @@ TEST(ComboBox, AOneBasedDisplayChoiceShowsTheItemOfItsNumber) {
         const char* value;
         BOOL found;
         const char* shown;
-    } const cases[] = {{"2", TRUE, "Green"}, {"3", TRUE, "Blue"}, {"0", TRUE, ""}, {"-1", TRUE, ""},
-                       {"65535", TRUE, ""},  {"4", TRUE, ""},     {"", FALSE, ""}};
+    } const cases[] =
+        {
+            {"2", TRUE, "Green"}, {"3", TRUE, "Blue"}, {"0", TRUE, ""},
+            {"-1", TRUE, ""},     {"65535", TRUE, ""}, {"4", TRUE, ""},
+            {"", FALSE, ""},      {"65538", TRUE, ""} /* past a 16-bit index: no item, not the second */};
     for (const Case& c : cases) {
         CString strShown("?");
         const CGEStyle style = ControlStyle(52531, kColours, c.value);
@@ -57,6 +60,17 @@ TEST(ComboBox, ATextFitComboAcceptsOnlyItsChoices) {
     CString str("gre");
     EXPECT_TRUE(pCombo->ConvertControlTextToValue(str, 2, 2, nullptr));
     EXPECT_STREQ(str, "Green") << "the text becomes the choice it starts";
+    grid.SetValueRange(CGECellRange(3, 2, 3, 2), "Blue", geOverride, 0, GE_NOREDRAW);
+    PutStyle(grid, 3, 2, ControlStyle(GE_IDS_CTRL_TEXTFIT, kColours));
+    EXPECT_FALSE(grid.SetControlTextRowCol(3, 2, "Purple", GE_NOREDRAW, nullptr)) << "no such choice";
+    EXPECT_STREQ(grid.GetStoredCellValue(3, 2), "Blue") << "the value is kept, not emptied";
+    EXPECT_TRUE(grid.SetControlTextRowCol(3, 2, "", GE_NOREDRAW, nullptr)) << "emptying is a choice";
+    EXPECT_STREQ(grid.GetStoredCellValue(3, 2), "");
+    PutStyle(grid, 4, 2, ControlStyle(52532, kColours, "1"));
+    EXPECT_FALSE(grid.SetControlTextRowCol(4, 2, "Purple", GE_NOREDRAW, nullptr));
+    EXPECT_STREQ(grid.GetStoredCellValue(4, 2), "1") << "a display-choice combo keeps its index";
+    EXPECT_TRUE(grid.SetControlTextRowCol(4, 2, "blue", GE_NOREDRAW, nullptr));
+    EXPECT_STREQ(grid.GetStoredCellValue(4, 2), "2");
     CGEComboBox free(&grid, 52517, 52517, CGEComboBox::flagNoTextFit);
     free.Init(2, 2);
     EXPECT_TRUE(free.ValidateString("Purple")) << "no text-fit: any text";
