@@ -12,12 +12,6 @@ namespace {
 
 const char* const kColours = "Red\r\nGreen\nBlue";
 
-CString TextOf(CWnd* pWnd) {
-    CString strText;
-    pWnd->GetWindowText(strText);
-    return strText;
-}
-
 } // namespace
 
 TEST(ComboBox, AOneBasedDisplayChoiceShowsTheItemOfItsNumber) {

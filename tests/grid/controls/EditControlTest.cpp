@@ -14,12 +14,6 @@ using Route = CGEEditControl::KeyRoute;
 
 namespace {
 
-CString TextOf(CWnd* pWnd) {
-    CString strText;
-    pWnd->GetWindowText(strText);
-    return strText;
-}
-
 // An edit cell made current and active with a text, the caret at nCaret.
 CGEEditControl* StartEditing(WindowGrid& window, ROWCOL nRow, ROWCOL nCol, LPCSTR pszText, int nCaret) {
     window.grid.SetValueRange(CGECellRange(nRow, nCol, nRow, nCol), pszText, geOverride, 0, GE_NOREDRAW);

@@ -16,17 +16,6 @@ namespace {
 const char* const kFruit = "1\tApple\r\n2\tBanana";
 const char* const kTitled = "Key\tName\r\n1\tApple\r\n2\tBanana";
 
-CGEStyle TableStyle(LPCSTR pszChoices, LPCSTR pszValue = nullptr, int nUniqueId = 0) {
-    CGEStyle style = ControlStyle(GE_IDS_CTRL_TABBED_COMBOBOX, pszChoices, pszValue);
-    style.SetUserAttribute(GE_IDS_UA_TABLIST_KEYCOL, "0").SetUserAttribute(GE_IDS_UA_TABLIST_TEXTCOL, "1");
-    if (nUniqueId != 0) {
-        CString strId;
-        strId.Format("%d", nUniqueId);
-        style.SetUserAttribute(GE_IDS_UA_TABLIST_UNIQUEID, strId);
-    }
-    return style;
-}
-
 } // namespace
 
 TEST(TabbedComboBox, KeysShowTheirRowsTextAndTextsStoreTheirKey) {
