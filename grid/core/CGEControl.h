@@ -126,6 +126,8 @@ public:
     virtual BOOL Draw3dFrame(CDC* pDC, const CRect& rect, const CGEStyle& style);
     // Hides the control's window or editing state; empty in the base.
     virtual void Hide() {}
+    // The bound cell's row or column changed its size while the control was active (nothing here).
+    virtual void OnCellSizeChanged() {}
     // Redraws the bound cell (floating text evaluated again when it was being edited).
     virtual void Refresh();
     // Whether a header cell is drawn marked (the grid's header-marking feature; FALSE without it).

@@ -183,6 +183,7 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
     pGrid->InstallHideCells();
     pGrid->InstallAutoScroll();
     pGrid->InstallResizeToFit();
+    pGrid->InstallUpdateHint();
     pGrid->InstallCommandFactory();
     pGrid->InstallSort();
     pGrid->InstallCoveredCells();
@@ -190,6 +191,7 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
     pGrid->InstallFloatCells();
     pGrid->InstallUserSelectRange();
     pGrid->InstallUserResizeCells();
+    pGrid->InstallOptimizedUpdate();
     pGrid->InstallDirectCopyMoveCells();
 }
 

@@ -243,6 +243,9 @@ public:
     // ======================= scrolling (CGEGridCoreScroll.cpp) =======================
     ROWCOL GetTopRow() const { return m_nTopRow; }
     ROWCOL GetLeftCol() const { return m_nLeftCol; }
+    // Sets the top row (left column) without scrolling or drawing (after lines above it came or went).
+    void StoreTopRow(ROWCOL nRow) { m_nTopRow = nRow; }
+    void StoreLeftCol(ROWCOL nCol) { m_nLeftCol = nCol; }
     // Clamped to the first scrolling row .. row count; scrolls the window's pixels where that suffices.
     virtual BOOL SetTopRow(ROWCOL nRow, UINT flags = GE_SMART | GE_UPDATENOW, BOOL bCreateHint = TRUE);
     virtual BOOL SetLeftCol(ROWCOL nCol, UINT flags = GE_SMART | GE_UPDATENOW, BOOL bCreateHint = TRUE);

@@ -1,0 +1,3 @@
+#include "grid/features/CGEGridHint.h"
+
+IMPLEMENT_DYNAMIC(CGEGridHint, CObject)
