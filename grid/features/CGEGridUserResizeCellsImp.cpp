@@ -117,6 +117,21 @@ void DestroyDragLine(CGEGridCore* pGrid) {
     pGrid->m_pDragLineWnd = nullptr;
 }
 
+// The kind of drag a border hit starts (0: none): a border of a dimension whose resizing is enabled,
+// with bHiddenZones also the zone of a hidden line.
+int ResizeKindOfHit(CGEGridCore* pGrid, int nHit, BOOL bHiddenZones) {
+    CGEGridParam* pParam = pGrid->GetParam();
+    if (pParam == nullptr)
+        return 0;
+    if ((nHit == GE_HT_VERTLINE || (bHiddenZones && nHit == GE_HT_HIDDENCOL)) &&
+        pParam->TestColSizingFlags(3))
+        return GE_RESIZE_COLS;
+    if ((nHit == GE_HT_HORZLINE || (bHiddenZones && nHit == GE_HT_HIDDENROW)) &&
+        pParam->TestRowSizingFlags(3))
+        return GE_RESIZE_ROWS;
+    return 0;
+}
+
 } // namespace
 
 void CGEGridCore::InstallUserResizeCells() {
@@ -128,14 +143,7 @@ void CGEGridCore::InstallUserResizeCells() {
 
 BOOL CGEGridUserResizeCellsImp::OnLButtonDown(CGEGridCore* pGrid, CPoint&, UINT&, int& nHit, ROWCOL& nRow,
                                               ROWCOL& nCol) {
-    CGEGridParam* pParam = pGrid->GetParam();
-    if (pParam == nullptr)
-        return FALSE;
-    int nKind = 0;
-    if ((nHit == GE_HT_VERTLINE || nHit == GE_HT_HIDDENCOL) && pParam->TestColSizingFlags(3))
-        nKind = GE_RESIZE_COLS;
-    else if ((nHit == GE_HT_HORZLINE || nHit == GE_HT_HIDDENROW) && pParam->TestRowSizingFlags(3))
-        nKind = GE_RESIZE_ROWS;
+    const int nKind = ResizeKindOfHit(pGrid, nHit, TRUE);
     if (nKind == 0)
         return FALSE;
     if (pGrid->StartUserResize(nRow, nCol, nKind) && !HoldsCapture(pGrid))
@@ -453,14 +461,8 @@ void CGEGridUserResizeCellsImp::EndUserResize(CGEGridCore* pGrid, ROWCOL nRow, R
 
 BOOL CGEGridUserResizeCellsImp::OnLButtonDblClk(CGEGridCore* pGrid, CPoint&, UINT&, int& nHit, ROWCOL& nRow,
                                                 ROWCOL& nCol) {
-    CGEGridParam* pParam = pGrid->GetParam();
-    if (pParam == nullptr)
-        return FALSE;
-    int nKind = 0;
-    if (nHit == GE_HT_VERTLINE && pParam->TestColSizingFlags(3))
-        nKind = GE_RESIZE_COLS;
-    else if (nHit == GE_HT_HORZLINE && pParam->TestRowSizingFlags(3))
-        nKind = GE_RESIZE_ROWS;
+    // The zones of hidden lines are not handled here.
+    const int nKind = ResizeKindOfHit(pGrid, nHit, FALSE);
     if (nKind == 0)
         return FALSE;
     const Axis axis(pGrid, nKind);

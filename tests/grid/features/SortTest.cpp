@@ -4,6 +4,7 @@
 #include "FeatureTestSupport.h"
 
 #include "framework/core/CUserException.h"
+#include "grid/core/CGEGridWnd.h"
 #include "grid/features/CGEGridSortImp.h"
 #include "grid/features/CGESortInfoArray.h"
 #include "grid/features/CGESortItem.h"
@@ -229,4 +230,27 @@ TEST(Sort, TheFastSortOrdersExactlyAsTheComparison) {
     imp.SortKeys(nullptr, keys, pointers);
     for (size_t i = 0; i < nItems; ++i)
         ASSERT_EQ(pointers.GetAt(static_cast<INT_PTR>(i)), expected[i]) << "at " << i;
+}
+
+TEST(SortWindow, ADoubleClickOnAColumnHeaderSortsTheRows) {
+    gridtest::StartEngine();
+    CGEGridWnd grid;
+    gridtest::GridHost host(grid);
+    grid.SetRowCount(3, GE_NOREDRAW);
+    grid.SetColCount(2, GE_NOREDRAW);
+    const char* values[] = {"b", "c", "a"};
+    for (ROWCOL r = 1; r <= 3; ++r)
+        grid.SetValueRange(CGECellRange(r, 1, r, 1), values[r - 1], geOverride, 0, GE_NOREDRAW);
+    grid.GetParam()->m_bSortRowsOnDblClk = TRUE;
+    grid.UpdateWindow();
+    const CPoint header = grid.GetCellRect(0, 1).CenterPoint();
+    const LPARAM lParam = MAKELPARAM(header.x, header.y);
+    grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lParam);
+    grid.SendMessage(WM_LBUTTONUP, 0, lParam);
+    grid.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, lParam);
+    grid.SendMessage(WM_LBUTTONUP, 0, lParam);
+    EXPECT_EQ(Column(grid, 1, 1, 3), "a b c");
+    grid.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, lParam);
+    grid.SendMessage(WM_LBUTTONUP, 0, lParam);
+    EXPECT_EQ(Column(grid, 1, 1, 3), "c b a");
 }
