@@ -120,7 +120,7 @@ TEST_F(LogViewEdit, TheSortedColumnsHeaderShowsTheArrow) {
     EXPECT_EQ(view->LookupStyleRowCol(0, start).GetControl(), IDS_CTRL_SORT_HEADER);
     auto* header = dynamic_cast<CSortHeader*>(view->GetRegisteredControl(IDS_CTRL_SORT_HEADER));
     ASSERT_NE(header, nullptr);
-    // Draws the Start header into a bitmap; true when the shadow colour shows where the arrow goes.
+    // Draws a header cell into a bitmap; true when the arrow's shadow colour shows.
     auto arrowShows = [&](ROWCOL col) {
         const int width = 120, height = 20;
         CDC dc;
@@ -131,16 +131,12 @@ TEST_F(LogViewEdit, TheSortedColumnsHeaderShowsTheArrow) {
         const CRect cell(0, 0, width, height);
         header->Draw(&dc, cell, 0, col, view->LookupStyleRowCol(0, col), nullptr);
         ::GdiFlush();
-        const int textWidth = dc.GetTextExtent("Start").cx;
-        const CSortHeader::ArrowPlace place = CSortHeader::PlaceArrow(cell, textWidth);
         const DWORD shadow = ::GetSysColor(COLOR_BTNSHADOW);
         const DWORD shadowPixel = (GetRValue(shadow) << 16) | (GetGValue(shadow) << 8) | GetBValue(shadow);
         bool found = false;
         const auto* pixels = static_cast<const DWORD*>(bits);
-        for (int y = place.top; y <= place.bottom; ++y) {
-            for (int x = place.x; x <= place.x + 9; ++x)
-                found = found || (pixels[y * width + x] & 0xFFFFFF) == shadowPixel;
-        }
+        for (int i = 0; i < width * height; ++i)
+            found = found || (pixels[i] & 0xFFFFFF) == shadowPixel;
         ::SelectObject(dc.GetSafeHdc(), old);
         ::DeleteObject(bitmap);
         return found;
@@ -222,6 +218,23 @@ TEST_F(LogViewEdit, EditingACellWritesTheEntry) {
     EXPECT_EQ(second->m_Desc, "Design review") << "unchanged fields stay";
     EXPECT_FALSE(view->HasUnfinishedRow());
     EXPECT_EQ(doc.GetLogEntryCount(), 3);
+}
+
+TEST_F(LogViewEdit, AnEntryTheDocumentAddsAppearsInItsRow) {
+    ASSERT_NE(MakeView(), nullptr);
+    auto* added = new CLogEntry;
+    added->m_pProject = beta;
+    added->m_Desc = "Plan the week";
+    added->SetStartTime(At(2024, 3, 7, 9));
+    doc.AppendLogEntry(added);
+    ILogView* logView = view;
+    logView->ApplySort();
+    logView->RefreshAllRows();
+    EXPECT_EQ(view->GetRowCount(), 5u) << "four entries and the append row";
+    EXPECT_EQ(view->GetEntryAtRow(4), added);
+    EXPECT_STREQ(Cell(4, CLogView::colDescription), "Plan the week");
+    EXPECT_STREQ(Cell(4, CLogView::colProject), "Beta");
+    EXPECT_STREQ(Cell(4, CLogView::colStop), "") << "it runs";
 }
 
 TEST_F(LogViewEdit, DeletingAsksAndReadOnlyRowsRefuse) {
@@ -352,7 +365,7 @@ TEST_F(ShowColumns, CloseShowsTheChosenColumnsInTheirOrder) {
             shown.emplace_back(static_cast<LPCSTR>(view->GetCellValue(0, col)));
     }
     EXPECT_EQ(shown,
-              (std::vector<std::string>{"Start", "Stop", "Project", "Client", "Description", "Billed"}));
+              (std::vector<std::string>{"Start", "Stop", "Project", "Description", "Client", "Billed"}));
     bool visible = false;
     EXPECT_TRUE(RegReadBool(REG_COLUMNS_VISIBLE_KEY, "Client", &visible));
     EXPECT_TRUE(visible);

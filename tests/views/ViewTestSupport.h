@@ -11,6 +11,7 @@
 #include "framework/win/WindowTestCommon.h"
 #include "grid/core/CGELibraryState.h"
 #include "timelog/CLogDoc.h"
+#include "timelog/ILogDocShell.h"
 #include "views/CLogView.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +42,30 @@ inline CTime At(int year, int month, int day, int hour = 0, int minute = 0, int 
     return CTime(year, month, day, hour, minute, second);
 }
 
+// The main window's part the document asks for: the log view under test; every other request does
+// nothing.
+class ViewTestShell : public ILogDocShell {
+public:
+    ILogView* GetLogView() override { return pView; }
+    void ShowTimingIcon() override {}
+    void ShowIdleIcon() override {}
+    void ResetInactivity() override {}
+    void MarkRunningTask() override {}
+    void NotifySiblingTask(const char*) override {}
+    void StartTimerCommand() override {}
+    bool MatchActiveLog(CLogDoc*, const char*) override { return false; }
+    void ForgetLogDocument(CLogDoc*) override {}
+    bool IsActiveLogDocument(const CLogDoc*) override { return false; }
+    void PostAppExit() override {}
+    void ShowOptions(unsigned) override {}
+    bool HasTaskView() override { return false; }
+    CTask* GetSelectedProjectTask() override { return nullptr; }
+    void ShowOpenedLog(bool, bool) override {}
+    void RefreshTreeLists() override {}
+
+    ILogView* pView = nullptr;
+};
+
 // A time-log document with projects and entries, shown by a log view in a frame of its own.
 class LogViewTest : public ::testing::Test {
 protected:
@@ -51,6 +76,7 @@ protected:
         doc.m_bAutoDelete = FALSE;
     }
     ~LogViewTest() override {
+        SetLogDocShell(nullptr);
         if (frame != nullptr && frame->GetSafeHwnd() != nullptr)
             frame->DestroyWindow();
     }
@@ -73,8 +99,10 @@ protected:
     }
 
     // The frame (client area width x height) and the view made and initialised as the template does.
+    // The frame the view is made in (it deletes itself with its window).
+    virtual CFrameWnd* NewFrame() { return new CFrameWnd; }
     CLogView* MakeView(int width = 800, int height = 400) {
-        frame = new CFrameWnd;
+        frame = NewFrame();
         frame->Create(nullptr, "Time log", WS_OVERLAPPEDWINDOW, CRect(0, 0, width, height));
         CCreateContext context;
         context.m_pCurrentDoc = &doc;
@@ -86,6 +114,8 @@ protected:
         frame->GetClientRect(&client);
         view->MoveWindow(&client, FALSE);
         view->OnInitialUpdate();
+        shell.pView = view;
+        SetLogDocShell(&shell);
         return view;
     }
     // The visible text of a cell.
@@ -98,6 +128,7 @@ protected:
     }
 
     ScratchRegistry registry;
+    ViewTestShell shell;
     CLogDoc doc;
     CFrameWnd* frame = nullptr; // deletes itself with its window
     CLogView* view = nullptr;
