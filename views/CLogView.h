@@ -190,16 +190,6 @@ public:
     BOOL StoreField(int columnId, const CString& text);
     // The entry an edit of one row is collected in.
     CLogEntry& GetEditBuffer() { return m_EditBuffer; }
-    // A stopped entry whose stop lies before its start.
-    static BOOL IsStopBeforeStart(const CLogEntry& entry);
-    // The edited row's values into its entry (an existing entry is saved, a new one added to the log):
-    // nothing changes when a value is refused or the stop lies before the start.
-    BOOL OnFlushRecord(ROWCOL nRow) override;
-    // After "Yes" to the question (none for read-only entries, which refuse the whole deletion), the
-    // document deletes the entries of the rows; the rows are sorted, filtered and shaded again.
-    BOOL DeleteRecords(const CDWordArray& firstRows, const CDWordArray& lastRows) override;
-    BOOL HandleKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
-    BOOL HandleChar(UINT nChar, UINT nRepCnt, UINT nFlags) override;
     // A completed click: on a header the rows are sorted by its column (again: reversed); on a text cell
     // of an entry (unless "Edit rows" is set) the entry opens in the Log Task dialog.
     BOOL OnLButtonHitRowCol(ROWCOL nHitRow, ROWCOL nHitCol, ROWCOL nDragRow, ROWCOL nDragCol, CPoint point,
@@ -228,7 +218,6 @@ protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     afx_msg void OnViewColumns();
-    afx_msg void OnDeleteRows();
     afx_msg void OnEditCopy();
     afx_msg void OnUpdateEditCopy(CCmdUI* pCmdUI);
     afx_msg void OnEditUndo();
@@ -240,8 +229,6 @@ protected:
     // The entry of a record index; nullptr beyond the log.
     CLogEntry* GetEntryOfRecord(long nRecord) const;
     void DeleteColumns();
-    // The changed values of the edit row (every value of a new row) into the edit buffer.
-    BOOL StoreRowValues(BOOL bNew);
     void OnDataCellClick(ROWCOL nRow, ROWCOL nCol);
     // Tracks the log's context menu at a screen point, the main window receiving its commands.
     void ShowContextMenu(CPoint screen);

@@ -1,5 +1,5 @@
-// CLogView: what the user does in the view: clicks, the context menu, keys and the wheel, values that
-// reach the grid stored into entries and handed to the document, deleting rows, and the commands.
+// CLogView: what the user does in the view: clicks, the context menu and the wheel, values checked into
+// the edit buffer, and the commands.
 #include "views/CLogView.h"
 
 #include "data/CCategory.h"
@@ -21,8 +21,6 @@
 #include "timelog/CLogDoc.h"
 #include "views/CGridColumn.h"
 #include "views/CViewColumnsDlg.h"
-
-#include <memory>
 
 namespace {
 
@@ -117,117 +115,6 @@ BOOL CLogView::StoreField(int columnId, const CString& text) {
     }
     entry.SetModified(TRUE);
     return TRUE;
-}
-
-BOOL CLogView::IsStopBeforeStart(const CLogEntry& entry) {
-    return !entry.IsRunning() && entry.m_StartTime.GetTime() != 0 && entry.m_EndTime < entry.m_StartTime;
-}
-
-BOOL CLogView::StoreRowValues(BOOL bNew) {
-    CGEBrowseParam* pParam = GetBrowseParam();
-    if (pParam == nullptr)
-        return FALSE;
-    const ROWCOL nCols = GetColCount();
-    for (ROWCOL nCol = GetHeaderCols() + 1; nCol <= nCols; ++nCol) {
-        const CGridColumn* pColumn = GetColumnAt(GetColumnIndexOfGridCol(nCol));
-        const CGEBrowseParam::FieldBuffer* pField = pParam->GetFieldBuffer(GetFieldFromCol(nCol));
-        const BOOL bChanged = pField != nullptr && pField->bChanged;
-        // A new row stores every column, so that what is not given is refused or defaulted.
-        if (pColumn == nullptr || (!bChanged && !bNew))
-            continue;
-        if (!StoreField(pColumn->m_ColumnId, bChanged ? pField->strValue : CString()))
-            return FALSE;
-    }
-    // A stop before the start would store a negative duration.
-    if (IsStopBeforeStart(m_EditBuffer)) {
-        CString message;
-        message.FormatMessage(LoadText(IDS_STOP_BEFORE_START),
-                              static_cast<LPCSTR>(AcxFormatDateTime(m_EditBuffer.m_StartTime)));
-        SetWarningText(message);
-        return FALSE;
-    }
-    return TRUE;
-}
-
-BOOL CLogView::OnFlushRecord(ROWCOL nRow) {
-    CLogDoc* pDoc = GetLogDocument();
-    const CGEBrowseParam* pParam = GetBrowseParam();
-    if (pDoc == nullptr || pParam == nullptr)
-        return FALSE;
-    const BOOL bNew = pParam->m_nEditMode == CGEBrowseParam::addNew;
-    CLogEntry* pEntry = bNew ? nullptr : GetEntryAtRow(nRow);
-    if (!bNew && pEntry == nullptr)
-        return FALSE;
-    m_EditBuffer = bNew ? CLogEntry() : *pEntry;
-    if (!StoreRowValues(bNew))
-        return FALSE; // the document keeps the entry as it was
-    if (bNew) {
-        auto pNew = std::make_unique<CLogEntry>(m_EditBuffer);
-        pNew->GetGUID();
-        pDoc->AppendLogEntry(pNew.release());
-    } else {
-        pDoc->SaveEditedEntry(&m_EditBuffer);
-    }
-    pDoc->DoAutoSave(true);
-    return TRUE;
-}
-
-// ================================================================ deleting rows
-
-BOOL CLogView::DeleteRecords(const CDWordArray& firstRows, const CDWordArray& lastRows) {
-    CLogDoc* pDoc = GetLogDocument();
-    if (pDoc == nullptr || firstRows.IsEmpty())
-        return FALSE;
-    if (pDoc->SelectionHasOpenPendingEntry(firstRows, lastRows)) {
-        AfxMessageBox(IDS_DELETE_READ_ONLY_ROWS, MB_OK | MB_ICONEXCLAMATION);
-        return FALSE;
-    }
-    const bool oneRow = firstRows.GetSize() == 1 && firstRows[0] == lastRows[0];
-    if (AfxMessageBox(oneRow ? IDS_DELETE_ROW : IDS_DELETE_ROWS, MB_YESNO | MB_ICONQUESTION) != IDYES)
-        return FALSE;
-    CommitCurrentCell(FALSE, GE_INVALIDATE, FALSE);
-    pDoc->DeleteSelectedLogEntries(firstRows, lastRows);
-    // The document removed the entries: the rows are the log's again, in sorted order.
-    const BOOL bOldLock = LockUpdate(TRUE);
-    if (CGEBrowseParam* pParam = GetBrowseParam())
-        pParam->m_awRowMap.RemoveAll();
-    ResetLastVisible();
-    LockUpdate(bOldLock);
-    ApplySort();
-    ApplyFilter(pDoc->m_ViewFilter);
-    ApplyGrayBar();
-    ClearSelection(FALSE);
-    UpdateScrollbars();
-    Redraw(GE_INVALIDATE, FALSE);
-    pDoc->DoAutoSave(true);
-    return TRUE;
-}
-
-BOOL CLogView::HandleKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
-    // Delete removes the selected rows (the current row when none is selected).
-    if (nChar == VK_DELETE && CanUpdate()) {
-        CDWordArray starts, ends;
-        GetSelectedRows(starts, ends);
-        ROWCOL nRow = 0, nCol = 0;
-        if (starts.IsEmpty() && GetCurrentCell(nRow, nCol) && GetEntryAtRow(nRow) != nullptr) {
-            starts.Add(nRow);
-            ends.Add(nRow);
-        }
-        if (!starts.IsEmpty())
-            DeleteRecords(starts, ends);
-        return TRUE;
-    }
-    return CGEBrowserView::HandleKeyDown(nChar, nRepCnt, nFlags);
-}
-
-BOOL CLogView::HandleChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
-    // Typed letters name a project to time; the space bar stays the check boxes'.
-    CLogDoc* pDoc = GetLogDocument();
-    if (pDoc != nullptr && nChar > ' ' && nChar < 256) {
-        pDoc->TypeAheadProjectChar(static_cast<char>(nChar));
-        return TRUE;
-    }
-    return CGEBrowserView::HandleChar(nChar, nRepCnt, nFlags);
 }
 
 // ================================================================ the mouse
@@ -383,11 +270,6 @@ BOOL CLogView::Undo() {
 }
 
 // ================================================================ commands
-
-void CLogView::OnDeleteRows() {
-    // Deletion runs through the Delete key, as when the user presses it.
-    PostMessage(WM_KEYDOWN, VK_DELETE, 0);
-}
 
 void CLogView::OnUpdateEditCopy(CCmdUI* pCmdUI) {
     pCmdUI->Enable(CanCopy());

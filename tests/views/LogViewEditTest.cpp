@@ -1,5 +1,5 @@
 // The time log view as the user works with it: sorting by a column (the header click and the stored
-// sort), the sort arrow, values stored into entries and refused values, deleting rows, clicks and the
+// sort), the sort arrow, values checked into the edit buffer, rows that take no typed values, clicks and the
 // right click, and the Show Columns dialog with Close and with Escape.
 #include "ViewTestSupport.h"
 
@@ -194,77 +194,13 @@ TEST_F(LogViewEdit, AHiddenStartColumnGivesANewEntryTheCurrentTime) {
     EXPECT_LE(view->GetEditBuffer().m_StartTime, CTime::GetCurrentTime());
 }
 
-TEST_F(LogViewEdit, AStopBeforeTheStartIsRefusedAndTheEntryKept) {
-    ASSERT_NE(MakeView(), nullptr);
-    const ROWCOL stop = GridCol(CLogView::colStop);
-    ASSERT_TRUE(view->SetValueRange(CGECellRange(2, stop, 2, stop), AcxFormatDateTime(At(2024, 3, 4, 8))));
-    EXPECT_FALSE(view->Update(FALSE));
-    EXPECT_NE(std::string(static_cast<LPCSTR>(view->GetWarningText())).find("earlier than the start"),
-              std::string::npos);
-    EXPECT_EQ(second->m_EndTime, At(2024, 3, 4, 10, 30));
-    view->CancelRecord();
-}
-
-TEST_F(LogViewEdit, EditingACellWritesTheEntry) {
+TEST_F(LogViewEdit, TheRowsTakeNoTypedValues) {
     ASSERT_NE(MakeView(), nullptr);
     const ROWCOL billed = GridCol(CLogView::colBilled);
-    const ROWCOL project = GridCol(CLogView::colProject);
-    ASSERT_TRUE(view->SetValueRange(CGECellRange(2, billed, 2, billed), "1"));
-    ASSERT_TRUE(view->SetValueRange(CGECellRange(2, project, 2, project), "Beta"));
-    EXPECT_TRUE(view->HasUnfinishedRow());
-    EXPECT_TRUE(view->Update(FALSE));
-    EXPECT_EQ(second->m_Billed, 1);
-    EXPECT_EQ(second->m_pProject, beta);
-    EXPECT_EQ(second->m_Desc, "Design review") << "unchanged fields stay";
+    EXPECT_FALSE(view->SetValueRange(CGECellRange(2, billed, 2, billed), "1"));
     EXPECT_FALSE(view->HasUnfinishedRow());
-    EXPECT_EQ(doc.GetLogEntryCount(), 3);
-}
-
-TEST_F(LogViewEdit, AnEntryTheDocumentAddsAppearsInItsRow) {
-    ASSERT_NE(MakeView(), nullptr);
-    auto* added = new CLogEntry;
-    added->m_pProject = beta;
-    added->m_Desc = "Plan the week";
-    added->SetStartTime(At(2024, 3, 7, 9));
-    doc.AppendLogEntry(added);
-    ILogView* logView = view;
-    logView->ApplySort();
-    logView->RefreshAllRows();
-    EXPECT_EQ(view->GetRowCount(), 5u) << "four entries and the append row";
-    EXPECT_EQ(view->GetEntryAtRow(4), added);
-    EXPECT_STREQ(Cell(4, CLogView::colDescription), "Plan the week");
-    EXPECT_STREQ(Cell(4, CLogView::colProject), "Beta");
-    EXPECT_STREQ(Cell(4, CLogView::colStop), "") << "it runs";
-}
-
-TEST_F(LogViewEdit, DeletingAsksAndReadOnlyRowsRefuse) {
-    ASSERT_NE(MakeView(), nullptr);
-    CDWordArray one, oneEnd, two, twoEnd;
-    one.Add(1);
-    oneEnd.Add(1);
-    two.Add(1);
-    twoEnd.Add(2);
-    app.answer = IDNO;
-    EXPECT_FALSE(view->DeleteRecords(one, oneEnd));
-    EXPECT_FALSE(view->DeleteRecords(two, twoEnd));
-    ASSERT_EQ(app.prompts.size(), 2u);
-    EXPECT_EQ(app.prompts[0], Text(IDS_DELETE_ROW));
-    EXPECT_EQ(app.prompts[1], Text(IDS_DELETE_ROWS));
-    EXPECT_EQ(doc.GetLogEntryCount(), 3);
-
-    second->m_OpenPending = 1;
-    app.answer = IDYES;
-    app.prompts.clear();
-    EXPECT_FALSE(view->DeleteRecords(two, twoEnd));
-    ASSERT_EQ(app.prompts.size(), 1u);
-    EXPECT_EQ(app.prompts[0], Text(IDS_DELETE_READ_ONLY_ROWS)) << "refused before asking";
-    EXPECT_EQ(doc.GetLogEntryCount(), 3);
-
-    second->m_OpenPending = 0;
-    EXPECT_TRUE(view->DeleteRecords(one, oneEnd));
-    EXPECT_EQ(doc.GetLogEntryCount(), 2);
-    EXPECT_EQ(view->GetEntryAtRow(1), second);
-    EXPECT_EQ(view->GetRowCount(), 3u) << "two entries and the append row";
+    EXPECT_EQ(second->m_Billed, 0);
+    EXPECT_EQ(view->GetRowCount(), 3u) << "no append row";
 }
 
 TEST_F(LogViewEdit, AClickOnATextCellOpensTheEntryUnlessRowsAreEdited) {

@@ -11,7 +11,6 @@
 #include "framework/win/WindowTestCommon.h"
 #include "grid/core/CGELibraryState.h"
 #include "timelog/CLogDoc.h"
-#include "timelog/ILogDocShell.h"
 #include "views/CLogView.h"
 
 #include <gtest/gtest.h>
@@ -42,30 +41,6 @@ inline CTime At(int year, int month, int day, int hour = 0, int minute = 0, int 
     return CTime(year, month, day, hour, minute, second);
 }
 
-// The main window's part the document asks for: the log view under test; every other request does
-// nothing.
-class ViewTestShell : public ILogDocShell {
-public:
-    ILogView* GetLogView() override { return pView; }
-    void ShowTimingIcon() override {}
-    void ShowIdleIcon() override {}
-    void ResetInactivity() override {}
-    void MarkRunningTask() override {}
-    void NotifySiblingTask(const char*) override {}
-    void StartTimerCommand() override {}
-    bool MatchActiveLog(CLogDoc*, const char*) override { return false; }
-    void ForgetLogDocument(CLogDoc*) override {}
-    bool IsActiveLogDocument(const CLogDoc*) override { return false; }
-    void PostAppExit() override {}
-    void ShowOptions(unsigned) override {}
-    bool HasTaskView() override { return false; }
-    CTask* GetSelectedProjectTask() override { return nullptr; }
-    void ShowOpenedLog(bool, bool) override {}
-    void RefreshTreeLists() override {}
-
-    ILogView* pView = nullptr;
-};
-
 // A time-log document with projects and entries, shown by a log view in a frame of its own.
 class LogViewTest : public ::testing::Test {
 protected:
@@ -76,7 +51,6 @@ protected:
         doc.m_bAutoDelete = FALSE;
     }
     ~LogViewTest() override {
-        SetLogDocShell(nullptr);
         if (frame != nullptr && frame->GetSafeHwnd() != nullptr)
             frame->DestroyWindow();
     }
@@ -114,8 +88,6 @@ protected:
         frame->GetClientRect(&client);
         view->MoveWindow(&client, FALSE);
         view->OnInitialUpdate();
-        shell.pView = view;
-        SetLogDocShell(&shell);
         return view;
     }
     // The visible text of a cell.
@@ -128,7 +100,6 @@ protected:
     }
 
     ScratchRegistry registry;
-    ViewTestShell shell;
     CLogDoc doc;
     CFrameWnd* frame = nullptr; // deletes itself with its window
     CLogView* view = nullptr;
