@@ -6,6 +6,7 @@
 #include "grid/controls/combo/CGEComboBox.h"
 #include "grid/controls/combo/CGEComboBoxButton.h"
 #include "grid/controls/combo/CGEComboListBox.h"
+#include "grid/core/CGEFindReplaceState.h"
 
 using namespace ctltest;
 
@@ -82,6 +83,29 @@ TEST(ComboBox, AListPastTheDesktopsEdgeComesBackOntoIt) {
         << "moved above the cell";
     EXPECT_EQ(CGEComboBox::FitToDesktop(CRect(-50, 130, 400, 300), text, desktop), CRect(0, 130, 400, 300))
         << "clipped to the desktop";
+}
+
+TEST(ComboBox, ReplacingInTheShownTextStoresAChoiceOrNothing) {
+    TestGrid grid;
+    PutStyle(grid, 2, 2, ControlStyle(52531, kColours, "1"));
+    auto* pCombo = ControlOf<CGEComboBox>(grid, 2, 2);
+    ASSERT_NE(pCombo, nullptr);
+    CGEFindReplaceState state;
+    state.SetFindText("Red", TRUE);
+    state.m_strReplace = "Blue";
+    EXPECT_TRUE(pCombo->ReplaceAll(state, 2, 2));
+    EXPECT_STREQ(grid.GetStoredCellValue(2, 2), "3") << "the shown Red became Blue, the third choice";
+    state.SetFindText("Blue", TRUE);
+    state.m_strReplace = "Purple";
+    EXPECT_FALSE(pCombo->ReplaceAll(state, 2, 2)) << "Purple is no choice";
+    EXPECT_STREQ(grid.GetStoredCellValue(2, 2), "3") << "the index is kept, never replaced by a text";
+    CGEStyle readOnly = ControlStyle(GE_IDS_CTRL_EDIT, nullptr, "Blue sky");
+    readOnly.SetReadOnly(TRUE);
+    PutStyle(grid, 3, 3, readOnly);
+    state.SetFindText("sky", TRUE);
+    state.m_strReplace = "sea";
+    EXPECT_FALSE(grid.GetControl(3, 3)->ReplaceAll(state, 3, 3)) << "a read-only cell";
+    EXPECT_STREQ(grid.GetStoredCellValue(3, 3), "Blue sky");
 }
 
 namespace {
