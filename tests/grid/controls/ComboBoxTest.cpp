@@ -4,19 +4,15 @@
 
 #include "framework/win/CListBox.h"
 #include "grid/controls/combo/CGEComboBox.h"
+#include "grid/controls/combo/CGEComboBoxButton.h"
 #include "grid/controls/combo/CGEComboListBox.h"
+#include "grid/core/CGEFindReplaceState.h"
 
 using namespace ctltest;
 
 namespace {
 
 const char* const kColours = "Red\r\nGreen\nBlue";
-
-CString TextOf(CWnd* pWnd) {
-    CString strText;
-    pWnd->GetWindowText(strText);
-    return strText;
-}
 
 } // namespace
 
@@ -27,8 +23,11 @@ TEST(ComboBox, AOneBasedDisplayChoiceShowsTheItemOfItsNumber) {
         const char* value;
         BOOL found;
         const char* shown;
-    } const cases[] = {{"2", TRUE, "Green"}, {"3", TRUE, "Blue"}, {"0", TRUE, ""}, {"-1", TRUE, ""},
-                       {"65535", TRUE, ""},  {"4", TRUE, ""},     {"", FALSE, ""}};
+    } const cases[] =
+        {
+            {"2", TRUE, "Green"}, {"3", TRUE, "Blue"}, {"0", TRUE, ""},
+            {"-1", TRUE, ""},     {"65535", TRUE, ""}, {"4", TRUE, ""},
+            {"", FALSE, ""},      {"65538", TRUE, ""} /* past a 16-bit index: no item, not the second */};
     for (const Case& c : cases) {
         CString strShown("?");
         const CGEStyle style = ControlStyle(52531, kColours, c.value);
@@ -57,6 +56,17 @@ TEST(ComboBox, ATextFitComboAcceptsOnlyItsChoices) {
     CString str("gre");
     EXPECT_TRUE(pCombo->ConvertControlTextToValue(str, 2, 2, nullptr));
     EXPECT_STREQ(str, "Green") << "the text becomes the choice it starts";
+    grid.SetValueRange(CGECellRange(3, 2, 3, 2), "Blue", geOverride, 0, GE_NOREDRAW);
+    PutStyle(grid, 3, 2, ControlStyle(GE_IDS_CTRL_TEXTFIT, kColours));
+    EXPECT_FALSE(grid.SetControlTextRowCol(3, 2, "Purple", GE_NOREDRAW, nullptr)) << "no such choice";
+    EXPECT_STREQ(grid.GetStoredCellValue(3, 2), "Blue") << "the value is kept, not emptied";
+    EXPECT_TRUE(grid.SetControlTextRowCol(3, 2, "", GE_NOREDRAW, nullptr)) << "emptying is a choice";
+    EXPECT_STREQ(grid.GetStoredCellValue(3, 2), "");
+    PutStyle(grid, 4, 2, ControlStyle(52532, kColours, "1"));
+    EXPECT_FALSE(grid.SetControlTextRowCol(4, 2, "Purple", GE_NOREDRAW, nullptr));
+    EXPECT_STREQ(grid.GetStoredCellValue(4, 2), "1") << "a display-choice combo keeps its index";
+    EXPECT_TRUE(grid.SetControlTextRowCol(4, 2, "blue", GE_NOREDRAW, nullptr));
+    EXPECT_STREQ(grid.GetStoredCellValue(4, 2), "2");
     CGEComboBox free(&grid, 52517, 52517, CGEComboBox::flagNoTextFit);
     free.Init(2, 2);
     EXPECT_TRUE(free.ValidateString("Purple")) << "no text-fit: any text";
@@ -73,6 +83,73 @@ TEST(ComboBox, AListPastTheDesktopsEdgeComesBackOntoIt) {
         << "moved above the cell";
     EXPECT_EQ(CGEComboBox::FitToDesktop(CRect(-50, 130, 400, 300), text, desktop), CRect(0, 130, 400, 300))
         << "clipped to the desktop";
+}
+
+TEST(ComboBox, ReplacingInTheShownTextStoresAChoiceOrNothing) {
+    TestGrid grid;
+    PutStyle(grid, 2, 2, ControlStyle(52531, kColours, "1"));
+    auto* pCombo = ControlOf<CGEComboBox>(grid, 2, 2);
+    ASSERT_NE(pCombo, nullptr);
+    CGEFindReplaceState state;
+    state.SetFindText("Red", TRUE);
+    state.m_strReplace = "Blue";
+    EXPECT_TRUE(pCombo->ReplaceAll(state, 2, 2));
+    EXPECT_STREQ(grid.GetStoredCellValue(2, 2), "3") << "the shown Red became Blue, the third choice";
+    state.SetFindText("Blue", TRUE);
+    state.m_strReplace = "Purple";
+    EXPECT_FALSE(pCombo->ReplaceAll(state, 2, 2)) << "Purple is no choice";
+    EXPECT_STREQ(grid.GetStoredCellValue(2, 2), "3") << "the index is kept, never replaced by a text";
+    CGEStyle readOnly = ControlStyle(GE_IDS_CTRL_EDIT, nullptr, "Blue sky");
+    readOnly.SetReadOnly(TRUE);
+    PutStyle(grid, 3, 3, readOnly);
+    state.SetFindText("sky", TRUE);
+    state.m_strReplace = "sea";
+    EXPECT_FALSE(grid.GetControl(3, 3)->ReplaceAll(state, 3, 3)) << "a read-only cell";
+    EXPECT_STREQ(grid.GetStoredCellValue(3, 3), "Blue sky");
+}
+
+namespace {
+
+// The top-left dark pixel inside a button (its edges left out), or (-1, -1).
+CPoint FirstDarkPixel(const PixelCanvas& canvas, const CRect& rect) {
+    for (int y = rect.top + 3; y < rect.bottom - 3; ++y) {
+        for (int x = rect.left + 3; x < rect.right - 3; ++x) {
+            const COLORREF c = canvas.At(x, y);
+            if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 150)
+                return CPoint(x, y);
+        }
+    }
+    return CPoint(-1, -1);
+}
+
+} // namespace
+
+TEST(ComboBox, TheButtonShowsInTheCurrentCellOrEverywhereWhenAsked) {
+    StartEngine();
+    TestGrid grid;
+    CGEComboBox combo(&grid, 52517, 52517, CGEComboBox::flagNoTextFit);
+    CGEComboBoxButton* pButton = combo.GetButton();
+    const CRect rect(0, 0, 16, 20);
+    pButton->SetRect(rect);
+    const COLORREF fill = RGB(255, 0, 255);
+    PixelCanvas other(16, 20, fill);
+    pButton->Draw(other.DC(), FALSE);
+    EXPECT_EQ(other.At(8, 10), fill) << "not in other cells";
+    combo.SetButtonInEveryCell(TRUE);
+    PixelCanvas every(16, 20, fill);
+    pButton->Draw(every.DC(), FALSE);
+    EXPECT_EQ(every.At(2, 2), ::GetSysColor(COLOR_3DFACE)) << "in every cell when asked";
+    const CPoint arrow = FirstDarkPixel(every, rect);
+    ASSERT_NE(arrow, CPoint(-1, -1)) << "the arrow";
+    combo.SetActiveChild(pButton);
+    pButton->OnGridKeyDown(VK_SPACE, 1, 0); // held down
+    PixelCanvas otherPressed(16, 20, fill);
+    pButton->Draw(otherPressed.DC(), FALSE);
+    EXPECT_EQ(FirstDarkPixel(otherPressed, rect), arrow) << "never pushed outside the current cell";
+    PixelCanvas pushed(16, 20, fill);
+    pButton->Draw(pushed.DC(), TRUE);
+    EXPECT_EQ(FirstDarkPixel(pushed, rect), arrow + CPoint(1, 1)) << "a press moves the arrow";
+    pButton->OnGridCancelMode();
 }
 
 TEST(ComboWindow, AltDownInTheListClosesItWithoutAChoice) {

@@ -8,6 +8,8 @@
 #include "grid/controls/CGEHeader.h"
 #include "grid/controls/CGEPushbutton.h"
 #include "grid/controls/combo/CGETabbedComboBox.h"
+#include "grid/GridResource.h"
+#include "grid/core/CGEProperties.h"
 
 using namespace ctltest;
 
@@ -190,4 +192,58 @@ TEST(ControlBase, CancelModeReleasesAHeldButton) {
     EXPECT_FALSE(control.GetButton()->IsTracking());
     control.LButtonUp(0, inside, GE_MR_UP);
     EXPECT_EQ(grid.clicks, 0);
+}
+
+TEST(ControlBase, StoringTextRespectsTheMaximumLengthAndTheReadOnlyLock) {
+    TestGrid grid;
+    CGEStyle limited;
+    limited.SetMaxLength(4);
+    PutStyle(grid, 2, 2, limited);
+    CGEStyle readOnly;
+    readOnly.SetReadOnly(TRUE).SetValue("kept");
+    PutStyle(grid, 3, 3, readOnly);
+    CGEControl control(&grid);
+    EXPECT_TRUE(control.SetControlText(2, 2, "abcdefgh", GE_NOREDRAW, nullptr));
+    EXPECT_STREQ(grid.GetStoredCellValue(2, 2), "abcd") << "only the leading characters are kept";
+    EXPECT_FALSE(control.SetControlText(3, 3, "changed", GE_NOREDRAW, nullptr));
+    EXPECT_STREQ(grid.GetStoredCellValue(3, 3), "kept");
+    EXPECT_EQ(grid.m_pStyleInUse, nullptr) << "the style in use is given back";
+    grid.GetParam()->m_bLockReadOnly = FALSE;
+    EXPECT_TRUE(control.SetControlText(3, 3, "changed", GE_NOREDRAW, nullptr)) << "without the lock";
+    EXPECT_STREQ(grid.GetStoredCellValue(3, 3), "changed");
+}
+
+TEST(ControlBase, TheCurrentCellFrameLooks) {
+    TestGrid grid;
+    CGEControl control(&grid);
+    const CGEStyle style;
+    const COLORREF white = RGB(255, 255, 255);
+    const COLORREF black = RGB(0, 0, 0);
+    struct Case {
+        const char* look;
+        COLORREF outer;  // the frame's outermost pixel on the left
+        COLORREF second; // one pixel further in
+    } const cases[] = {
+        {"Thin Border.", black, white},  {"Thick Border.", black, black}, {"Invert Thin.", black, white},
+        {"Invert Thick.", black, black}, {"No Border.", white, white},
+    };
+    for (const Case& c : cases) {
+        grid.GetProperties()->SetUserProperty(GE_IDS_PROP_CURRENTCELL, c.look);
+        PixelCanvas canvas(40, 20, white);
+        control.DrawCurrentCellFrame(canvas.DC(), CRect(0, 0, 40, 20), style);
+        EXPECT_EQ(canvas.At(0, 10), c.outer) << c.look;
+        EXPECT_EQ(canvas.At(1, 10), c.second) << c.look;
+        EXPECT_EQ(canvas.At(20, 10), white) << c.look << ": the inside is left alone";
+    }
+    grid.GetProperties()->SetUserProperty(GE_IDS_PROP_CURRENTCELL, "Thin Border.");
+    grid.GetParam()->m_nCurrentCellFrameMode = 2;
+    grid.m_bWndHasFocus = FALSE;
+    PixelCanvas unfocused(40, 20, white);
+    control.DrawCurrentCellFrame(unfocused.DC(), CRect(0, 0, 40, 20), style);
+    EXPECT_EQ(unfocused.At(0, 10), white) << "only while the grid window has the focus";
+    grid.m_bWndHasFocus = TRUE;
+    grid.GetParam()->m_bHideCurrentCellFrame = TRUE;
+    PixelCanvas hidden(40, 20, white);
+    control.DrawCurrentCellFrame(hidden.DC(), CRect(0, 0, 40, 20), style);
+    EXPECT_EQ(hidden.At(0, 10), white) << "a hidden frame";
 }

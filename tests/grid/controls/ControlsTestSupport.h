@@ -31,6 +31,26 @@ inline CGEStyle ControlStyle(WORD nControl, LPCSTR pszChoices = nullptr, LPCSTR 
     return style;
 }
 
+// A tabbed combo style whose rows hold the key in column 0 and the text in column 1, with a unique list id
+// for the shared maps when nUniqueId is not 0.
+inline CGEStyle TableStyle(LPCSTR pszChoices, LPCSTR pszValue = nullptr, int nUniqueId = 0) {
+    CGEStyle style = ControlStyle(GE_IDS_CTRL_TABBED_COMBOBOX, pszChoices, pszValue);
+    style.SetUserAttribute(GE_IDS_UA_TABLIST_KEYCOL, "0").SetUserAttribute(GE_IDS_UA_TABLIST_TEXTCOL, "1");
+    if (nUniqueId != 0) {
+        CString strId;
+        strId.Format("%d", nUniqueId);
+        style.SetUserAttribute(GE_IDS_UA_TABLIST_UNIQUEID, strId);
+    }
+    return style;
+}
+
+// The text of a window.
+inline CString TextOf(CWnd* pWnd) {
+    CString strText;
+    pWnd->GetWindowText(strText);
+    return strText;
+}
+
 // Stores a style into one cell without undo or redraw.
 inline void PutStyle(CGEGridCore& grid, ROWCOL nRow, ROWCOL nCol, const CGEStyle& style) {
     grid.SetStyleRange(CGECellRange(nRow, nCol, nRow, nCol), &style, geOverride, 0, nullptr, GE_NOREDRAW);

@@ -5,18 +5,14 @@
 #include "grid/controls/edit/CGEEditControl.h"
 #include "grid/core/CGEFindReplaceState.h"
 
+#include <mbctype.h>
+
 #include <string>
 
 using namespace ctltest;
 using Route = CGEEditControl::KeyRoute;
 
 namespace {
-
-CString TextOf(CWnd* pWnd) {
-    CString strText;
-    pWnd->GetWindowText(strText);
-    return strText;
-}
 
 // An edit cell made current and active with a text, the caret at nCaret.
 CGEEditControl* StartEditing(WindowGrid& window, ROWCOL nRow, ROWCOL nCol, LPCSTR pszText, int nCaret) {
@@ -118,6 +114,20 @@ TEST(EditStyle, TheWindowStyleACellAsksFor) {
     CGEEditControl::StyleInput scroll = lowWrap;
     scroll.bVScroll = TRUE;
     EXPECT_NE(CGEEditControl::ComposeEditStyle(scroll) & WS_VSCROLL, 0u) << "wrapped with a scroll bar";
+}
+
+TEST(EditKeys, ADoubleByteCharacterArrivesAsOneText) {
+    const int nOldCodePage = _getmbcp();
+    ASSERT_EQ(_setmbcp(932), 0) << "the Japanese code page has lead bytes";
+    GELeadByteState lead;
+    EXPECT_STREQ(CGEEditControl::CombineLeadByte(lead, 0x82, FALSE), "") << "a lead byte waits";
+    EXPECT_TRUE(lead.bPending);
+    EXPECT_STREQ(CGEEditControl::CombineLeadByte(lead, 0xA0, FALSE), "\x82\xA0") << "its trail completes it";
+    EXPECT_FALSE(lead.bPending);
+    EXPECT_STREQ(CGEEditControl::CombineLeadByte(lead, 'a', FALSE), "a");
+    EXPECT_STREQ(CGEEditControl::CombineLeadByte(lead, 0x82, TRUE), "\x82") << "a Korean locale passes it on";
+    EXPECT_FALSE(lead.bPending);
+    _setmbcp(nOldCodePage);
 }
 
 TEST(EditWindow, TypingIntoAnInactiveCellReplacesItsValue) {

@@ -18,12 +18,6 @@ namespace {
 const char* const kFruit = "Apple\r\nBanana\nCherry";
 const char* const kFruitTable = "1\tApple\r\n2\tBanana\r\n3\tCherry";
 
-CString TextOf(CWnd* pWnd) {
-    CString strText;
-    pWnd->GetWindowText(strText);
-    return strText;
-}
-
 // The center of a list item in the list's client coordinates.
 CPoint ItemCenter(CListBox* pList, int nIndex) {
     CRect rect;
@@ -39,10 +33,7 @@ CPoint ButtonCenter(WindowGrid& window, CGEComboBox* pCombo, ROWCOL nRow, ROWCOL
 }
 
 CGEStyle TabbedStyle(LPCSTR pszValue) {
-    CGEStyle style = ControlStyle(GE_IDS_CTRL_TABBED_COMBOBOX, kFruitTable, pszValue);
-    style.SetUserAttribute(GE_IDS_UA_TABLIST_KEYCOL, "0");
-    style.SetUserAttribute(GE_IDS_UA_TABLIST_TEXTCOL, "1");
-    return style;
+    return TableStyle(kFruitTable, pszValue);
 }
 
 } // namespace
