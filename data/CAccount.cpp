@@ -1,5 +1,7 @@
 #include "data/CAccount.h"
 
+#include "data/RecordStamps.h"
+
 #include "foundation/SharedHelpers.h"
 #include "framework/core/CArchive.h"
 #include "timelog/CLogDoc.h"
@@ -40,15 +42,11 @@ CAccount& CAccount::operator=(const CAccount& other) {
 }
 
 const CString& CAccount::GetGUID() {
-    if (m_GUID.IsEmpty())
-        m_GUID = NewGuidString();
-    return m_GUID;
+    return MakeGUIDOnce(m_GUID);
 }
 
 void CAccount::SetModified(BOOL modified) {
-    m_bModified = modified ? 1 : 0;
-    if (modified)
-        m_Modified = CTime::GetCurrentTime();
+    StampModified(m_bModified, m_Modified, modified);
 }
 
 void CAccount::SetParent(CAccount* pParent) {

@@ -1,5 +1,7 @@
 #include "data/CCategory.h"
 
+#include "data/RecordStamps.h"
+
 #include "foundation/SharedHelpers.h"
 #include "framework/core/CArchive.h"
 
@@ -40,15 +42,11 @@ CCategory& CCategory::operator=(const CCategory& other) {
 }
 
 const CString& CCategory::GetGUID() {
-    if (m_GUID.IsEmpty())
-        m_GUID = NewGuidString();
-    return m_GUID;
+    return MakeGUIDOnce(m_GUID);
 }
 
 void CCategory::SetModified(BOOL modified) {
-    m_bModified = modified ? 1 : 0;
-    if (modified)
-        m_Modified = CTime::GetCurrentTime();
+    StampModified(m_bModified, m_Modified, modified);
 }
 
 void CCategory::Serialize(CArchive& ar) {

@@ -1,5 +1,7 @@
 #include "data/CClient.h"
 
+#include "data/RecordStamps.h"
+
 #include "foundation/LocaleFormat.h"
 #include "foundation/SharedHelpers.h"
 #include "framework/core/CArchive.h"
@@ -105,15 +107,11 @@ void CClient::AddDefaultFields() {
 }
 
 const CString& CClient::GetGUID() {
-    if (m_GUID.IsEmpty())
-        m_GUID = NewGuidString();
-    return m_GUID;
+    return MakeGUIDOnce(m_GUID);
 }
 
 void CClient::SetModified(BOOL modified) {
-    m_bModified = modified ? 1 : 0;
-    if (modified)
-        m_Modified = CTime::GetCurrentTime();
+    StampModified(m_bModified, m_Modified, modified);
 }
 
 void CClient::SetCompanyName(const CString& name) {

@@ -1,5 +1,7 @@
 #include "data/CExpenseTrip.h"
 
+#include "data/RecordStamps.h"
+
 #include "foundation/SharedHelpers.h"
 #include "framework/core/CArchive.h"
 
@@ -36,15 +38,11 @@ CExpenseTrip& CExpenseTrip::operator=(const CExpenseTrip& other) {
 }
 
 const CString& CExpenseTrip::GetGUID() {
-    if (m_GUID.IsEmpty())
-        m_GUID = NewGuidString();
-    return m_GUID;
+    return MakeGUIDOnce(m_GUID);
 }
 
 void CExpenseTrip::SetModified(BOOL modified) {
-    m_bModified = modified ? 1 : 0;
-    if (modified)
-        m_Modified = CTime::GetCurrentTime();
+    StampModified(m_bModified, m_Modified, modified);
 }
 
 void CExpenseTrip::Serialize(CArchive& ar) {

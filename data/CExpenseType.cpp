@@ -1,5 +1,7 @@
 #include "data/CExpenseType.h"
 
+#include "data/RecordStamps.h"
+
 #include "foundation/SharedHelpers.h"
 #include "framework/core/CArchive.h"
 
@@ -39,15 +41,11 @@ CExpenseType& CExpenseType::operator=(const CExpenseType& other) {
 }
 
 const CString& CExpenseType::GetGUID() {
-    if (m_GUID.IsEmpty())
-        m_GUID = NewGuidString();
-    return m_GUID;
+    return MakeGUIDOnce(m_GUID);
 }
 
 void CExpenseType::SetModified(BOOL modified) {
-    m_bModified = modified ? 1 : 0;
-    if (modified)
-        m_Modified = CTime::GetCurrentTime();
+    StampModified(m_bModified, m_Modified, modified);
 }
 
 void CExpenseType::Serialize(CArchive& ar) {

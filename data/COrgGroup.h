@@ -8,7 +8,9 @@
 #include "framework/core/CString.h"
 #include "framework/core/CTypedPtrArray.h"
 
+class CLogDoc;
 class COrgGroup;
+class CUser;
 using COrgGroupArray = CTypedPtrArray<CObArray, COrgGroup*>;
 using COrgUserArray = CTypedPtrArray<CObArray, COrgUser*>;
 
@@ -27,6 +29,9 @@ public:
 
     // The identity, made on first request.
     const CString& GetGUID();
+    // The group's record (a group) below pParentRecord, then its child groups, then one person record
+    // per member; a member whose access text matches that of this group or an ancestor is assigned to it.
+    void ConvertToUsers(CLogDoc* pDoc, CUser* pParentRecord);
     // This group's own path plus "\" plus its name: the Hierarchy its children carry.
     CString GetChildHierarchy() const;
 

@@ -1,5 +1,7 @@
 #include "data/CProject.h"
 
+#include "data/RecordStamps.h"
+
 #include "data/CClient.h"
 #include "data/CProjectType.h"
 #include "foundation/SharedHelpers.h"
@@ -65,15 +67,11 @@ CProject& CProject::operator=(const CProject& other) {
 }
 
 const CString& CProject::GetGUID() {
-    if (m_GUID.IsEmpty())
-        m_GUID = NewGuidString();
-    return m_GUID;
+    return MakeGUIDOnce(m_GUID);
 }
 
 void CProject::SetModified(BOOL modified) {
-    m_Dirty = modified ? 1 : 0;
-    if (modified)
-        m_Modified = CTime::GetCurrentTime();
+    StampModified(m_Dirty, m_Modified, modified);
 }
 
 BOOL CProject::IsNoneProject() const {

@@ -1,5 +1,7 @@
 #include "data/CProjectType.h"
 
+#include "data/RecordStamps.h"
+
 #include "foundation/SharedHelpers.h"
 #include "framework/core/CArchive.h"
 
@@ -31,15 +33,11 @@ CProjectType& CProjectType::operator=(const CProjectType& other) {
 }
 
 const CString& CProjectType::GetGUID() {
-    if (m_GUID.IsEmpty())
-        m_GUID = NewGuidString();
-    return m_GUID;
+    return MakeGUIDOnce(m_GUID);
 }
 
 void CProjectType::SetModified(BOOL modified) {
-    m_bModified = modified ? 1 : 0;
-    if (modified)
-        m_Modified = CTime::GetCurrentTime();
+    StampModified(m_bModified, m_Modified, modified);
 }
 
 void CProjectType::Serialize(CArchive& ar) {

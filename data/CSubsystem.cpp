@@ -1,5 +1,7 @@
 #include "data/CSubsystem.h"
 
+#include "data/RecordStamps.h"
+
 #include "data/CProject.h"
 #include "foundation/SharedHelpers.h"
 #include "framework/core/CArchive.h"
@@ -48,9 +50,7 @@ CSubsystem& CSubsystem::operator=(const CSubsystem& other) {
 }
 
 void CSubsystem::SetModified(BOOL modified) {
-    m_bModified = modified ? 1 : 0;
-    if (modified)
-        m_Modified = CTime::GetCurrentTime();
+    StampModified(m_bModified, m_Modified, modified);
 }
 
 void CSubsystem::ResolveLinks(CLogDoc* pDoc) {

@@ -1,5 +1,7 @@
 #include "data/CUser.h"
 
+#include "data/RecordStamps.h"
+
 #include "foundation/SharedHelpers.h"
 #include "framework/core/CArchive.h"
 
@@ -57,9 +59,7 @@ CString CUser::GetDisplayName() const {
 }
 
 void CUser::SetModified(BOOL modified) {
-    m_bModified = modified ? 1 : 0;
-    if (modified)
-        m_Modified = CTime::GetCurrentTime();
+    StampModified(m_bModified, m_Modified, modified);
 }
 
 bool CUser::HasRight(int n, bool includeParents) const {

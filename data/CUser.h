@@ -10,6 +10,12 @@
 #include "framework/core/CTime.h"
 #include "framework/core/CTypedPtrArray.h"
 
+#include <commctrl.h>
+
+class CComboBoxEx;
+class CLogDoc;
+class CMenu;
+class CTreeCtrl;
 class CUser;
 using CUserArray = CTypedPtrArray<CObArray, CUser*>;
 
@@ -42,6 +48,10 @@ public:
     bool IsAncestorOf(const CUserArray& all, const CUser* pOther) const;
     // A group adds its GUID to groups; then every person below it (depth first) adds its GUID to members.
     void CollectMembers(const CUserArray& all, CStringArray& groups, CStringArray& members) const;
+
+    // A copy named "<User> - copy" with a new GUID, no full name and no QuickBooks link, added to the
+    // document and saved; nullptr without a document.
+    CUser* Duplicate(CLogDoc* pDoc);
 
     // Schema word 2: GUID, Created, Modified, User, FullName, Email, Workgroup, Active, Admin, and the
     // password in its stored (scrambled) form. Word 1 (the password in plain text) is still read.
@@ -77,3 +87,20 @@ public:
     CString m_Rights;
     BYTE m_PendingUpdate = 0;
 };
+
+// ---- choosers built from the user list ----
+// For each active, visible record whose parent is pParent: a person becomes an item with the next
+// command id (kept in the record; nextId then advances), checked for pChecked; a group becomes a submenu
+// filled the same way, except at the top level (no pParent), where its members join this menu.
+void BuildUserMenu(CMenu& menu, const CUser* pParent, UINT& nextId, const CUserArray& users,
+                   const CUser* pChecked);
+// Empties the box; with withAll "<All users>" first; then every active record (groups only with
+// includeGroups) with image 8 for persons and 7 for groups and the record as item data.
+void FillUserCombo(CComboBoxEx& combo, const CUserArray& users, bool includeGroups, bool withAll);
+// Inserts the records below pParent (nullptr: the top level) under hParentItem, depth first in list
+// order: only active and visible ones unless includeInactive, only groups unless includePersons. Display
+// names or user names; image 7 groups, 8 persons, 17 the current user (bold). Records whose GUID is in
+// checkedGUIDs (ignoring case) are checked; with expand the parent item is expanded afterwards.
+void FillUserTree(const CUser* pParent, CTreeCtrl& tree, HTREEITEM hParentItem, const CUserArray& users,
+                  bool displayNames, bool includeInactive, bool includePersons, bool expand,
+                  const CStringArray* checkedGUIDs);

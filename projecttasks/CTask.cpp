@@ -1,5 +1,7 @@
 #include "projecttasks/CTask.h"
 
+#include "data/RecordStamps.h"
+
 #include "foundation/SharedHelpers.h"
 
 IMPLEMENT_DYNCREATE(CTask, CObject)
@@ -124,7 +126,5 @@ CTask& CTask::operator=(const CTask& other) {
 }
 
 void CTask::SetModified(BOOL modified) {
-    m_Dirty = modified ? 1 : 0;
-    if (modified)
-        m_Modified = CTime::GetCurrentTime();
+    StampModified(m_Dirty, m_Modified, modified);
 }

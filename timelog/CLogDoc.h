@@ -182,6 +182,45 @@ public:
     // Projects by name ignoring case; equal names keep their order.
     void SortProjects();
 
+    // ================================================================ renames and removals
+    // When another object of the list has the name (ignoring case), nothing changes, "Please choose a
+    // unique name." shows when asked, and the result is false. Otherwise the name is stored, the object
+    // marked modified and written to its table (projects re-sorted first); true.
+    bool RenameProject(CProject* pProject, const char* name, bool showMessage);
+    bool RenameProjectType(CProjectType* pType, const char* name, bool showMessage);
+    bool RenameCategory(CCategory* pCategory, const char* name, bool showMessage);
+    bool RenameAccount(CAccount* pAccount, const char* name, bool showMessage);
+    bool RenameExpenseTrip(CExpenseTrip* pTrip, const char* name, bool showMessage);
+    // Nothing for nullptr. The table row goes (while the tables can be written), the object leaves its
+    // list and map when it is still there, and is deleted.
+    void DeleteProjectType(CProjectType* pType);
+    void DeleteCategory(CCategory* pCategory);
+    void DeleteClient(CClient* pClient);
+    void DeleteExpenseType(CExpenseType* pType);
+    void DeleteExpenseTrip(CExpenseTrip* pTrip);
+    // False (with its message) when the account has sub accounts. When expenses use it and warn is set:
+    // false with a message when there is no other account, else true after telling that a replacement
+    // will be asked for.
+    bool CanDeleteAccount(CAccount* pAccount, bool warn);
+    // Expenses that use the account move to a replacement the user chooses (no other account, or
+    // cancelled: nothing is deleted, false); then the row and the account go; the invoice view reloads
+    // when asked.
+    bool DeleteAccount(CAccount* pAccount, bool refresh);
+    // The user's choice among every other account; nullptr when there is none (with its message) or the
+    // user cancelled.
+    CAccount* ChooseReplacementAccount(CAccount* pAccount);
+    // Writes the user record to [Users]; nothing for nullptr.
+    bool SaveUser(CUser* pUser);
+    // After the rounding settings changed: every entry's elapsed time again; changed entries are marked
+    // modified and written to [Tasks]; when any changed, the views reload and the document saves.
+    void ReapplyRounding();
+    // Both gates of every table write: "Use ODBC" and the last load of all tables succeeded.
+    bool CanWriteTables() const { return m_bUseDatabase && m_bDatabaseUsable; }
+    // Every pointer of the model at an object about to be deleted becomes nullptr, so nothing is left
+    // pointing at freed memory (entries, projects, subsystems, users, accounts, expenses, invoices, tasks,
+    // the view filter).
+    void ForgetReferences(const void* pGone);
+
     // ================================================================ users and rights
     // The record of the logged-in user ("Database\Username", "<None>" when empty); groups skipped.
     CUser* GetCurrentUser() const;
@@ -191,6 +230,12 @@ public:
     CString GetUserGroupGUID(const char* userName) const;
     // Full access, no current user, or the current user holds right n.
     bool HasRight(int n) const;
+    // Whether the current user may see another user's data: its own record, or one below (or equal to)
+    // a group assigned to the current user in [OrgObjects].
+    bool CanViewUserData(const CUser* pUser);
+    // Replaces the [OrgObjects] rows of the object by one row per unit GUID (skipped while the tables
+    // cannot be written).
+    bool SaveObjectPermissions(const CString& objectGUID, const CStringArray& unitGUIDs);
 
     // ================================================================ state
     bool IsTiming() const { return m_bTiming; }

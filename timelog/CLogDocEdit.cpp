@@ -1,7 +1,11 @@
 // CLogDoc: creators, renames with the unique-name check, removals and the order of the projects.
 #include "timelog/CLogDoc.h"
 
+#include "framework/win/CWaitCursor.h"
+#include "framework/win/CWinApp.h"
 #include "resource.h"
+#include "timelog/CLogHint.h"
+#include "timelog/IReplacementChooser.h"
 
 namespace {
 CString Text(UINT id) {
@@ -19,6 +23,8 @@ CProject* CLogDoc::FindOrAddProject(const char* name, const char* description) {
     SortProjects();
     SetModifiedFlag();
     DoAutoSave(true);
+    if (CanWriteTables())
+        m_ProjectSet.SaveProject(this, pProject);
     return pProject;
 }
 
@@ -30,6 +36,8 @@ CCategory* CLogDoc::FindOrAddCategory(const char* name, const char* description)
     AddCategory(pCategory);
     SetModifiedFlag();
     DoAutoSave(true);
+    if (CanWriteTables())
+        m_CategorySet.SaveCategory(this, pCategory);
     return pCategory;
 }
 
@@ -45,6 +53,8 @@ CProjectType* CLogDoc::FindOrAddProjectType(const char* name) {
     AddProjectType(pType);
     SetModifiedFlag();
     DoAutoSave(true);
+    if (CanWriteTables())
+        m_ProjTypeSet.SaveProjectType(this, pType);
     return pType;
 }
 
@@ -60,6 +70,8 @@ CExpenseType* CLogDoc::FindOrAddExpenseType(const char* name, const char* descri
     AddExpenseType(pType);
     SetModifiedFlag();
     DoAutoSave(true);
+    if (CanWriteTables())
+        m_ExpenseTypeSet.SaveExpenseType(this, pType);
     return pType;
 }
 
@@ -77,6 +89,8 @@ CClient* CLogDoc::FindOrAddClient(const char* name, const char* description) {
     AddClient(pClient);
     SetModifiedFlag();
     DoAutoSave(true);
+    if (CanWriteTables())
+        m_ClientSet.SaveClient(this, pClient);
     return pClient;
 }
 
@@ -113,4 +127,311 @@ void CLogDoc::SortProjects() {
         sorted.InsertAt(at, pProject);
     }
     m_Projects.Copy(sorted);
+}
+
+// ---------------------------------------------------------------- renames
+
+namespace {
+// Another item of the list (not pSelf) has the name, ignoring case.
+template <typename Array, typename Item, typename Name>
+bool NameTaken(const Array& items, const Item* pSelf, const char* name, Name nameOf) {
+    for (INT_PTR i = 0; i < items.GetSize(); ++i) {
+        const Item* pItem = items.GetAt(i);
+        if (pItem != nullptr && pItem != pSelf && nameOf(*pItem).CompareNoCase(name) == 0)
+            return true;
+    }
+    return false;
+}
+
+bool RefuseName(bool showMessage) {
+    if (showMessage)
+        AfxMessageBox(IDS_CHOOSE_UNIQUE_NAME, MB_OK | MB_ICONEXCLAMATION);
+    return false;
+}
+
+// Takes the object out of its list (when there) and its map (when the map holds this object).
+template <typename Array, typename Item>
+void Unlist(Array& items, CMapStringToPtr& map, Item* pItem, const CString& guid) {
+    for (INT_PTR i = items.GetSize() - 1; i >= 0; --i) {
+        if (items.GetAt(i) == pItem)
+            items.RemoveAt(i);
+    }
+    void* pMapped = nullptr;
+    if (map.Lookup(guid, pMapped) && pMapped == pItem)
+        map.RemoveKey(guid);
+}
+} // namespace
+
+bool CLogDoc::RenameProject(CProject* pProject, const char* name, bool showMessage) {
+    if (pProject == nullptr)
+        return false;
+    if (NameTaken(m_Projects, pProject, name, [](const CProject& p) { return p.m_Name; }))
+        return RefuseName(showMessage);
+    pProject->m_Name = name;
+    pProject->SetModified(TRUE);
+    SortProjects();
+    if (CanWriteTables())
+        m_ProjectSet.SaveProject(this, pProject);
+    return true;
+}
+
+bool CLogDoc::RenameProjectType(CProjectType* pType, const char* name, bool showMessage) {
+    if (pType == nullptr)
+        return false;
+    if (NameTaken(m_ProjectTypes, pType, name, [](const CProjectType& t) { return t.m_Name; }))
+        return RefuseName(showMessage);
+    pType->m_Name = name;
+    pType->SetModified(TRUE);
+    if (CanWriteTables())
+        m_ProjTypeSet.SaveProjectType(this, pType);
+    return true;
+}
+
+bool CLogDoc::RenameCategory(CCategory* pCategory, const char* name, bool showMessage) {
+    if (pCategory == nullptr)
+        return false;
+    if (NameTaken(m_Categories, pCategory, name, [](const CCategory& c) { return c.m_Name; }))
+        return RefuseName(showMessage);
+    pCategory->m_Name = name;
+    pCategory->SetModified(TRUE);
+    if (CanWriteTables())
+        m_CategorySet.SaveCategory(this, pCategory);
+    return true;
+}
+
+// ---------------------------------------------------------------- removals
+
+void CLogDoc::DeleteProjectType(CProjectType* pType) {
+    if (pType == nullptr)
+        return;
+    if (CanWriteTables())
+        m_ProjTypeSet.DeleteProjectType(this, pType);
+    Unlist(m_ProjectTypes, m_ProjectTypeMap, pType, pType->m_GUID);
+    ForgetReferences(pType);
+    delete pType;
+}
+
+void CLogDoc::DeleteCategory(CCategory* pCategory) {
+    if (pCategory == nullptr)
+        return;
+    if (CanWriteTables())
+        m_CategorySet.DeleteCategory(this, pCategory);
+    Unlist(m_Categories, m_CategoryMap, pCategory, pCategory->m_GUID);
+    Unlist(m_Categories2, m_CategoryMap, pCategory, pCategory->m_GUID);
+    ForgetReferences(pCategory);
+    delete pCategory;
+}
+
+void CLogDoc::DeleteClient(CClient* pClient) {
+    if (pClient == nullptr)
+        return;
+    if (CanWriteTables())
+        m_ClientSet.DeleteClient(this, pClient);
+    Unlist(m_Clients, m_ClientMap, pClient, pClient->m_GUID);
+    ForgetReferences(pClient);
+    delete pClient;
+}
+
+// ---------------------------------------------------------------- rounding
+
+void CLogDoc::ReapplyRounding() {
+    CWaitCursor wait;
+    bool changed = false;
+    for (INT_PTR i = 0; i < m_LogEntries.GetSize(); ++i) {
+        CLogEntry* pEntry = m_LogEntries.GetAt(i);
+        const CTimeSpan before = pEntry->m_Duration;
+        pEntry->RecalcElapsed();
+        if (pEntry->m_Duration == before)
+            continue;
+        changed = true;
+        pEntry->SetModified(TRUE);
+        // An entry the database did not take stays pending and is written again later.
+        if (m_bUseDatabase && (!m_bDatabaseUsable || !m_TaskSet.SaveEntry(this, pEntry)))
+            pEntry->m_Pending = 1;
+    }
+    if (!changed)
+        return;
+    CLogHint hint;
+    UpdateAllViews(nullptr, 0, &hint);
+    SetModifiedFlag();
+    DoAutoSave(true);
+}
+
+bool CLogDoc::RenameAccount(CAccount* pAccount, const char* name, bool showMessage) {
+    if (pAccount == nullptr)
+        return false;
+    if (NameTaken(m_Accounts, pAccount, name, [](const CAccount& a) { return a.m_Name; }))
+        return RefuseName(showMessage);
+    pAccount->m_Name = name;
+    pAccount->SetModified(TRUE);
+    if (CanWriteTables())
+        m_AccountSet.SaveAccount(this, pAccount);
+    return true;
+}
+
+bool CLogDoc::RenameExpenseTrip(CExpenseTrip* pTrip, const char* name, bool showMessage) {
+    if (pTrip == nullptr)
+        return false;
+    if (NameTaken(m_ExpenseTrips, pTrip, name, [](const CExpenseTrip& t) { return t.m_Name; }))
+        return RefuseName(showMessage);
+    pTrip->m_Name = name;
+    pTrip->SetModified(TRUE);
+    if (CanWriteTables())
+        m_ExpenseTripSet.SaveTrip(this, pTrip);
+    return true;
+}
+
+void CLogDoc::DeleteExpenseType(CExpenseType* pType) {
+    if (pType == nullptr)
+        return;
+    if (CanWriteTables())
+        m_ExpenseTypeSet.DeleteExpenseType(this, pType);
+    Unlist(m_ExpenseTypes, m_ExpenseTypeMap, pType, pType->m_GUID);
+    ForgetReferences(pType);
+    delete pType;
+}
+
+void CLogDoc::DeleteExpenseTrip(CExpenseTrip* pTrip) {
+    if (pTrip == nullptr)
+        return;
+    if (CanWriteTables())
+        m_ExpenseTripSet.DeleteTrip(this, pTrip);
+    Unlist(m_ExpenseTrips, m_ExpenseTripMap, pTrip, pTrip->m_GUID);
+    ForgetReferences(pTrip);
+    delete pTrip;
+}
+
+// ---------------------------------------------------------------- accounts
+
+bool CLogDoc::CanDeleteAccount(CAccount* pAccount, bool warn) {
+    if (pAccount == nullptr)
+        return false;
+    CWaitCursor wait;
+    for (INT_PTR i = 0; i < m_Accounts.GetSize(); ++i) {
+        CAccount* pOther = m_Accounts.GetAt(i);
+        if (pOther != pAccount && pOther->GetParent() == pAccount) {
+            AfxMessageBox(IDS_ACCOUNT_HAS_SUB_ACCOUNTS, MB_OK | MB_ICONEXCLAMATION);
+            return false;
+        }
+    }
+    if (!warn || !m_ExpenseSet.AccountHasExpenses(pAccount))
+        return true;
+    if (m_Accounts.GetSize() < 2) {
+        AfxMessageBox(IDS_ACCOUNT_IN_USE_NO_REPLACEMENT, MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    AfxMessageBox(IDS_ACCOUNT_IN_USE_REPLACE, MB_OK | MB_ICONINFORMATION);
+    return true;
+}
+
+CAccount* CLogDoc::ChooseReplacementAccount(CAccount* pAccount) {
+    CObArray candidates;
+    for (INT_PTR i = 0; i < m_Accounts.GetSize(); ++i) {
+        if (m_Accounts.GetAt(i) != pAccount)
+            candidates.Add(m_Accounts.GetAt(i));
+    }
+    if (candidates.IsEmpty()) {
+        AfxMessageBox(IDS_ACCOUNT_IN_USE_NO_REPLACEMENT, MB_OK | MB_ICONEXCLAMATION);
+        return nullptr;
+    }
+    IReplacementChooser* pChooser = GetReplacementChooser();
+    CObject* pChosen =
+        pChooser != nullptr ? pChooser->ChooseReplacement(IDD_ACCOUNT_IN_USE, candidates) : nullptr;
+    return pChosen != nullptr && pChosen != pAccount ? static_cast<CAccount*>(pChosen) : nullptr;
+}
+
+bool CLogDoc::DeleteAccount(CAccount* pAccount, bool refresh) {
+    if (pAccount == nullptr)
+        return false;
+    if (m_ExpenseSet.AccountHasExpenses(pAccount)) {
+        CAccount* pReplacement = ChooseReplacementAccount(pAccount);
+        if (pReplacement == nullptr)
+            return false;
+        CWaitCursor wait;
+        if (!m_ExpenseSet.ReplaceAccount(this, pAccount, pReplacement))
+            return false; // the expenses still name it: it stays
+        for (INT_PTR i = 0; i < m_Expenses.GetSize(); ++i) {
+            CExpense* pExpense = m_Expenses.GetAt(i);
+            if (pExpense->m_BankID == pAccount->m_GUID)
+                pExpense->SetBank(pReplacement);
+            if (pExpense->m_AccountID == pAccount->m_GUID)
+                pExpense->SetAccount(pReplacement);
+        }
+    }
+    if (CanWriteTables())
+        m_AccountSet.DeleteAccount(this, pAccount);
+    Unlist(m_Accounts, m_AccountMap, pAccount, pAccount->m_GUID);
+    ForgetReferences(pAccount);
+    delete pAccount;
+    if (refresh)
+        RefreshInvoiceView();
+    return true;
+}
+
+// ---------------------------------------------------------------- references to deleted objects
+
+void CLogDoc::ForgetReferences(const void* pGone) {
+    auto forget = [pGone](auto*& pointer) {
+        if (pointer == pGone)
+            pointer = nullptr;
+    };
+    auto forgetEntry = [&forget](CLogEntry& e) {
+        forget(e.m_pClient);
+        forget(e.m_pProject);
+        forget(e.m_pSubsystem);
+        forget(e.m_pCategory);
+        forget(e.m_pUser);
+        forget(e.m_pBill);
+    };
+    forgetEntry(m_CurrentEntry);
+    for (INT_PTR i = 0; i < m_LogEntries.GetSize(); ++i)
+        forgetEntry(*m_LogEntries.GetAt(i));
+    for (INT_PTR i = 0; i < m_QuickPicks.GetSize(); ++i)
+        forgetEntry(*m_QuickPicks.GetAt(i));
+    for (INT_PTR i = 0; i < m_Projects.GetSize(); ++i) {
+        CProject* pProject = m_Projects.GetAt(i);
+        forget(pProject->m_pClient);
+        forget(pProject->m_pProjectType);
+        pProject->RemoveSubsystem(static_cast<CSubsystem*>(const_cast<void*>(pGone)));
+    }
+    for (INT_PTR i = 0; i < m_Subsystems.GetSize(); ++i) {
+        forget(m_Subsystems.GetAt(i)->m_pProject);
+        forget(m_Subsystems.GetAt(i)->m_pParent);
+    }
+    for (INT_PTR i = 0; i < m_Users.GetSize(); ++i)
+        forget(m_Users.GetAt(i)->m_pParent);
+    for (INT_PTR i = 0; i < m_Accounts.GetSize(); ++i)
+        forget(m_Accounts.GetAt(i)->m_pParent);
+    for (INT_PTR i = 0; i < m_Expenses.GetSize(); ++i) {
+        CExpense* pExpense = m_Expenses.GetAt(i);
+        forget(pExpense->m_pUser);
+        forget(pExpense->m_pClient);
+        forget(pExpense->m_pProject);
+        forget(pExpense->m_pSubsystem);
+        forget(pExpense->m_pCategory);
+        forget(pExpense->m_pBank);
+        forget(pExpense->m_pAccount);
+        forget(pExpense->m_pType);
+        forget(pExpense->m_pTrip);
+    }
+    for (INT_PTR i = 0; i < m_Invoices.GetSize(); ++i) {
+        CInvoice* pInvoice = m_Invoices.GetAt(i);
+        forget(pInvoice->m_pClient);
+        forget(pInvoice->m_pProject);
+        forget(pInvoice->m_pCreator);
+    }
+    for (CTaskArray* pTasks : {&m_ProjectTasks, &m_QuickTasks}) {
+        for (INT_PTR i = 0; i < pTasks->GetSize(); ++i) {
+            CTask* pTask = pTasks->GetAt(i);
+            forget(pTask->m_pParent);
+            forget(pTask->m_pOwner);
+            forget(pTask->m_pAssignedBy);
+            forget(pTask->m_pClient);
+            forget(pTask->m_pProject);
+            forget(pTask->m_pSubsystem);
+            forget(pTask->m_pCategory);
+        }
+    }
+    forget(m_ViewFilter.m_pProject);
+    forget(m_ViewFilter.m_pProjectType);
 }

@@ -1,6 +1,7 @@
 // CLogDoc's link to the main window: the open document, the views to reload and the error list.
 #include "timelog/CLogDoc.h"
 #include "timelog/ILogDocFrame.h"
+#include "timelog/IReplacementChooser.h"
 
 #include "framework/core/CException.h"
 
@@ -84,4 +85,18 @@ int GetErrorCount() {
 void ClearErrors() {
     if (g_pFrame != nullptr)
         g_pFrame->ClearErrors();
+}
+
+// ---------------------------------------------------------------- replacement choice
+
+namespace {
+IReplacementChooser* g_pChooser = nullptr;
+}
+
+IReplacementChooser* GetReplacementChooser() {
+    return g_pChooser;
+}
+
+void SetReplacementChooser(IReplacementChooser* pChooser) {
+    g_pChooser = pChooser;
 }

@@ -28,3 +28,33 @@ bool CLogDoc::HasRight(int n) const {
     const CUser* pUser = GetCurrentUser();
     return pUser == nullptr || pUser->HasRight(n, true);
 }
+
+bool CLogDoc::SaveObjectPermissions(const CString& objectGUID, const CStringArray& unitGUIDs) {
+    if (!CanWriteTables())
+        return false;
+    COrgObjectSet set(&m_Database);
+    return set.SaveObject(objectGUID, unitGUIDs, this);
+}
+
+bool CLogDoc::SaveUser(CUser* pUser) {
+    if (pUser == nullptr || !CanWriteTables())
+        return false;
+    return m_UserSet.SaveUser(this, pUser);
+}
+
+bool CLogDoc::CanViewUserData(const CUser* pUser) {
+    CUser* pCurrent = GetCurrentUser();
+    if (pUser == nullptr || pCurrent == nullptr)
+        return false;
+    if (pUser == pCurrent)
+        return true;
+    CStringArray units;
+    COrgObjectSet set(&m_Database);
+    set.ReadUnits(pCurrent->GetGUID(), units, this);
+    for (INT_PTR i = 0; i < units.GetSize(); ++i) {
+        const CUser* pUnit = FindUserByGUID(units.GetAt(i));
+        if (pUnit != nullptr && pUnit->IsGroup() && pUnit->IsAncestorOf(m_Users, pUser))
+            return true;
+    }
+    return false;
+}

@@ -3,6 +3,7 @@
 #include "data/CCategory.h"
 #include "data/CClient.h"
 #include "data/CProject.h"
+#include "data/RecordStamps.h"
 #include "data/CSubsystem.h"
 #include "data/CUser.h"
 #include "foundation/Registry.h"
@@ -175,9 +176,7 @@ void CLogEntry::SetUserName(const CString& name) {
 }
 
 void CLogEntry::SetModified(BOOL modified) {
-    m_bModified = modified ? 1 : 0;
-    if (modified)
-        m_Modified = CTime::GetCurrentTime();
+    StampModified(m_bModified, m_Modified, modified);
 }
 
 bool CLogEntry::IsSameTask(const CLogEntry& other) const {

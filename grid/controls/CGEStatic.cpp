@@ -34,7 +34,7 @@ void CGEStatic::CalcSize(CSize& size, CDC* pDC, ROWCOL nRow, ROWCOL nCol, const 
 }
 
 BOOL CGEStatic::CanFloatCell(ROWCOL nRow, ROWCOL nCol, const CGEStyle& style, BOOL bFloatOrFlood) {
-    return m_pGrid->CanFloatCell(this, nRow, nCol, style, bFloatOrFlood);
+    return m_pGrid->CanFloatText(this, nRow, nCol, style, bFloatOrFlood);
 }
 
 void CGEStatic::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGEStyle& style,

@@ -19,9 +19,11 @@
 #include "grid/core/CGEStylesMap.h"
 #include "grid/core/CGENumberFormattingImp.h"
 #include "grid/core/CGESpanCellPoolImp.h"
+#include "grid/features/CGECoveredCellPoolImp.h"
 #include "grid/features/CGEDataCopyMoveCellsImp.h"
 #include "grid/features/CGEGridSortMoveDataImp.h"
 #include "grid/features/CGELongOperationImp.h"
+#include "grid/features/CGEStyleCompareSubsetImp.h"
 
 #include <memory>
 #include <new>
@@ -181,6 +183,11 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
     pGrid->InstallHideCells();
     pGrid->InstallAutoScroll();
     pGrid->InstallCommandFactory();
+    pGrid->InstallSort();
+    pGrid->InstallCoveredCells();
+    pGrid->InstallMergeCells();
+    pGrid->InstallFloatCells();
+    pGrid->InstallUserSelectRange();
     pGrid->InstallDirectCopyMoveCells();
 }
 
@@ -189,11 +196,13 @@ void CGEControlFactory::InstallApplicationFeatures() {
     // comparison, style serialisation, older-format serialisation, registry profile, document
     // serialisation, parameter copy, rotated text, number formatting, the date-time object, moving data
     // after a sort, data copy and move, long operations, covered-cell pool, span-cell pool.
+    GEInstallStyleCompareSubset();
     GEInstallNumberFormatting();
     GEInstallOleDateTime();
     GEInstallSortMoveData();
     GEInstallDataCopyMoveCells();
     GEInstallLongOperation();
+    GEInstallCoveredCellPool();
     GEInstallSpanCellPool();
 }
 

@@ -28,6 +28,7 @@
 #include "framework/core/CRect.h"
 #include "framework/core/CSize.h"
 #include "framework/core/CString.h"
+#include "grid/core/CGESpanStyleCache.h"
 #include "grid/core/GECoreDefs.h"
 
 #include <map>
@@ -599,6 +600,9 @@ public:
     CGECellRange* GetFloatedCellsRange(ROWCOL nRow, ROWCOL nCol, CGECellRange& range);
     BOOL CanFloatCell(CGEControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGEStyle& style,
                       BOOL bFloatOrFlood);
+    // The static cell's rule of the floating-cells feature (FALSE without it).
+    BOOL CanFloatText(CGEControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGEStyle& style,
+                      BOOL bFloatOrFlood);
     BOOL SetFloatedCellsRange(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT flags);
     void UpdateFloatedCells(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT flags,
                             BOOL bCreateHint);
@@ -805,6 +809,11 @@ public:
     BOOL m_bFloatEvalLock = FALSE;
     BOOL m_bMergeEvalLock = FALSE;
     BOOL m_bNoRedrawSpans = FALSE;
+    // The row style caches of the floating and merging evaluations, and the range the merged-cells
+    // feature recorded last.
+    CGESpanStyleCache m_floatStyleCache;
+    CGESpanStyleCache m_mergeStyleCache;
+    CGECellRange m_rangeLastMerged;
     // Hints.
     BOOL m_bHintsEnabled = TRUE;
     int m_nHintId = -1;

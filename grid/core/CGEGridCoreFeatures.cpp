@@ -137,6 +137,13 @@ BOOL CGEGridCore::CanFloatCell(CGEControl* pControl, ROWCOL nRow, ROWCOL nCol, c
                : FALSE;
 }
 
+BOOL CGEGridCore::CanFloatText(CGEControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGEStyle& style,
+                               BOOL bFloatOrFlood) {
+    return m_pFloatCellsImp != nullptr
+               ? m_pFloatCellsImp->CanFloatText(this, pControl, nRow, nCol, style, bFloatOrFlood)
+               : FALSE;
+}
+
 BOOL CGEGridCore::SetFloatedCellsRange(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT flags) {
     return m_pFloatCellsImp != nullptr
                ? m_pFloatCellsImp->SetFloatedCellsRange(this, nRow, nCol, nToRow, nToCol, flags)

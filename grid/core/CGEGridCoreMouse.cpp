@@ -211,7 +211,7 @@ void CGEGridCore::OnGridCancelMode() {
     if (m_bTrackResize) {
         CancelUserResize();
     } else if ((m_wButtonMode & 2) != 0) {
-        UpdateClearSelection(TRUE);
+        SetSelection(nullptr);
         if (m_pParam != nullptr && m_pParam->TestCurrentCellFlags(3))
             StoreCurrentCell(FALSE);
     }

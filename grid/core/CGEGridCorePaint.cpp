@@ -61,6 +61,15 @@ void CGEGridCore::BuildPaintTable(CGEPaintTable& table, const CRect& rectClip) {
             table.cols.push_back({nCol, x, w});
         x += w;
     }
+    // Spans of what shows are brought up to date before the cells' styles are taken.
+    if (m_pDrawSpannedCellsImp != nullptr && !table.rows.empty() && !table.cols.empty()) {
+        ROWCOL nLastRow = 0, nLastCol = 0;
+        for (const CGEPaintTable::Line& r : table.rows)
+            nLastRow = std::max(nLastRow, r.nIndex);
+        for (const CGEPaintTable::Line& c : table.cols)
+            nLastCol = std::max(nLastCol, c.nIndex);
+        EvalVisibleSpannedCells(CGECellRange(0, 0, nLastRow, nLastCol), TRUE);
+    }
     table.Reset();
     table.pActiveControl = IsActiveCurrentCell() ? m_pCurrentControl : nullptr;
     for (int i = 0; i < table.RowCount(); ++i) {
@@ -250,15 +259,36 @@ void CGEGridCore::DrawPaintTable(CDC* pDC, CGEPaintTable& table) {
         }
     }
     // Grid lines on the right and bottom pixel of each line; the frozen boundary in the fixed colour.
+    // Inside a span (cells marked by the spanned-cell drawing) the lines are left out.
     for (int j = 0; bVertLines && j < table.ColCount(); ++j) {
         const CGEPaintTable::Line& c = table.cols[static_cast<size_t>(j)];
-        DrawGridLine(pDC, c.nPos + c.nSize - 1, table.rectPaint.top, 1, nBottom - table.rectPaint.top, 1,
-                     c.nIndex, c.nIndex == nFrozenCols && nFrozenCols > 0 ? 1 : 0);
+        const UINT lineFlags = c.nIndex == nFrozenCols && nFrozenCols > 0 ? 1 : 0;
+        int y = table.rectPaint.top;
+        for (int i = 0; table.bSpansFound && i < table.RowCount(); ++i) {
+            if ((table.FlagsAt(i, j) & CGEPaintTable::flagNoRightLine) == 0)
+                continue;
+            const CGEPaintTable::Line& r = table.rows[static_cast<size_t>(i)];
+            if (r.nPos > y)
+                DrawGridLine(pDC, c.nPos + c.nSize - 1, y, 1, r.nPos - y, 1, c.nIndex, lineFlags);
+            y = std::max(y, r.nPos + r.nSize);
+        }
+        if (nBottom > y)
+            DrawGridLine(pDC, c.nPos + c.nSize - 1, y, 1, nBottom - y, 1, c.nIndex, lineFlags);
     }
     for (int i = 0; bHorzLines && i < table.RowCount(); ++i) {
         const CGEPaintTable::Line& r = table.rows[static_cast<size_t>(i)];
-        DrawGridLine(pDC, table.rectPaint.left, r.nPos + r.nSize - 1, nRight - table.rectPaint.left, 1, 2,
-                     r.nIndex, r.nIndex == nFrozenRows && nFrozenRows > 0 ? 1 : 0);
+        const UINT lineFlags = r.nIndex == nFrozenRows && nFrozenRows > 0 ? 1 : 0;
+        int x = table.rectPaint.left;
+        for (int j = 0; table.bSpansFound && j < table.ColCount(); ++j) {
+            if ((table.FlagsAt(i, j) & CGEPaintTable::flagNoBottomLine) == 0)
+                continue;
+            const CGEPaintTable::Line& c = table.cols[static_cast<size_t>(j)];
+            if (c.nPos > x)
+                DrawGridLine(pDC, x, r.nPos + r.nSize - 1, c.nPos - x, 1, 2, r.nIndex, lineFlags);
+            x = std::max(x, c.nPos + c.nSize);
+        }
+        if (nRight > x)
+            DrawGridLine(pDC, x, r.nPos + r.nSize - 1, nRight - x, 1, 2, r.nIndex, lineFlags);
     }
     // Selected cells inverted; the current cell gets its frame instead.
     for (int i = 0; i < table.RowCount(); ++i) {

@@ -10,10 +10,12 @@
 #include "grid/core/CGEAbstractGridMoveRowsColsImp.h"
 #include "grid/core/CGEAbstractGridOptimizedUpdateImp.h"
 #include "grid/core/CGEAbstractGridUpdateHintImp.h"
+#include "grid/core/CGEAbstractSpanCellPoolImp.h"
 #include "grid/core/CGEControl.h"
 #include "grid/core/CGEData.h"
 #include "grid/core/CGEGridCore.h"
 #include "grid/core/CGEGridParam.h"
+#include "grid/core/CGELibraryState.h"
 #include "grid/core/CGEProperties.h"
 #include "grid/core/CGEStyle.h"
 
@@ -21,6 +23,22 @@
 #include <memory>
 
 // ---- storing ----
+
+namespace {
+
+// The floated and merged spans follow inserted and removed lines (the span-cell pool feature edits each
+// pool; nothing without it), and the covered-cell index is built again from the covered ranges.
+template <class F> void AdjustSpanPools(CGEGridParam* pParam, F edit) {
+    CGEAbstractSpanCellPoolImp* pImp = GEGetLibraryState()->m_pSpanCellPoolImp;
+    if (pImp != nullptr) {
+        for (CGESpanCellPool* pPool : {pParam->m_pFloatPool, pParam->m_pPrintFloatPool,
+                                       pParam->m_pHorzMergePool, pParam->m_pVertMergePool})
+            edit(pImp, pPool);
+    }
+    pParam->RebuildSpanCellPool();
+}
+
+} // namespace
 
 BOOL CGEGridCore::StoreInsertRows(ROWCOL nRow, ROWCOL nCount) {
     CGEData* pData = GetData();
@@ -33,6 +51,9 @@ BOOL CGEGridCore::StoreInsertRows(ROWCOL nRow, ROWCOL nCount) {
         m_pParam->m_abHiddenRows.InsertBits(nRow, nCount);
     m_pParam->m_SelectedRanges.InsertRows(nRow, nCount);
     m_pParam->m_CoveredRanges.InsertRows(nRow, nCount);
+    AdjustSpanPools(m_pParam, [&](CGEAbstractSpanCellPoolImp* pImp, CGESpanCellPool* pPool) {
+        pImp->InsertRows(pPool, nRow, nCount);
+    });
     if (m_bCurrentCell && m_nCurRow >= nRow)
         StoreCurrentCell(TRUE, m_nCurRow + nCount, m_nCurCol);
     SetModifiedFlag();
@@ -50,6 +71,9 @@ BOOL CGEGridCore::StoreInsertCols(ROWCOL nCol, ROWCOL nCount) {
         m_pParam->m_abHiddenCols.InsertBits(nCol, nCount);
     m_pParam->m_SelectedRanges.InsertCols(nCol, nCount);
     m_pParam->m_CoveredRanges.InsertCols(nCol, nCount);
+    AdjustSpanPools(m_pParam, [&](CGEAbstractSpanCellPoolImp* pImp, CGESpanCellPool* pPool) {
+        pImp->InsertCols(pPool, nCol, nCount);
+    });
     if (m_bCurrentCell && m_nCurCol >= nCol)
         StoreCurrentCell(TRUE, m_nCurRow, m_nCurCol + nCount);
     SetModifiedFlag();
@@ -70,6 +94,9 @@ BOOL CGEGridCore::StoreRemoveRows(ROWCOL nFrom, ROWCOL nTo) {
     m_pParam->m_SelectedRanges.DeleteInvalidRanges();
     m_pParam->m_CoveredRanges.RemoveRows(nFrom, nTo, nRows);
     m_pParam->m_CoveredRanges.DeleteInvalidRanges();
+    AdjustSpanPools(m_pParam, [&](CGEAbstractSpanCellPoolImp* pImp, CGESpanCellPool* pPool) {
+        pImp->RemoveRows(pPool, nFrom, nTo);
+    });
     if (m_bCurrentCell && m_nCurRow >= nFrom) {
         const ROWCOL nNew = m_nCurRow > nTo ? m_nCurRow - (nTo - nFrom + 1) : std::min(nFrom, nRows);
         PlaceCurrentCell(nNew, m_nCurCol, GE_NOREDRAW);
@@ -92,6 +119,9 @@ BOOL CGEGridCore::StoreRemoveCols(ROWCOL nFrom, ROWCOL nTo) {
     m_pParam->m_SelectedRanges.DeleteInvalidRanges();
     m_pParam->m_CoveredRanges.RemoveCols(nFrom, nTo, nCols);
     m_pParam->m_CoveredRanges.DeleteInvalidRanges();
+    AdjustSpanPools(m_pParam, [&](CGEAbstractSpanCellPoolImp* pImp, CGESpanCellPool* pPool) {
+        pImp->RemoveCols(pPool, nFrom, nTo);
+    });
     if (m_bCurrentCell && m_nCurCol >= nFrom) {
         const ROWCOL nNew = m_nCurCol > nTo ? m_nCurCol - (nTo - nFrom + 1) : std::min(nFrom, nCols);
         PlaceCurrentCell(m_nCurRow, nNew, GE_NOREDRAW);
@@ -232,6 +262,10 @@ BOOL CGEGridCore::RemoveRows(ROWCOL nFrom, ROWCOL nTo, UINT flags, int ctCmd) {
     if (m_pParam == nullptr || nFrom == 0 || nFrom > nTo || nFrom > nRows)
         return FALSE;
     nTo = std::min(nTo, nRows);
+    // The covered-cells feature opens the removal's undo step when it has blocks to adjust in an ordinary
+    // call, so that its changes and the removal undo as one; the step is closed here.
+    const BOOL bCoverStep =
+        m_pCoveredCellsImp != nullptr && ctCmd == geDo && !m_pParam->m_CoveredRanges.IsEmpty();
     if (m_pCoveredCellsImp != nullptr)
         m_pCoveredCellsImp->AdjustCoveredCellsRemoveRows(this, nFrom, nTo, flags, ctCmd);
     const ROWCOL n = nTo - nFrom + 1;
@@ -251,6 +285,8 @@ BOOL CGEGridCore::RemoveRows(ROWCOL nFrom, ROWCOL nTo, UINT flags, int ctCmd) {
                 delete pOldStyles->GetAt(i);
             delete pOldStyles;
         }
+        if (bCoverStep)
+            Rollback();
         return FALSE;
     }
     DelayFloatCells(CGECellRange().SetRows(nFrom, std::max(nFrom, GetRowCount())));
@@ -260,6 +296,8 @@ BOOL CGEGridCore::RemoveRows(ROWCOL nFrom, ROWCOL nTo, UINT flags, int ctCmd) {
             m_pCommandFactory->CreateInsertRowsCmd(nFrom, n, pOldStyles, anOldStored.release(), nColCount),
             ctCmd);
     UpdateRemoveRows(nFrom, nTo, anOldDrawn.get(), flags, TRUE);
+    if (bCoverStep)
+        CommitTrans();
     return TRUE;
 }
 
@@ -268,6 +306,10 @@ BOOL CGEGridCore::RemoveCols(ROWCOL nFrom, ROWCOL nTo, UINT flags, int ctCmd) {
     if (m_pParam == nullptr || nFrom == 0 || nFrom > nTo || nFrom > nCols)
         return FALSE;
     nTo = std::min(nTo, nCols);
+    // The covered-cells feature opens the removal's undo step when it has blocks to adjust in an ordinary
+    // call, so that its changes and the removal undo as one; the step is closed here.
+    const BOOL bCoverStep =
+        m_pCoveredCellsImp != nullptr && ctCmd == geDo && !m_pParam->m_CoveredRanges.IsEmpty();
     if (m_pCoveredCellsImp != nullptr)
         m_pCoveredCellsImp->AdjustCoveredCellsRemoveCols(this, nFrom, nTo, flags, ctCmd);
     const ROWCOL n = nTo - nFrom + 1;
@@ -287,6 +329,8 @@ BOOL CGEGridCore::RemoveCols(ROWCOL nFrom, ROWCOL nTo, UINT flags, int ctCmd) {
                 delete pOldStyles->GetAt(i);
             delete pOldStyles;
         }
+        if (bCoverStep)
+            Rollback();
         return FALSE;
     }
     DelayFloatCells(CGECellRange().SetCols(nFrom > 0 ? nFrom - 1 : 0, std::max(nFrom, GetColCount())));
@@ -296,6 +340,8 @@ BOOL CGEGridCore::RemoveCols(ROWCOL nFrom, ROWCOL nTo, UINT flags, int ctCmd) {
             m_pCommandFactory->CreateInsertColsCmd(nFrom, n, pOldStyles, anOldStored.release(), nRowCount),
             ctCmd);
     UpdateRemoveCols(nFrom, nTo, anOldDrawn.get(), flags, TRUE);
+    if (bCoverStep)
+        CommitTrans();
     return TRUE;
 }
 

@@ -436,8 +436,12 @@ BOOL CGEGridCore::SetStyleRange(const CGECellRange& rangeIn, const CGEStyle* pSt
             delete pOldStyles;
         }
     }
-    if (bResult)
+    if (bResult) {
+        // Floated and merged spans of the changed cells are evaluated again before they next show.
+        DelayFloatCells(rangeIn);
+        DelayMergeCells(rangeIn);
         UpdateStyleRange(rangeIn, pStyle, mt, flags, TRUE);
+    }
     return bResult;
 }
 

@@ -1,6 +1,7 @@
 #include "grid/core/CGEGridParam.h"
 
 #include "framework/core/CArchive.h"
+#include "grid/core/CGEAbstractCoveredCellPoolImp.h"
 #include "grid/core/CGEAbstractGridDocSerializeImp.h"
 #include "grid/core/CGEData.h"
 #include "grid/core/CGEDelayedRangePool.h"
@@ -48,6 +49,12 @@ void CGEGridParam::DeletePools() {
     drop(m_pVertMergePool);
     drop(m_pMergeDelayPool);
     drop(m_pCoveredCellPool);
+}
+
+void CGEGridParam::RebuildSpanCellPool() {
+    CGEAbstractCoveredCellPoolImp* pImp = GEGetLibraryState()->m_pCoveredCellPoolImp;
+    if (pImp != nullptr && m_pCoveredCellPool != nullptr)
+        pImp->RebuildPool(m_pCoveredCellPool, m_CoveredRanges);
 }
 
 void CGEGridParam::Serialize(CArchive& ar) {

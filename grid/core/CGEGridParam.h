@@ -108,6 +108,10 @@ public:
     BOOL IsReadOnly() const { return m_bReadOnly; }
     void SetReadOnly(BOOL b) { m_bReadOnly = b; }
 
+    // Rebuilds the covered-cell pool from the covered ranges (nothing without a pool or the covered-cell
+    // pool feature).
+    void RebuildSpanCellPool();
+
     // ---- data members (read and set by the grid and its features) ----
     CGEData* m_pData = nullptr;
     BOOL m_bOwnData = FALSE;

@@ -96,8 +96,9 @@ TEST_F(LogEntryColumns, TextsInEnglish) {
         {19, ""},
         {-1, ""},
     };
-    for (const TextCase& c : cases)
+    for (const TextCase& c : cases) {
         EXPECT_STREQ(Text(c.column), c.expected) << "column " << c.column;
+    }
 }
 
 TEST_F(LogEntryColumns, RoundedColumnFollowsTheRounding) {
@@ -255,8 +256,9 @@ TEST_F(LogEntryColumnsDeDE, Texts) {
         {17, "60,00"},
         {18, "15.11.2004"},
     };
-    for (const TextCase& c : cases)
+    for (const TextCase& c : cases) {
         EXPECT_STREQ(Text(c.column), c.expected) << "column " << c.column;
+    }
 }
 
 TEST_F(LogEntryColumnsDeDE, WritingTakesGermanNumbersAndDates) {

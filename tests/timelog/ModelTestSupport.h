@@ -1,12 +1,12 @@
-// Shared support of the model tests: archiving objects to and from memory, the archive exception's
-// cause, a scratch registry with fixed rounding and user, and a main frame that answers the document.
+// Shared support of the time-log tests: a scratch registry with fixed rounding and user, a recording
+// application and a main frame that answers the document (archiving helpers: the data tests' support).
 #pragma once
 
-#include "../foundation/ScratchRegistry.h"
-#include "../framework/core/ArchiveTestSupport.h"
+#include "../data/ModelObjectsSupport.h"
 #include "foundation/Registry.h"
 #include "timelog/CLogDoc.h"
 #include "timelog/ILogDocFrame.h"
+#include "framework/win/CWinApp.h"
 
 #include <gtest/gtest.h>
 
@@ -14,32 +14,6 @@
 #include <vector>
 
 namespace modeltest {
-
-using archive_test::Bytes;
-
-// The bytes of obj.Serialize.
-inline Bytes StoreObject(CObject& obj) {
-    return archive_test::Store([&](CArchive& ar) { obj.Serialize(ar); });
-}
-// obj.Serialize from bytes.
-inline void LoadObject(CObject& obj, const Bytes& bytes) {
-    archive_test::Load(bytes, [&](CArchive& ar) { obj.Serialize(ar); });
-}
-// The cause of the CArchiveException that loading bytes into obj throws; -1 when it loads.
-inline int LoadCause(CObject& obj, const Bytes& bytes) {
-    return archive_test::CauseOf<CArchiveException>([&] { LoadObject(obj, bytes); });
-}
-// Whatever the loader throws (a framework exception of any kind is caught and deleted); false when it
-// loads. Only a framework exception is a proper refusal: anything else ends the test program.
-inline bool Refused(CObject& obj, const Bytes& bytes) {
-    try {
-        LoadObject(obj, bytes);
-    } catch (CException* e) {
-        e->Delete();
-        return true;
-    }
-    return false;
-}
 
 // A main frame that answers the document's questions and records the errors it was given.
 class RecordingFrame : public ILogDocFrame {
@@ -80,6 +54,17 @@ public:
     int refreshes = 0;
 };
 
+// Records message boxes instead of showing them.
+class RecordingApp : public CWinApp {
+public:
+    RecordingApp() : CWinApp("Model Tests") {}
+    int DoMessageBox(LPCSTR lpszPrompt, UINT, UINT) override {
+        prompts.emplace_back(lpszPrompt);
+        return IDOK;
+    }
+    std::vector<std::string> prompts;
+};
+
 // A scratch registry whose user is "tester" and whose rounding is off.
 class ModelTest : public ::testing::Test {
 protected:
@@ -91,10 +76,5 @@ protected:
 
     ScratchRegistry m_registry;
 };
-
-// A local time.
-inline CTime At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
-    return CTime(year, month, day, hour, minute, second);
-}
 
 } // namespace modeltest

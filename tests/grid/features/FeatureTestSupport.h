@@ -116,13 +116,17 @@ public:
     TestLongOperationImp& operator=(const TestLongOperationImp&) = delete;
 
     DWORD now = 100000;
+    DWORD tick = 0; // added to the clock at every reading, for operations that run through many steps
     std::deque<int> answers; // MessageBox results, in the order the questions come
     std::vector<UINT> questions;
     int waitCursor = 0;
     RecordingWindow window;
 
 protected:
-    DWORD Now() override { return now; }
+    DWORD Now() override {
+        now += tick;
+        return now;
+    }
     int AskUser(LPCSTR, UINT nType) override {
         questions.push_back(nType & 0x0F);
         const int nAnswer = answers.empty() ? IDCANCEL : answers.front();
