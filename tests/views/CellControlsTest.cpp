@@ -5,6 +5,8 @@
 
 #include "resource.h"
 #include "views/CCheckTreeCtrl.h"
+#include "views/CGEBitmapBtnTabbedCombo.h"
+#include "views/CGESwatchTabbedCombo.h"
 #include "views/CGroupStaticCtrl.h"
 #include "views/CellButtonControls.h"
 
@@ -31,6 +33,12 @@ TEST(CellButtons, TheBitmapIsCentredAndPushedOnePixel) {
     EXPECT_EQ(CellButtonGeometry::ButtonRect(CRect(0, 0, 100, 20)), CRect(84, 3, 99, 17));
     EXPECT_EQ(CellButtonGeometry::ButtonRect(CRect(0, 0, 100, 10)), CRect(84, 0, 99, 14))
         << "never above the cell";
+}
+
+TEST(CellButtons, TheComboPicturesAndButtonsSitWhereTheCellLeavesThemRoom) {
+    const CRect cell(10, 0, 110, 20);
+    EXPECT_EQ(CGESwatchTabbedCombo::SwatchRect(cell), CRect(10, 3, 24, 17));
+    EXPECT_EQ(CGEBitmapBtnTabbedCombo::ButtonRect(cell), CRect(78, 3, 93, 17)) << "before the drop arrow";
 }
 
 TEST(CellButtons, ChosenFilesBecomeOneCellValue) {
@@ -99,6 +107,23 @@ TEST_F(CellControls, ACellWithAButtonLeavesItRoomAndTheClickReachesTheOwner) {
     EXPECT_EQ(row, 1u);
     EXPECT_EQ(col, 2);
     EXPECT_TRUE(view->m_bActiveFlag);
+}
+
+TEST_F(CellControls, ComboCellsLeaveTheirTextRoomForPictureAndButton) {
+    ASSERT_NE(MakeView(), nullptr);
+    auto* plain = new CGETabbedIntegralHeightCombo(view, 60010, 60011);
+    auto* swatch = new CGESwatchTabbedCombo(view, 60012, 60013, IDB_ROW_RUNNING);
+    auto* withButton = new CGEBitmapBtnTabbedCombo(
+        view, 60014, 60015, MakeCellButtonFactory<CParentPostButton>(), IDB_ROW_RUNNING);
+    view->RegisterControl(60016, plain, FALSE, FALSE);
+    view->RegisterControl(60017, swatch, FALSE, FALSE);
+    view->RegisterControl(60018, withButton, FALSE, FALSE);
+    const CRect cell(10, 0, 160, 20);
+    const CGEStyle& style = view->LookupStyleRowCol(1, 1);
+    const CRect text = plain->ComputeTextRect(1, 1, &cell, &style);
+    EXPECT_EQ(swatch->ComputeTextRect(1, 1, &cell, &style).left, 32) << "after the picture and 8 pixels";
+    EXPECT_EQ(withButton->ComputeTextRect(1, 1, &cell, &style).right, text.right - 18);
+    EXPECT_EQ(plain->FitListHeight(nullptr), 700);
 }
 
 TEST_F(CellControls, TheExpandBoxAsksAndTellsTheOwner) {
