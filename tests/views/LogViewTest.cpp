@@ -342,7 +342,6 @@ TEST_F(LogRowMarks, CacheMarksAndTheCurrentRowComeFirst) {
     EXPECT_EQ(marker->GetRowMark(3), CLogRowMarkerControl::markWaitQuickBooks);
     third->m_Pending = 1;
     EXPECT_EQ(marker->GetRowMark(3), CLogRowMarkerControl::markWaitDatabase);
-    EXPECT_EQ(marker->GetRowMark(4), CLogRowMarkerControl::markNewRecord);
     ASSERT_TRUE(view->SetCurrentCell(3, 1, GE_NOREDRAW));
     EXPECT_EQ(marker->GetRowMark(3), CLogRowMarkerControl::markCurrent);
     doc.m_bTiming = false;
