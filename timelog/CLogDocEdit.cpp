@@ -264,8 +264,8 @@ void CLogDoc::DeleteProject(CProject* pProject) {
             delete pTask;
         }
     }
-    // The project-task, invoice and expense filters may name it; a name of a project that is gone
-    // would filter everything away.
+    // The project-task, invoice and expense filters may hold its GUID; a GUID no project has left would
+    // filter every row away.
     for (const char* name : {"Project", "InProject", "ExProject"}) {
         CString value;
         if (RegReadString(REG_FILTER_PROJECT_TASKS, name, value) && !value.IsEmpty())
@@ -280,8 +280,7 @@ void CLogDoc::DeleteProject(CProject* pProject) {
 void CLogDoc::DropSubsystem(CSubsystem* pSubsystem) {
     if (CanWriteTables())
         m_SubsystemSet.DeleteSubsystem(this, pSubsystem);
-    if (m_CurrentEntry.m_pSubsystem == pSubsystem)
-        m_CurrentEntry.m_pSubsystem = nullptr;
+    // Log entries are written again without it; the current entry and the rest lose it below.
     for (INT_PTR i = 0; i < m_LogEntries.GetSize(); ++i) {
         CLogEntry* pEntry = m_LogEntries.GetAt(i);
         if (pEntry->m_pSubsystem != pSubsystem)
