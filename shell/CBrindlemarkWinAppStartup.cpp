@@ -14,6 +14,7 @@
 #include "shell/LogFileLocation.h"
 #include "shell/PreferenceDefaults.h"
 #include "timelog/CLogDoc.h"
+#include "views/CLogView.h"
 
 #include <objbase.h>
 
@@ -140,8 +141,7 @@ void CBrindlemarkWinApp::CloseHideNotice() {
 }
 
 CRuntimeClass* CBrindlemarkWinApp::LogViewClass() {
-    // The time log view is not part of this version: the view host says so in its place.
-    return nullptr;
+    return RUNTIME_CLASS(CLogView);
 }
 
 int CBrindlemarkWinApp::ExitInstance() {
