@@ -185,6 +185,7 @@
 #define IDS_ACCOUNT_IN_USE_NO_REPLACEMENT 52903
 #define IDS_ACCOUNT_IN_USE_REPLACE 52904
 #define IDS_NONE_PROJECT_DESCRIPTION 52905
+#define IDS_USER_IN_USE_NO_REPLACEMENT 52906
 #define IDS_DURATION_HOURS_FORMAT 51473
 
 // Project tasks, expenses, invoices and payments
@@ -194,6 +195,7 @@
 #define IDS_PROJECT_TASKS 51773
 #define IDS_ISSUES 51774
 #define IDD_ACCOUNT_IN_USE 12066
+#define IDD_USER_IN_USE 12022
 
 // ---- Time views: the time log view, its row marks, the column manager and the cell controls ----
 // Titles of the log columns (the Start column's title is IDS_COLUMN_START)

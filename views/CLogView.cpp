@@ -2,17 +2,18 @@
 #include "views/CLogView.h"
 
 #include "foundation/Registry.h"
+#include "framework/win/AfxRes.h"
+#include "framework/win/CFrameWnd.h"
 #include "framework/win/CWinThread.h"
 #include "grid/core/CGEBrowseParam.h"
 #include "grid/core/CGEGridParam.h"
 #include "grid/core/CGEStyle.h"
 #include "resource.h"
-#include "shell/CMainFrame.h"
-#include "shell/CMainViewFrame.h"
 #include "timelog/CLogDoc.h"
 #include "timelog/CLogHint.h"
 #include "views/CGridColumn.h"
 #include "views/CLogRowMarkerControl.h"
+#include "views/CSortHeader.h"
 #include "views/LogColumnShares.h"
 
 #include <algorithm>
@@ -22,7 +23,15 @@ IMPLEMENT_DYNCREATE(CLogView, CGEBrowserView)
 
 BEGIN_MESSAGE_MAP(CLogView, CGEBrowserView)
 ON_WM_SIZE()
+ON_WM_MOUSEWHEEL()
 ON_COMMAND(ID_VIEW_COLUMNS, OnViewColumns)
+ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
+ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditCopy)
+ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
+ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateEditUndoCmd)
+ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
+ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
+ON_COMMAND(ID_FILE_PRINT_PREVIEW, CView::OnFilePrintPreview)
 END_MESSAGE_MAP()
 
 namespace {
@@ -63,8 +72,6 @@ constexpr WORD kColSizingFlags = 42;
 constexpr WORD kRowSizingFlags = 0;
 constexpr WORD kSelectionFlags = 253;
 
-// The first drawing scrolls to the end: the engine clamps the top row to the last one.
-constexpr ROWCOL kScrollToEnd = 100000;
 // The first drawings empty the undo list the set-up filled.
 constexpr int kUndoClearingDraws = 3;
 
@@ -97,6 +104,7 @@ void CLogView::OnInitialUpdate() {
     CGEGridParam* pParam = GetParam();
     const BOOL bOldLock = LockUpdate(TRUE);
     const BOOL bOldUndo = pParam->EnableUndo(FALSE);
+    RegisterControl(IDS_CTRL_SORT_HEADER, new CSortHeader(this), FALSE, TRUE);
     InitBrowserSettings();
     SetupColumns();
     LoadSortSettings();
@@ -110,8 +118,13 @@ void CLogView::OnInitialUpdate() {
     pParam->SetRowSizingFlags(kRowSizingFlags);
     pParam->SetSelectionFlags(kSelectionFlags);
     pParam->SetThumbTrackScroll(TRUE);
+    // The rows show the log; its entries change through the document's entry dialogs.
+    pParam->SetReadOnly(TRUE);
+    if (CGEBrowseParam* pBrowse = GetBrowseParam())
+        pBrowse->m_bAllowAppend = FALSE;
+    ApplySort();
     if (const CLogDoc* pDoc = GetLogDocument())
-        ApplyFilter(&pDoc->m_ViewFilter);
+        ApplyFilter(pDoc->m_ViewFilter);
     ApplyGrayBar();
     pParam->EnableUndo(bOldUndo);
     LockUpdate(bOldLock);
@@ -121,7 +134,10 @@ void CLogView::OnInitialUpdate() {
 void CLogView::OnDraw(CDC* pDC) {
     if (m_bFirstDraw) {
         m_bFirstDraw = 0;
-        SetTopRow(kScrollToEnd, GE_NOREDRAW, FALSE);
+        // The last rows in view: the last row at the bottom of the window, not alone at its top.
+        const ROWCOL nLast = GetRowCount();
+        if (nLast > GetHeaderRows())
+            SetTopRow(CalcTopRowForBottom(nLast), GE_NOREDRAW, FALSE);
     }
     if (++s_nDrawCount <= kUndoClearingDraws && GetParam() != nullptr)
         GetParam()->EmptyUndoList();
@@ -328,13 +344,4 @@ BOOL CLogView::StoreColWidth(ROWCOL nCol, int nWidth) {
     if (!IsTrackingResize())
         SaveColumns();
     return TRUE;
-}
-
-// ================================================================ the main window's log view
-
-CLogView* GetLogView() {
-    auto* pFrame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
-    if (pFrame == nullptr || pFrame->GetViewHost() == nullptr)
-        return nullptr;
-    return dynamic_cast<CLogView*>(pFrame->GetViewHost()->GetView(viewTimeLog));
 }

@@ -23,6 +23,7 @@
 #include "grid/core/CGEBrowserView.h"
 #include "timelog/CFindSpec.h"
 #include "timelog/CLogEntry.h"
+#include "timelog/ILogView.h"
 
 #include <vector>
 
@@ -31,7 +32,7 @@ class CGridColumn;
 class CLogDoc;
 class CViewFilter;
 
-class CLogView : public CGEBrowserView {
+class CLogView : public CGEBrowserView, public ILogView {
     DECLARE_DYNCREATE(CLogView)
 public:
     // Column ids of the log columns (the ids CLogEntry::GetColumnText formats).
@@ -102,21 +103,31 @@ public:
     void SetColumnOrder(const std::vector<CGridColumn*>& order, const std::vector<BOOL>& visible);
 
     // ================================================================ rows (CLogViewRows.cpp)
+    // Sorts the rows by the stored sort column and direction (nothing without one, or when that column
+    // is not shown, or while a row is being edited); clears the selection.
+    void ApplySort() override;
+    // Sorts the rows by the column at a list index; the grid remembers it as its last sort.
+    void SortByColumn(int index, BOOL bAscending);
     // Hides the rows whose entries the filter rejects and shows the others.
-    void ApplyFilter(const CViewFilter* pFilter);
+    void ApplyFilter(const CViewFilter& filter) override;
     // Re-reads "GrayBar" under "Prefs\" and shades every other shown row (the first one tinted).
-    void ApplyGrayBar();
+    void ApplyGrayBar() override;
     // Redraws every row with the styles of its entry's state.
-    void RefreshAllRows();
+    void RefreshAllRows() override;
     // Redraws one row with its entry's styles.
     void StyleEntryRow(ROWCOL nRow);
     // Redraws the row that shows the entry (after it stopped); nothing when no row shows it.
-    void RefreshEntryRow(const CLogEntry* pEntry);
+    void RefreshEntryRow(CLogEntry* pEntry) override;
     // Whether the gray bar tints the row (as the last ApplyGrayBar left it).
     BOOL IsRowTinted(ROWCOL nRow) const;
+    // Every row its default height again.
+    void ResetRowHeights() override;
+    // Redraws the whole grid now (the engine's redraw with its flags stays reachable).
+    using CGEBrowserView::Redraw;
+    void Redraw() override;
 
     // The entry a row shows; nullptr for header rows, the append row and rows beyond the log.
-    CLogEntry* GetEntryAtRow(ROWCOL nRow);
+    CLogEntry* GetEntryAtRow(ROWCOL nRow) override;
     // The row that shows the entry among the rows not hidden; 0 when none.
     ROWCOL FindEntryRow(const CLogEntry* pEntry);
     // The next (forward) or previous row after nRow that shows an entry and is not hidden; 0 when none.
@@ -124,12 +135,18 @@ public:
     // The first selected row after nRow that is not hidden; 0 when none.
     ROWCOL GetNextSelectedRow(ROWCOL nRow);
     // The entry of the first selected row; nullptr when none.
-    CLogEntry* GetSelectedEntry();
+    CLogEntry* GetSelectedEntry() override;
     // Clears the selection and selects the whole row of the entry; its row, or 0.
     ROWCOL SelectEntry(const CLogEntry* pEntry);
     ROWCOL SelectEntryByGUID(const char* guid);
+    void SelectEntryRow(CLogEntry* pEntry) override { SelectEntry(pEntry); }
     // Selects each listed row that is not hidden.
     void SelectRows(const CDWordArray& rows);
+    // The selected rows as ranges (first and last row of each), and the same ranges selected again.
+    void GetSelectedRows(CDWordArray& starts, CDWordArray& ends) override;
+    void SelectRows(const CDWordArray& starts, const CDWordArray& ends) override;
+    using CGEBrowserView::ClearSelection;
+    void ClearSelection() override { CGEBrowserView::ClearSelection(TRUE); }
     // Searches the rows upward from above the last row found (the bottom the first time), wrapping
     // round to the bottom once, for an entry that matches the settings (copied into the view's own);
     // on a match selects its row when asked, gives its GUID and the column id matched, and remembers the
@@ -140,7 +157,7 @@ public:
     ROWCOL GetLastFoundRow() const { return m_nLastFoundRow; }
 
     // True while the grid holds a row whose values are not yet stored (being edited or appended).
-    BOOL HasUnfinishedRow();
+    bool HasUnfinishedRow() override;
 
     // ================================================================ engine operations
     long GetRecordCount() override;
@@ -151,6 +168,10 @@ public:
     BOOL StoreColWidth(ROWCOL nCol, int nWidth) override;
     // The cells below the headers show their entries; the header cells the columns' titles.
     BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGEStyle& style, int mt = geCopy, int nType = 0) override;
+
+    // The grid's layout (columns, sizes, hidden and sorted rows) is the view's, not the document's: it
+    // never marks the document modified. Entries change through the document, which marks itself.
+    void SetModifiedFlag(BOOL) override {}
 
     void OnInitialUpdate() override;
     void OnDraw(CDC* pDC) override;
@@ -166,14 +187,45 @@ public:
     // The number of drawings of log views in this process.
     static int GetDrawCount() { return s_nDrawCount; }
 
-    // ================================================================ commands (CLogViewEdit.cpp)
+    // ================================================================ editing (CLogViewEdit.cpp)
+    // Stores one cell's text into the edit buffer by the column's id. FALSE, with the engine's warning
+    // text set, when the value cannot be used (an unreadable start or stop, an unknown project or
+    // category); columns that follow from the entry take nothing.
+    BOOL StoreField(int columnId, const CString& text);
+    // The entry an edit of one row is collected in.
+    CLogEntry& GetEditBuffer() { return m_EditBuffer; }
+    // A completed click: on a header the rows are sorted by its column (again: reversed); on a text cell
+    // of an entry (unless "Edit rows" is set) the entry opens in the Log Task dialog.
+    BOOL OnLButtonHitRowCol(ROWCOL nHitRow, ROWCOL nHitCol, ROWCOL nDragRow, ROWCOL nDragCol, CPoint point,
+                            UINT nFlags, UINT nHitState) override;
+    void OnChildButtonClicked(ROWCOL nRow, ROWCOL nCol) override;
+    BOOL OnCellRClick(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint point) override;
+    BOOL OnGridLButtonDblClk(UINT nFlags, CPoint point) override;
+    BOOL OnStartEditing(ROWCOL nRow, ROWCOL nCol) override;
+    BOOL MoveCols(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT flags = GE_UPDATENOW,
+                  int ctCmd = geDo) override;
+    BOOL Undo() override;
+    // The header click: the rows sorted by the column, reversed when it is the last sort and ascending.
+    void OnHeaderClick(ROWCOL nCol);
+    // The right click on a row of an entry selects that whole row; FALSE for any other row.
+    BOOL SelectContextRow(ROWCOL nRow);
+    // The window commands go to: the main window, else the view's frame.
+    CWnd* GetCommandTarget();
+
     // "&Columns...": the Show Columns dialog on this view; with "Close" the layout is written and the
     // columns are set up again.
     void ShowColumnsDialog();
+    // What "Close" in Show Columns does to the view.
+    void ApplyColumnChoice();
 
 protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     afx_msg void OnViewColumns();
+    afx_msg void OnEditCopy();
+    afx_msg void OnUpdateEditCopy(CCmdUI* pCmdUI);
+    afx_msg void OnEditUndo();
+    afx_msg void OnUpdateEditUndoCmd(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 
     // Style of a body cell from its column and its row's entry.
@@ -181,6 +233,9 @@ protected:
     // The entry of a record index; nullptr beyond the log.
     CLogEntry* GetEntryOfRecord(long nRecord) const;
     void DeleteColumns();
+    void OnDataCellClick(ROWCOL nRow, ROWCOL nCol);
+    // Tracks the log's context menu at a screen point, the main window receiving its commands.
+    void ShowContextMenu(CPoint screen);
 
     // ---- members, in the order of the view's record ----
     CDWordArray m_Shares; // by list index: 1/10000 of the data width; 0 hidden
@@ -202,6 +257,3 @@ protected:
 
     static inline int s_nDrawCount = 0;
 };
-
-// The log view the main window keeps; nullptr when there is none.
-CLogView* GetLogView();

@@ -8,9 +8,11 @@
 #include "grid/core/CGEGridParam.h"
 #include "grid/core/CGERangeList.h"
 #include "grid/core/CGEStyle.h"
+#include "resource.h"
 #include "timelog/CLogDoc.h"
 #include "views/CGridColumn.h"
 #include "views/LogRowFilter.h"
+#include "views/LogRowSort.h"
 #include "views/ViewControlIds.h"
 
 namespace {
@@ -44,6 +46,7 @@ BOOL CLogView::GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGEStyle& style, int mt,
     if (bHeader) {
         const CGridColumn* pColumn = GetColumnAt(GetColumnIndexOfGridCol(nCol));
         computed.SetValue(pColumn != nullptr ? pColumn->m_Title : CString());
+        computed.SetControl(IDS_CTRL_SORT_HEADER);
         computed.SetHorizontalAlignment(DT_LEFT);
     } else {
         LoadCellStyle(nRow, nCol, computed);
@@ -104,7 +107,7 @@ void CLogView::StyleEntryRow(ROWCOL nRow) {
         RedrawRowCol(nRow, 0, nRow, GetColCount(), GE_INVALIDATE, FALSE);
 }
 
-void CLogView::RefreshEntryRow(const CLogEntry* pEntry) {
+void CLogView::RefreshEntryRow(CLogEntry* pEntry) {
     const ROWCOL nRow = FindEntryRow(pEntry);
     if (nRow != 0)
         StyleEntryRow(nRow);
@@ -132,9 +135,8 @@ BOOL CLogView::IsRowTinted(ROWCOL nRow) const {
     return nRow < m_RowTint.size() && m_RowTint[nRow] != 0;
 }
 
-void CLogView::ApplyFilter(const CViewFilter* pFilter) {
-    if (pFilter == nullptr)
-        return;
+void CLogView::ApplyFilter(const CViewFilter& filter) {
+    const CViewFilter* pFilter = &filter;
     if ((pFilter->m_FilterType & CViewFilter::byDateRange) != 0)
         pFilter->GetDateRange(&m_FilterFrom, &m_FilterTo);
     const ROWCOL nFirst = GetHeaderRows() + 1;
@@ -152,6 +154,57 @@ void CLogView::ApplyFilter(const CViewFilter* pFilter) {
     const BOOL bOldLock = LockUpdate(TRUE);
     // The filter is no user action to undo.
     HideRows(nFirst, nLast, FALSE, hide.data(), GE_NOREDRAW, geRollback);
+    LockUpdate(bOldLock);
+    Redraw(GE_INVALIDATE, FALSE);
+}
+
+void CLogView::ResetRowHeights() {
+    const ROWCOL nRows = GetRowCount();
+    if (nRows > GetHeaderRows())
+        SetRowHeight(GetHeaderRows() + 1, nRows, -1, nullptr, GE_NOREDRAW, geRollback);
+    Redraw(GE_INVALIDATE, FALSE);
+}
+
+void CLogView::Redraw() {
+    Redraw(GE_UPDATENOW, FALSE);
+}
+
+// ================================================================ sorting
+
+void CLogView::ApplySort() {
+    const int index = FindColumnIndex(m_nSortColumnId);
+    if (m_nSortColumnId == 0 || index < 0 || GetGridColOfColumn(index) == 0 ||
+        !GetColumnAt(index)->m_bVisible)
+        return;
+    SortByColumn(index, m_bSortAscending);
+}
+
+void CLogView::SortByColumn(int index, BOOL bAscending) {
+    CGEBrowseParam* pParam = GetBrowseParam();
+    const CGridColumn* pColumn = GetColumnAt(index);
+    // A row being edited keeps its place until it is stored.
+    if (pParam == nullptr || pColumn == nullptr || HasUnfinishedRow())
+        return;
+    const long nRecords = std::max(GetRecordCount(), 0L);
+    std::vector<const CLogEntry*> entries;
+    entries.reserve(static_cast<size_t>(nRecords));
+    for (long i = 0; i < nRecords; ++i)
+        entries.push_back(GetEntryOfRecord(i));
+    const std::vector<long> order = LogSortOrder(entries, pColumn->m_ColumnId, bAscending != FALSE);
+    // The row list maps each row to the record it shows; the rows after the records (the append row)
+    // show themselves.
+    const ROWCOL nFirst = GetHeaderRows() + 1;
+    const BOOL bOldLock = LockUpdate(TRUE);
+    pParam->m_awRowMap.RemoveAll();
+    pParam->m_awRowMap.SetSize(static_cast<INT_PTR>(nFirst) + nRecords);
+    for (ROWCOL nRow = 0; nRow < nFirst; ++nRow)
+        pParam->m_awRowMap[static_cast<INT_PTR>(nRow)] = nRow;
+    for (long i = 0; i < nRecords; ++i)
+        pParam->m_awRowMap[static_cast<INT_PTR>(nFirst) + i] =
+            nFirst + static_cast<ROWCOL>(order[static_cast<size_t>(i)]);
+    pParam->m_nLastSortedCol = GetGridColOfColumn(index);
+    pParam->m_bLastSortAscending = bAscending;
+    ClearSelection(FALSE);
     LockUpdate(bOldLock);
     Redraw(GE_INVALIDATE, FALSE);
 }
@@ -234,6 +287,33 @@ void CLogView::SelectRows(const CDWordArray& rows) {
     }
 }
 
+void CLogView::GetSelectedRows(CDWordArray& starts, CDWordArray& ends) {
+    starts.RemoveAll();
+    ends.RemoveAll();
+    CGERangeList list;
+    if (!GetSelectedRanges(list, FALSE))
+        return;
+    list.GetRowSpans(GetRowCount(), starts, ends, FALSE);
+    // Header rows are never entries.
+    for (INT_PTR i = starts.GetSize(); i-- > 0;) {
+        starts[i] = std::max<DWORD>(starts[i], GetHeaderRows() + 1);
+        if (starts[i] > ends[i]) {
+            starts.RemoveAt(i);
+            ends.RemoveAt(i);
+        }
+    }
+}
+
+void CLogView::SelectRows(const CDWordArray& starts, const CDWordArray& ends) {
+    const ROWCOL nRows = GetRowCount();
+    for (INT_PTR i = 0; i < starts.GetSize() && i < ends.GetSize(); ++i) {
+        const ROWCOL nFrom = std::max<ROWCOL>(starts[i], GetHeaderRows() + 1);
+        const ROWCOL nTo = std::min<ROWCOL>(ends[i], nRows);
+        if (nFrom <= nTo)
+            SelectRange(CGECellRange().SetRows(nFrom, nTo), TRUE, TRUE);
+    }
+}
+
 // ================================================================ Find Next
 
 BOOL CLogView::FindNext(const CFindSpec& spec, BOOL bSelect, CString& foundGUID, int* pFoundColumnId) {
@@ -289,9 +369,9 @@ void CLogView::UpdateFindNext(CCmdUI* pCmdUI) {
 
 // ================================================================ editing state
 
-BOOL CLogView::HasUnfinishedRow() {
+bool CLogView::HasUnfinishedRow() {
     const CGEBrowseParam* pParam = GetBrowseParam();
-    return pParam != nullptr && pParam->HasChanges();
+    return pParam != nullptr && pParam->HasChanges() != FALSE;
 }
 
 // ================================================================ sort settings

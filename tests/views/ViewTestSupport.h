@@ -73,8 +73,10 @@ protected:
     }
 
     // The frame (client area width x height) and the view made and initialised as the template does.
+    // The frame the view is made in (it deletes itself with its window).
+    virtual CFrameWnd* NewFrame() { return new CFrameWnd; }
     CLogView* MakeView(int width = 800, int height = 400) {
-        frame = new CFrameWnd;
+        frame = NewFrame();
         frame->Create(nullptr, "Time log", WS_OVERLAPPEDWINDOW, CRect(0, 0, width, height));
         CCreateContext context;
         context.m_pCurrentDoc = &doc;

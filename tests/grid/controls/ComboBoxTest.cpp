@@ -4,7 +4,9 @@
 
 #include "framework/win/CListBox.h"
 #include "grid/controls/combo/CGEComboBox.h"
+#include "grid/controls/combo/CGEComboBoxButton.h"
 #include "grid/controls/combo/CGEComboListBox.h"
+#include "grid/core/CGEFindReplaceState.h"
 
 using namespace ctltest;
 
@@ -81,6 +83,73 @@ TEST(ComboBox, AListPastTheDesktopsEdgeComesBackOntoIt) {
         << "moved above the cell";
     EXPECT_EQ(CGEComboBox::FitToDesktop(CRect(-50, 130, 400, 300), text, desktop), CRect(0, 130, 400, 300))
         << "clipped to the desktop";
+}
+
+TEST(ComboBox, ReplacingInTheShownTextStoresAChoiceOrNothing) {
+    TestGrid grid;
+    PutStyle(grid, 2, 2, ControlStyle(52531, kColours, "1"));
+    auto* pCombo = ControlOf<CGEComboBox>(grid, 2, 2);
+    ASSERT_NE(pCombo, nullptr);
+    CGEFindReplaceState state;
+    state.SetFindText("Red", TRUE);
+    state.m_strReplace = "Blue";
+    EXPECT_TRUE(pCombo->ReplaceAll(state, 2, 2));
+    EXPECT_STREQ(grid.GetStoredCellValue(2, 2), "3") << "the shown Red became Blue, the third choice";
+    state.SetFindText("Blue", TRUE);
+    state.m_strReplace = "Purple";
+    EXPECT_FALSE(pCombo->ReplaceAll(state, 2, 2)) << "Purple is no choice";
+    EXPECT_STREQ(grid.GetStoredCellValue(2, 2), "3") << "the index is kept, never replaced by a text";
+    CGEStyle readOnly = ControlStyle(GE_IDS_CTRL_EDIT, nullptr, "Blue sky");
+    readOnly.SetReadOnly(TRUE);
+    PutStyle(grid, 3, 3, readOnly);
+    state.SetFindText("sky", TRUE);
+    state.m_strReplace = "sea";
+    EXPECT_FALSE(grid.GetControl(3, 3)->ReplaceAll(state, 3, 3)) << "a read-only cell";
+    EXPECT_STREQ(grid.GetStoredCellValue(3, 3), "Blue sky");
+}
+
+namespace {
+
+// The top-left dark pixel inside a button (its edges left out), or (-1, -1).
+CPoint FirstDarkPixel(const PixelCanvas& canvas, const CRect& rect) {
+    for (int y = rect.top + 3; y < rect.bottom - 3; ++y) {
+        for (int x = rect.left + 3; x < rect.right - 3; ++x) {
+            const COLORREF c = canvas.At(x, y);
+            if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 150)
+                return CPoint(x, y);
+        }
+    }
+    return CPoint(-1, -1);
+}
+
+} // namespace
+
+TEST(ComboBox, TheButtonShowsInTheCurrentCellOrEverywhereWhenAsked) {
+    StartEngine();
+    TestGrid grid;
+    CGEComboBox combo(&grid, 52517, 52517, CGEComboBox::flagNoTextFit);
+    CGEComboBoxButton* pButton = combo.GetButton();
+    const CRect rect(0, 0, 16, 20);
+    pButton->SetRect(rect);
+    const COLORREF fill = RGB(255, 0, 255);
+    PixelCanvas other(16, 20, fill);
+    pButton->Draw(other.DC(), FALSE);
+    EXPECT_EQ(other.At(8, 10), fill) << "not in other cells";
+    combo.SetButtonInEveryCell(TRUE);
+    PixelCanvas every(16, 20, fill);
+    pButton->Draw(every.DC(), FALSE);
+    EXPECT_EQ(every.At(2, 2), ::GetSysColor(COLOR_3DFACE)) << "in every cell when asked";
+    const CPoint arrow = FirstDarkPixel(every, rect);
+    ASSERT_NE(arrow, CPoint(-1, -1)) << "the arrow";
+    combo.SetActiveChild(pButton);
+    pButton->OnGridKeyDown(VK_SPACE, 1, 0); // held down
+    PixelCanvas otherPressed(16, 20, fill);
+    pButton->Draw(otherPressed.DC(), FALSE);
+    EXPECT_EQ(FirstDarkPixel(otherPressed, rect), arrow) << "never pushed outside the current cell";
+    PixelCanvas pushed(16, 20, fill);
+    pButton->Draw(pushed.DC(), TRUE);
+    EXPECT_EQ(FirstDarkPixel(pushed, rect), arrow + CPoint(1, 1)) << "a press moves the arrow";
+    pButton->OnGridCancelMode();
 }
 
 TEST(ComboWindow, AltDownInTheListClosesItWithoutAChoice) {

@@ -49,6 +49,8 @@ TEST(DropDownScreenshot, AnOpenListUnderAComboCell) {
     if (!folder.empty()) {
         EXPECT_TRUE(grid.Save(folder, "DropDown-Grid"));
         EXPECT_TRUE(list.Save(folder, "DropDown-List"));
+        // The screen shows both windows as the user sees them: the list hanging from the cell.
+        EXPECT_TRUE(WindowPicture(::GetDesktopWindow()).Save(folder, "DropDown-Screen"));
     }
 
     // The list hangs from the cell's text rectangle.

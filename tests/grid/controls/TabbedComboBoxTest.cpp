@@ -139,3 +139,33 @@ TEST(TabbedComboWindow, TheListIsSortedOnceAndTitled) {
     EXPECT_FALSE(pCombo->GetHeader()->IsWindowVisible()) << "hidden with the list";
     EXPECT_NE(pCombo->GetKeptPopup(), nullptr) << "kept for the next drop-down";
 }
+
+TEST(TabbedComboWindow, AClearedListIdFillsAnOpenCellsListAgain) {
+    WindowGrid window;
+    PutStyle(window.grid, 2, 2, TableStyle(kFruit, "1", 7));
+    window.Select(2, 2);
+    auto* pCombo = ControlOf<CGETabbedComboBox>(window.grid, 2, 2);
+    ASSERT_NE(pCombo, nullptr);
+    PressAltKey(VK_DOWN);
+    window.Update();
+    ASSERT_TRUE(pCombo->IsListShown());
+    EXPECT_EQ(pCombo->GetListWindow()->GetCount(), 2);
+    PressKey(VK_ESCAPE);
+    window.Update();
+    // Another grid on the same parameter object gives list 7 a third row and clears the shared maps.
+    TestGrid other;
+    other.SetParam(window.grid.GetParam(), FALSE);
+    CGEStyle longer;
+    longer.SetChoiceList("1\tApple\r\n2\tBanana\r\n3\tCherry");
+    other.SetStyleRange(CGECellRange(2, 2, 2, 2), &longer, geOverride, 0, nullptr, GE_NOREDRAW);
+    CGETabComboCache(window.grid.GetParam()).Clear(7);
+    PressAltKey(VK_DOWN);
+    window.Update();
+    ASSERT_TRUE(pCombo->IsListShown());
+    EXPECT_EQ(pCombo->GetListWindow()->GetCount(), 3) << "the list is filled again from the cell's new rows";
+    PressKey(VK_DOWN);
+    PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
+    window.Select(5, 5);
+    EXPECT_STREQ(window.Value(2, 2), "3");
+}
