@@ -185,6 +185,7 @@
 #define IDS_ACCOUNT_IN_USE_NO_REPLACEMENT 52903
 #define IDS_ACCOUNT_IN_USE_REPLACE 52904
 #define IDS_NONE_PROJECT_DESCRIPTION 52905
+#define IDS_USER_IN_USE_NO_REPLACEMENT 52906
 #define IDS_DURATION_HOURS_FORMAT 51473
 
 // Project tasks, expenses, invoices and payments
@@ -194,7 +195,61 @@
 #define IDS_PROJECT_TASKS 51773
 #define IDS_ISSUES 51774
 #define IDD_ACCOUNT_IN_USE 12066
+#define IDD_USER_IN_USE 12022
 
+// ---- Time views: the time log view, its row marks, the column manager and the cell controls ----
+// Titles of the log columns (the Start column's title is IDS_COLUMN_START)
+#define IDS_COLUMN_STOP 1009
+#define IDS_COLUMN_PROJECT 1012
+#define IDS_COLUMN_CATEGORY 1013
+#define IDS_COLUMN_DESCRIPTION 1014
+#define IDS_COLUMN_BILLED 1015
+#define IDS_COLUMN_BILLABLE 11456
+#define IDS_COLUMN_CLIENT 11457
+#define IDS_COLUMN_TEXT1 11465
+#define IDS_COLUMN_TEXT2 11466
+#define IDS_COLUMN_TEXT3 11467
+#define IDS_COLUMN_SUBSYSTEM 11552
+#define IDS_COLUMN_ROUNDED 11553
+#define IDS_COLUMN_ACTUAL_WORK 51471
+#define IDS_COLUMN_COST_CLIENT 51779
+#define IDS_COLUMN_COST_SALARY 51780
+// Messages of editing the log
+#define IDS_START_INVALID 1005
+#define IDS_STOP_INVALID 1016
+#define IDS_PROJECT_INVALID 1017
+#define IDS_CATEGORY_INVALID 1018
+#define IDS_STOP_BEFORE_START 41626
+#define IDS_DELETE_ROW 51447
+#define IDS_DELETE_ROWS 51448
+#define IDS_DELETE_READ_ONLY_ROWS 41559
+#define IDS_ALL_FILES_FILTER 11485
+// Cell controls of the program (their names are string resources of the same numbers)
+#define IDS_CTRL_SORT_HEADER 11459
+#define IDS_CTRL_LOG_ROW_HEADER 42495
+// Commands of the log view
+#define ID_EDIT_DELETE_ROWS 32833
+#define ID_VIEW_COLUMNS 32838
+#define ID_VIEW_TASK 32854
+// The log view's context menu
+#define IDR_LOG_CONTEXT_MENU 139
+// Row marks: waiting for the database, waiting for QuickBooks, being timed
+#define IDB_ROW_WAIT_DATABASE 200
+#define IDB_ROW_WAIT_QUICKBOOKS 29008
+#define IDB_ROW_RUNNING 29009
+// Image strips: the check tree (16 pixels), the lists of columns and objects (20 pixels)
+#define IDB_CHECK_TREE 29005
+#define IDB_LIST_IMAGES 29011
+// The "Completed" header picture of the project-task columns
+#define IDB_COMPLETED_HEADER 274
+// Show Columns
+#define IDD_SHOW_COLUMNS 227
+#define IDC_COLUMNS_AVAILABLE 1286
+#define IDC_COLUMNS_SHOWN 1287
+#define IDC_COLUMNS_ADD 1288
+#define IDC_COLUMNS_REMOVE 1289
+#define IDC_COLUMNS_UP 1290
+#define IDC_COLUMNS_DOWN 1291
 // ---- Entry dialogs of the time log: Log Task, Start Logging Time, Enter Completed Time, Find, Attachments,
 // Pause, Interrupt and the switch notice ----
 #define IDD_START_LOGGING 114

@@ -209,6 +209,21 @@ public:
     // The user's choice among every other account; nullptr when there is none (with its message) or the
     // user cancelled.
     CAccount* ChooseReplacementAccount(CAccount* pAccount);
+    // Nothing for nullptr. The [Projects] row goes (while the tables can be written), and with it the
+    // project's subsystems (their rows; entries pointing at one lose it and are written again), its
+    // project tasks in memory and any project filter of the project-task, invoice and expense views.
+    void DeleteProject(CProject* pProject);
+    // False for nullptr, and when time entries, project tasks, expenses or private categories refer to
+    // the user and no replacement was chosen (nothing is deleted). Otherwise those references move to the
+    // chosen user, the project-task user filter is emptied, the [Users] row and the record go; true.
+    bool DeleteUser(CUser* pUser);
+    // The "Users In Use" dialog over every other person (groups left out); false when there is nobody to
+    // choose (with its message) or no choice was made. The chosen user takes over the log entries and
+    // the stored time entries, project tasks, expenses and private categories; the timesheet and task
+    // views reload.
+    bool ChooseReplacementUser(CUser* pUser);
+    // The log entries and the current entry of pOld become pNew's.
+    void ReplaceUserInEntries(const CUser* pOld, CUser* pNew);
     // Writes the user record to [Users]; nothing for nullptr.
     bool SaveUser(CUser* pUser);
     // After the rounding settings changed: every entry's elapsed time again; changed entries are marked
@@ -355,6 +370,13 @@ protected:
 
     // The object of a map, or nullptr.
     static void* LookupGUID(const CMapStringToPtr& map, const char* guid);
+    // The current entry, a log entry or (while the tables can be read) a time entry, project task,
+    // expense or private category refers to the user.
+    bool IsUserReferred(CUser* pUser);
+    // Writes the entry to [Tasks] when the database is in use; one it did not take stays pending.
+    void WriteEntryOrKeepPending(CLogEntry* pEntry);
+    // The subsystem's row, its place in the lists and the entries' pointers at it go; it is deleted.
+    void DropSubsystem(CSubsystem* pSubsystem);
 };
 
 // ==================================================================== the open document

@@ -1,6 +1,7 @@
 // CLogDoc: creators, renames with the unique-name check, removals and the order of the projects.
 #include "timelog/CLogDoc.h"
 
+#include "foundation/Registry.h"
 #include "framework/win/CWaitCursor.h"
 #include "framework/win/CWinApp.h"
 #include "resource.h"
@@ -12,6 +13,12 @@ CString Text(UINT id) {
     return id != 0 ? CString(MAKEINTRESOURCE(id)) : CString();
 }
 } // namespace
+
+void CLogDoc::WriteEntryOrKeepPending(CLogEntry* pEntry) {
+    // An entry the database did not take stays pending and is written again later.
+    if (m_bUseDatabase && (!m_bDatabaseUsable || !m_TaskSet.SaveEntry(this, pEntry)))
+        pEntry->m_Pending = 1;
+}
 
 CProject* CLogDoc::FindOrAddProject(const char* name, const char* description) {
     if (CProject* pProject = FindProjectByName(name))
@@ -232,6 +239,75 @@ void CLogDoc::DeleteClient(CClient* pClient) {
     delete pClient;
 }
 
+void CLogDoc::DeleteProject(CProject* pProject) {
+    if (pProject == nullptr)
+        return;
+    CWaitCursor wait;
+    if (CanWriteTables())
+        m_ProjectSet.DeleteProject(this, pProject);
+    // A copy: each removal also takes the subsystem out of the project's own list.
+    CSubsystemArray subsystems;
+    subsystems.Copy(pProject->m_Subsystems);
+    for (INT_PTR i = subsystems.GetSize() - 1; i >= 0; --i)
+        DropSubsystem(subsystems.GetAt(i));
+    for (CTaskArray* pTasks : {&m_ProjectTasks, &m_QuickTasks}) {
+        for (INT_PTR i = pTasks->GetSize() - 1; i >= 0; --i) {
+            CTask* pTask = pTasks->GetAt(i);
+            // Tasks not yet linked name their project by GUID only.
+            if (pTask->m_pProject != pProject && pTask->m_ProjectID.CompareNoCase(pProject->GetGUID()) != 0)
+                continue;
+            if (pTasks == &m_ProjectTasks)
+                Unlist(m_ProjectTasks, m_ProjectTaskMap, pTask, pTask->GetGUID());
+            else
+                pTasks->RemoveAt(i);
+            ForgetReferences(pTask);
+            delete pTask;
+        }
+    }
+    // The project-task, invoice and expense filters may hold its GUID; a GUID no project has left would
+    // filter every row away.
+    for (const char* name : {"Project", "InProject", "ExProject"}) {
+        CString value;
+        if (RegReadString(REG_FILTER_PROJECT_TASKS, name, value) && !value.IsEmpty())
+            RegWriteString(REG_FILTER_PROJECT_TASKS, name, "");
+    }
+    Unlist(m_Projects, m_ProjectMap, pProject, pProject->m_GUID);
+    ForgetReferences(pProject);
+    m_ViewFilter.Validate();
+    delete pProject;
+}
+
+void CLogDoc::DropSubsystem(CSubsystem* pSubsystem) {
+    if (CanWriteTables())
+        m_SubsystemSet.DeleteSubsystem(this, pSubsystem);
+    // Log entries are written again without it; the current entry and the rest lose it below.
+    for (INT_PTR i = 0; i < m_LogEntries.GetSize(); ++i) {
+        CLogEntry* pEntry = m_LogEntries.GetAt(i);
+        if (pEntry->m_pSubsystem != pSubsystem)
+            continue;
+        pEntry->m_pSubsystem = nullptr;
+        pEntry->SetModified(TRUE);
+        WriteEntryOrKeepPending(pEntry);
+    }
+    Unlist(m_Subsystems, m_SubsystemMap, pSubsystem, pSubsystem->GetGUID());
+    ForgetReferences(pSubsystem);
+    delete pSubsystem;
+}
+
+bool CLogDoc::DeleteUser(CUser* pUser) {
+    if (pUser == nullptr)
+        return false;
+    if (IsUserReferred(pUser) && !ChooseReplacementUser(pUser))
+        return false;
+    m_ProjectTaskSet.SetUserFilter(nullptr);
+    if (CanWriteTables())
+        m_UserSet.DeleteUser(this, pUser);
+    Unlist(m_Users, m_UserMap, pUser, pUser->GetGUID());
+    ForgetReferences(pUser);
+    delete pUser;
+    return true;
+}
+
 // ---------------------------------------------------------------- rounding
 
 void CLogDoc::ReapplyRounding() {
@@ -245,9 +321,7 @@ void CLogDoc::ReapplyRounding() {
             continue;
         changed = true;
         pEntry->SetModified(TRUE);
-        // An entry the database did not take stays pending and is written again later.
-        if (m_bUseDatabase && (!m_bDatabaseUsable || !m_TaskSet.SaveEntry(this, pEntry)))
-            pEntry->m_Pending = 1;
+        WriteEntryOrKeepPending(pEntry);
     }
     if (!changed)
         return;

@@ -2,7 +2,18 @@
 #include "timelog/CLogDoc.h"
 
 #include "foundation/Registry.h"
+#include "framework/win/CWaitCursor.h"
+#include "framework/win/CWinApp.h"
 #include "resource.h"
+#include "timelog/IReplacementChooser.h"
+
+namespace {
+// The entry belongs to the user; entries read before the user records were linked carry only the name.
+bool BelongsTo(const CLogEntry& entry, const CUser* pUser) {
+    return entry.m_pUser == pUser ||
+           (entry.m_pUser == nullptr && entry.m_Username.CompareNoCase(pUser->m_User) == 0);
+}
+} // namespace
 
 CUser* CLogDoc::GetCurrentUser() const {
     CString name;
@@ -57,4 +68,64 @@ bool CLogDoc::CanViewUserData(const CUser* pUser) {
             return true;
     }
     return false;
+}
+
+void CLogDoc::ReplaceUserInEntries(const CUser* pOld, CUser* pNew) {
+    if (pOld == nullptr || pNew == nullptr)
+        return;
+    auto replace = [pOld, pNew](CLogEntry& entry) {
+        if (!BelongsTo(entry, pOld))
+            return;
+        entry.m_pUser = pNew;
+        entry.m_Username = pNew->m_User;
+    };
+    for (INT_PTR i = 0; i < m_LogEntries.GetSize(); ++i)
+        replace(*m_LogEntries.GetAt(i));
+    replace(m_CurrentEntry);
+}
+
+bool CLogDoc::ChooseReplacementUser(CUser* pUser) {
+    if (pUser == nullptr)
+        return false;
+    CObArray candidates;
+    for (INT_PTR i = 0; i < m_Users.GetSize(); ++i) {
+        CUser* pOther = m_Users.GetAt(i);
+        if (pOther != pUser && !pOther->IsGroup())
+            candidates.Add(pOther);
+    }
+    if (candidates.IsEmpty()) {
+        AfxMessageBox(IDS_USER_IN_USE_NO_REPLACEMENT, MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    IReplacementChooser* pChooser = GetReplacementChooser();
+    CObject* pChosen =
+        pChooser != nullptr ? pChooser->ChooseReplacement(IDD_USER_IN_USE, candidates) : nullptr;
+    auto* pReplacement = static_cast<CUser*>(pChosen);
+    if (pReplacement == nullptr || pReplacement == pUser || pReplacement->IsGroup())
+        return false;
+    CWaitCursor wait;
+    ReplaceUserInEntries(pUser, pReplacement);
+    bool moved = true;
+    if (CanWriteTables()) {
+        // Every table is tried; the user stays while any of them still names it.
+        moved = m_TaskSet.ReassignUserEntries(this, pUser, pReplacement);
+        moved = m_ProjectTaskSet.ReplaceUser(this, pUser, pReplacement) && moved;
+        moved = m_ExpenseSet.ReplaceUser(this, pUser, pReplacement) && moved;
+        moved = m_CategorySet.ReassignUser(this, pUser, pReplacement) && moved;
+    }
+    RefreshTimesheetView();
+    RefreshTaskView();
+    return moved;
+}
+
+bool CLogDoc::IsUserReferred(CUser* pUser) {
+    if (BelongsTo(m_CurrentEntry, pUser))
+        return true;
+    for (INT_PTR i = 0; i < m_LogEntries.GetSize(); ++i) {
+        if (BelongsTo(*m_LogEntries.GetAt(i), pUser))
+            return true;
+    }
+    return CanWriteTables() &&
+           (m_TaskSet.HasUserEntries(pUser) || m_ProjectTaskSet.HasTasksForUser(this, pUser) ||
+            m_ExpenseSet.UserHasExpenses(pUser) || m_CategorySet.HasUserCategories(pUser));
 }

@@ -4,6 +4,7 @@
 #include "framework/win/AfxWin.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 namespace {
@@ -14,7 +15,7 @@ BOOL IsSound(const std::vector<BYTE>& packed) {
         return FALSE;
     const auto* pHeader = reinterpret_cast<const BITMAPINFOHEADER*>(packed.data());
     if (pHeader->biSize < sizeof(BITMAPINFOHEADER) || pHeader->biWidth <= 0 || pHeader->biHeight == 0 ||
-        pHeader->biPlanes != 1 || pHeader->biCompression != BI_RGB)
+        pHeader->biHeight == INT_MIN || pHeader->biPlanes != 1 || pHeader->biCompression != BI_RGB)
         return FALSE;
     const int nBits = pHeader->biBitCount;
     if (nBits != 1 && nBits != 4 && nBits != 8 && nBits != 24 && nBits != 32)

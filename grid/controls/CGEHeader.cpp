@@ -41,7 +41,8 @@ void CGEHeader::DrawHeaderFrame(CDC* pDC, const CRect& rect, const CGEStyle& sty
     CGEProperties* pProps = m_pGrid->GetProperties();
     if (style.GetIncludeDraw3dFrame() || pProps == nullptr || !pProps->m_b3dHeaders)
         return;
-    const CRect inner = m_pGrid->SubtractBorders(rect, style, TRUE);
+    // The face fills the cell up to its grid lines (the last pixel column and row).
+    const CRect inner(rect.left, rect.top, rect.right - 1, rect.bottom - 1);
     if (m_pGrid->IsPrinting()) {
         const CGELinePen pen(PS_SOLID, 1, RGB(0, 0, 0));
         m_pGrid->DrawBorder(pDC, rect, pen, 3);

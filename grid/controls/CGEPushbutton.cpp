@@ -46,7 +46,7 @@ void CGEPushbutton::CalcSize(CSize& size, CDC* pDC, ROWCOL, ROWCOL, const CGESty
 
 void CGEPushbutton::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGEStyle& style,
                          const CGEStyle* pStandardStyle) {
-    if (rect.Width() <= 1 && rect.Height() <= 1)
+    if (rect.Width() <= 1 || rect.Height() <= 1)
         return;
     CFont* pOldFont = SelectStyleFont(pDC, style, pStandardStyle);
     Draw3dFrame(pDC, rect, style);

@@ -250,10 +250,14 @@ void CGEControl::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, con
     if (GetChildCount() == 0)
         return;
     LayoutChildren(nRow, nCol, ComputeTextRect(nRow, nCol, &rect, &style));
+    // The grid has the focus also while its control's window over the cell has it, or its list is open.
     CWnd* pWnd = GetGridWindow();
-    const BOOL bFocus = m_pGrid->IsCurrentCell(nRow, nCol) && !m_pGrid->IsPrinting() && pWnd != nullptr &&
-                        pWnd->GetSafeHwnd() != nullptr && CWnd::GetFocus() != nullptr &&
-                        CWnd::GetFocus()->GetSafeHwnd() == pWnd->GetSafeHwnd();
+    const HWND hGrid = pWnd != nullptr ? pWnd->GetSafeHwnd() : nullptr;
+    const HWND hFocus = ::GetFocus();
+    const BOOL bGridFocus =
+        hGrid != nullptr &&
+        (hFocus == hGrid || (hFocus != nullptr && ::IsChild(hGrid, hFocus)) || m_pGrid->m_bDropDownOpen);
+    const BOOL bFocus = m_pGrid->IsCurrentCell(nRow, nCol) && !m_pGrid->IsPrinting() && bGridFocus;
     for (int i = 0; i < GetChildCount(); ++i)
         GetChild(i)->Draw(pDC, bFocus);
 }

@@ -4,6 +4,7 @@
 
 #include "data/COrganization.h"
 #include "data/CUser.h"
+#include "foundation/Registry.h"
 #include "foundation/SharedHelpers.h"
 #include "timelog/IReplacementChooser.h"
 
@@ -263,6 +264,145 @@ TEST_P(LogDocWriteThrough, OrganizationBecomesUserRecords) {
               "G-CO");
     EXPECT_EQ(Rows("OrgObjects", "ObjectID", bob->m_GUID), 0);
     EXPECT_EQ(Rows("OrgObjects", "ObjectID", carl->m_GUID), 0);
+}
+
+TEST_P(LogDocWriteThrough, DeletedProjectTakesItsSubsystemsTasksAndFiltersAlong) {
+    CreateTables({"ProjectTasks"});
+    CProject* project = m_doc->FindOrAddProject("Alpha", "");
+    CProject* other = m_doc->FindOrAddProject("Beta", "");
+    auto* phase = new CSubsystem("Phase");
+    auto* step = new CSubsystem("Step");
+    step->m_pParent = phase;
+    for (CSubsystem* sub : {phase, step}) {
+        m_doc->AddSubsystem(sub);
+        project->AddSubsystem(sub);
+        sub->m_pProject = project;
+        ASSERT_TRUE(m_doc->m_SubsystemSet.SaveSubsystem(m_doc.get(), sub));
+    }
+    auto* entry = new CLogEntry;
+    entry->m_pProject = other; // moved to another project before, still naming the subsystem
+    entry->m_pSubsystem = step;
+    entry->SetStartTime(CTime(2024, 3, 4, 9, 0, 0));
+    entry->SetStopTime(CTime(2024, 3, 4, 10, 0, 0));
+    m_doc->AddLogEntry(entry);
+    ASSERT_TRUE(m_doc->m_TaskSet.SaveEntry(m_doc.get(), entry));
+    m_doc->m_CurrentEntry.m_pSubsystem = phase;
+    auto* linked = new CTask;
+    linked->m_pProject = project;
+    auto* byGUID = new CTask;
+    byGUID->m_ProjectID = project->GetGUID();
+    auto* kept = new CTask;
+    kept->m_pProject = other;
+    for (CTask* task : {linked, byGUID, kept})
+        m_doc->AddProjectTask(task);
+    const CString linkedGUID = linked->GetGUID();
+    m_doc->m_ViewFilter.m_FilterType = 1;
+    m_doc->m_ViewFilter.m_pProject = project;
+    RegWriteString(REG_FILTER_PROJECT_TASKS, "Project", project->GetGUID());
+    RegWriteString(REG_FILTER_PROJECT_TASKS, "InProject", other->GetGUID()); // emptied whichever it names
+    RegWriteString(REG_FILTER_PROJECT_TASKS, "User", "someone");
+    const CString projectGUID = project->GetGUID();
+    const CString phaseGUID = phase->GetGUID();
+    const CString stepGUID = step->GetGUID();
+
+    m_doc->DeleteProject(project);
+
+    EXPECT_EQ(m_doc->FindProjectByGUID(projectGUID, false), nullptr);
+    EXPECT_EQ(m_doc->IndexOfProject(other), 0);
+    EXPECT_EQ(m_doc->GetProjectCount(), 1);
+    EXPECT_EQ(Rows("Projects", "GUID", projectGUID), 0);
+    EXPECT_EQ(Count("Subsystems"), 0);
+    EXPECT_EQ(m_doc->FindSubsystemByGUID(phaseGUID), nullptr);
+    EXPECT_EQ(m_doc->FindSubsystemByGUID(stepGUID), nullptr);
+    EXPECT_EQ(m_doc->m_Subsystems.GetSize(), 0);
+    EXPECT_EQ(entry->m_pSubsystem, nullptr);
+    EXPECT_EQ(Rows("Tasks", "SubsystemID", stepGUID), 0) << "the entry was written without it";
+    EXPECT_EQ(Rows("Tasks", "GUID", entry->m_GUID), 1);
+    EXPECT_EQ(m_doc->m_CurrentEntry.m_pSubsystem, nullptr);
+    ASSERT_EQ(m_doc->m_ProjectTasks.GetSize(), 1);
+    EXPECT_EQ(m_doc->m_ProjectTasks.GetAt(0), kept);
+    EXPECT_EQ(m_doc->FindProjectTaskByGUID(linkedGUID), nullptr);
+    EXPECT_EQ(m_doc->m_ViewFilter.m_pProject, nullptr);
+    EXPECT_FALSE(m_doc->m_ViewFilter.IsActive()) << "a project filter without its project is dropped";
+    for (const char* name : {"Project", "InProject", "ExProject"}) {
+        CString value = "unread";
+        RegReadString(REG_FILTER_PROJECT_TASKS, name, value);
+        EXPECT_EQ(value, "") << name;
+    }
+    CString user;
+    RegReadString(REG_FILTER_PROJECT_TASKS, "User", user);
+    EXPECT_EQ(user, "someone");
+    m_doc->DeleteProject(nullptr);
+}
+
+TEST_P(LogDocWriteThrough, DeletedUserHandsItsReferencesToTheChosenOne) {
+    CreateTables({"ProjectTasks", "Expenses"});
+    auto* group = new CUser("Team");
+    group->m_Workgroup = 1;
+    auto* ann = new CUser("ann");
+    ann->m_pParent = group;
+    auto* bob = new CUser("bob");
+    auto* idle = new CUser("idle");
+    for (CUser* u : {group, ann, bob, idle}) {
+        m_doc->AddUser(u);
+        ASSERT_TRUE(m_doc->SaveUser(u));
+    }
+    auto* entry = new CLogEntry;
+    entry->m_pUser = ann;
+    entry->SetUserName("ann");
+    entry->SetStartTime(CTime(2024, 3, 4, 9, 0, 0));
+    entry->SetStopTime(CTime(2024, 3, 4, 10, 0, 0));
+    ASSERT_TRUE(m_doc->m_TaskSet.SaveEntry(m_doc.get(), entry));
+    m_doc->AddLogEntry(entry);
+    CCategory* privateCategory = m_doc->FindOrAddCategory("Notes", "");
+    privateCategory->m_UserID = ann->GetGUID();
+    ASSERT_TRUE(m_doc->m_CategorySet.SaveCategory(m_doc.get(), privateCategory));
+    const CString annGUID = ann->GetGUID();
+    RegWriteString(REG_FILTER_PROJECT_TASKS, "User", annGUID);
+
+    EXPECT_FALSE(m_doc->DeleteUser(ann)) << "no dialog: nobody can be chosen";
+    {
+        ChoosingDialog dialog; // cancelled
+        EXPECT_FALSE(m_doc->DeleteUser(ann));
+        EXPECT_EQ(dialog.shownId, static_cast<UINT>(IDD_USER_IN_USE));
+        EXPECT_EQ(dialog.offered, 2) << "bob and idle; the group is no candidate";
+    }
+    ASSERT_EQ(m_doc->FindUserByGUID(annGUID), ann);
+    EXPECT_EQ(Rows("Users", "GUID", annGUID), 1);
+
+    {
+        ChoosingDialog dialog;
+        dialog.choice = bob;
+        ASSERT_TRUE(m_doc->DeleteUser(ann));
+    }
+    EXPECT_EQ(m_doc->FindUserByGUID(annGUID), nullptr);
+    EXPECT_EQ(m_doc->FindUserByName("ann", false), nullptr);
+    EXPECT_EQ(Rows("Users", "GUID", annGUID), 0);
+    EXPECT_EQ(entry->m_pUser, bob);
+    EXPECT_EQ(entry->m_Username, "bob");
+    EXPECT_EQ(Rows("Tasks", "UserID", bob->GetGUID()), 1);
+    EXPECT_EQ(Rows("Tasks", "UserID", annGUID), 0);
+    EXPECT_EQ(Rows("Categories", "UserID", bob->GetGUID()), 1);
+    CString filter = "unread";
+    RegReadString(REG_FILTER_PROJECT_TASKS, "User", filter);
+    EXPECT_EQ(filter, "");
+
+    {
+        ChoosingDialog dialog; // a user nothing refers to goes without asking
+        const CString idleGUID = idle->GetGUID();
+        ASSERT_TRUE(m_doc->DeleteUser(idle));
+        EXPECT_EQ(dialog.shownId, 0u);
+        EXPECT_EQ(Rows("Users", "GUID", idleGUID), 0);
+    }
+    {
+        ChoosingDialog dialog; // only a group is left beside bob: nobody to hand the entries to
+        dialog.choice = group;
+        EXPECT_FALSE(m_doc->DeleteUser(bob));
+        EXPECT_EQ(dialog.shownId, 0u);
+        ASSERT_FALSE(m_app.prompts.empty());
+        EXPECT_EQ(m_app.prompts.back().rfind("This user is currently in use", 0), 0u);
+    }
+    EXPECT_EQ(m_doc->FindUserByName("bob", false), bob);
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, LogDocWriteThrough, DATA_ENGINES);

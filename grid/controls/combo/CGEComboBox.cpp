@@ -12,6 +12,7 @@
 #include "grid/core/CGEStyle.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 IMPLEMENT_DYNAMIC(CGEComboBox, CGEEditControl)
@@ -170,7 +171,9 @@ CString CGEComboBox::MapTextToValue(const CString& strText, const CString& strCh
 BOOL CGEComboBox::IndexOfValue(LPCSTR pszValue, int& nIndex) const {
     if (pszValue == nullptr || *pszValue == '\0')
         return FALSE;
-    nIndex = static_cast<short>(std::atoi(pszValue));
+    // An index beyond the 16-bit range names no item (cutting it to 16 bits would show another one).
+    const long nValue = std::strtol(pszValue, nullptr, 10);
+    nIndex = nValue < SHRT_MIN || nValue > SHRT_MAX ? -1 : static_cast<int>(nValue);
     if ((m_dwComboFlags & flagOneBased) != 0 && nIndex != -1)
         nIndex -= 1;
     return TRUE;
@@ -212,11 +215,18 @@ BOOL CGEComboBox::ConvertControlTextToValue(CString& str, ROWCOL nRow, ROWCOL nC
         m_pGrid->ComposeStyleRowCol(nRow, nCol, pComposed, TRUE);
         pOldStyle = pComposed;
     }
-    if (pOldStyle->GetIncludeChoiceList())
-        str = MapTextToValue(str, pOldStyle->GetChoiceList());
+    // A text that names no choice is refused rather than stored as an empty value.
+    BOOL bResult = TRUE;
+    if (pOldStyle->GetIncludeChoiceList() && !str.IsEmpty()) {
+        const CString strValue = MapTextToValue(str, pOldStyle->GetChoiceList());
+        if (strValue.IsEmpty())
+            bResult = FALSE;
+        else
+            str = strValue;
+    }
     if (pComposed != nullptr)
         m_pGrid->RecycleStyle(pComposed);
-    return TRUE;
+    return bResult;
 }
 
 BOOL CGEComboBox::ValidateString(const CString& str) {

@@ -191,13 +191,20 @@ void CGETabbedComboBox::PlaceListHeader(CRect& rectList, const CRect& rectText, 
 // ---- filling ----
 
 void CGETabbedComboBox::FillListWindow(CListBox* pList) {
+    CGETabComboCache cache(m_pGrid->GetParam());
+    const long nGeneration = static_cast<long>(cache.GetGeneration());
+    if (m_bListFilled && m_bBound && nGeneration > m_nFilledGeneration) {
+        // The shared maps were cleared since this cell's list was filled (another grid stored new rows):
+        // the cell's style is read again, in place because callers hold it, and the list filled anew.
+        GetCellStyle();
+        m_pGrid->ComposeStyleRowCol(m_nRow, m_nCol, m_pStyle, TRUE);
+        m_bListFilled = FALSE;
+    }
     const CGEStyle& style = GetCellStyle();
     const int nId = std::atoi(style.HasUserAttribute(GE_IDS_UA_TABLIST_UNIQUEID)
                                   ? style.GetUserAttribute(GE_IDS_UA_TABLIST_UNIQUEID).GetValueText()
                                   : CString());
-    CGETabComboCache cache(m_pGrid->GetParam());
     const BOOL bMap = nId >= 1 && cache.GetTextMap(nId, style) != nullptr;
-    const long nGeneration = static_cast<long>(cache.GetGeneration());
     const BOOL bRefill = !bMap || nId != m_nFilledListId || nGeneration > m_nFilledGeneration;
     if (bRefill) {
         m_nFilledGeneration = nGeneration;

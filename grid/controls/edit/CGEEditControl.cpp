@@ -329,18 +329,23 @@ BOOL CGEEditControl::FindText(CGEFindReplaceState& state, ROWCOL nRow, ROWCOL nC
     return TRUE;
 }
 
+// The replaced display text goes back through SetControlText, like any text a user gives a cell: read-only
+// cells refuse it, and controls whose value differs from their text (an index, a key) turn it into a
+// value or refuse it.
 BOOL CGEEditControl::ReplaceAll(CGEFindReplaceState& state, ROWCOL nRow, ROWCOL nCol) {
     int nCount = 0;
     if (m_bActive && IsBoundToCellAt(nRow, nCol)) {
+        if (IsReadOnly())
+            return FALSE;
         int nStart = 0;
         int nEnd = 0;
         GetSel(nStart, nEnd);
         const CString strResult = ReplaceFrom(WindowText(), state, nStart, &nCount);
-        if (nCount == 0)
+        if (nCount == 0 || !SetControlText(nRow, nCol, strResult, GE_UPDATENOW, nullptr))
             return FALSE;
         SetWindowText(strResult);
         SetModify(TRUE);
-        return m_pGrid->StoreValueInRange(Cell(nRow, nCol), strResult, geOverride, -1, GE_UPDATENOW);
+        return TRUE;
     }
     CString strText;
     CGEStyle* pStyle = m_pGrid->CreateStyle();
@@ -350,7 +355,7 @@ BOOL CGEEditControl::ReplaceAll(CGEFindReplaceState& state, ROWCOL nRow, ROWCOL 
     const CString strResult = ReplaceFrom(strText, state, 0, &nCount);
     if (nCount == 0)
         return FALSE;
-    return m_pGrid->StoreValueInRange(Cell(nRow, nCol), strResult, geOverride, -1, GE_UPDATENOW);
+    return SetControlText(nRow, nCol, strResult, GE_UPDATENOW, nullptr);
 }
 
 // ---- notifications of the window ----

@@ -82,6 +82,7 @@ public:
     int GetLastVisibleLine(const CRect* pRect);
     // The character of the cell's text under a point of the grid window; -1 beside the text.
     int CharFromPoint(CPoint point);
+    UINT GetWindowId() const { return m_nWindowId; }
     void SetWrapText(BOOL b) { m_bWrapText = b; }
     void SetAllowEnter(BOOL b) { m_bAllowEnter = b; }
     void SetVertScrollBar(BOOL b) { m_bVScroll = b; }
@@ -120,6 +121,10 @@ public:
         int cxWidest = 0;
     };
     static DWORD ComposeEditStyle(const StyleInput& input);
+    // Collects a double-byte character from its lead and trail byte: a lead byte is held back (empty
+    // answer) until the next byte completes it; any other byte answers itself. Under a Korean thread
+    // locale lead bytes are not held back.
+    static CString CombineLeadByte(GELeadByteState& lead, UINT nChar, BOOL bKorean);
 
     // Set while an IME composition is in progress (one flag for all edit controls).
     static BOOL s_bImeComposition;

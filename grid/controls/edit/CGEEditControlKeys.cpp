@@ -163,27 +163,32 @@ BOOL CGEEditControl::ProcessChar(UINT nChar, UINT nRepCnt, UINT) {
     }
     if (m_pGrid->IsKeyDown(VK_CONTROL))
         return m_strPending.IsEmpty();
-    CString strChar;
-    const BOOL bKorean = PRIMARYLANGID(LANGIDFROMLCID(::GetThreadLocale())) == LANG_KOREAN;
-    if (m_leadByte.bPending) {
-        m_leadByte.bPending = FALSE;
-        const char sz[3] = {static_cast<char>(m_leadByte.nLeadByte), static_cast<char>(nChar), 0};
-        strChar = sz;
-    } else if (nChar < 256 && _ismbblead(nChar) && !bKorean) {
-        m_leadByte.bPending = TRUE;
-        m_leadByte.nLeadByte = static_cast<BYTE>(nChar);
-        return FALSE;
-    } else if (nChar < 32) {
+    if (!m_leadByte.bPending && nChar < 32)
         return m_strPending.IsEmpty();
-    } else {
-        strChar = CString(static_cast<char>(nChar));
-    }
+    const BOOL bKorean = PRIMARYLANGID(LANGIDFROMLCID(::GetThreadLocale())) == LANG_KOREAN;
+    const CString strChar = CombineLeadByte(m_leadByte, nChar, bKorean);
+    if (strChar.IsEmpty())
+        return FALSE;
     m_strPending = strChar;
     if (!ValidateString(TextWithInsert(m_strPending))) {
         OnInvalidKeyPressed(m_strPending);
         m_strPending.Empty();
     }
     return FALSE;
+}
+
+CString CGEEditControl::CombineLeadByte(GELeadByteState& lead, UINT nChar, BOOL bKorean) {
+    if (lead.bPending) {
+        lead.bPending = FALSE;
+        const char sz[3] = {static_cast<char>(lead.nLeadByte), static_cast<char>(nChar), 0};
+        return CString(sz);
+    }
+    if (nChar < 256 && _ismbblead(nChar) && !bKorean) {
+        lead.bPending = TRUE;
+        lead.nLeadByte = static_cast<BYTE>(nChar);
+        return CString();
+    }
+    return CString(static_cast<char>(nChar));
 }
 
 void CGEEditControl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {

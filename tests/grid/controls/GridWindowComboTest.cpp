@@ -18,12 +18,6 @@ namespace {
 const char* const kFruit = "Apple\r\nBanana\nCherry";
 const char* const kFruitTable = "1\tApple\r\n2\tBanana\r\n3\tCherry";
 
-CString TextOf(CWnd* pWnd) {
-    CString strText;
-    pWnd->GetWindowText(strText);
-    return strText;
-}
-
 // The center of a list item in the list's client coordinates.
 CPoint ItemCenter(CListBox* pList, int nIndex) {
     CRect rect;
@@ -39,10 +33,7 @@ CPoint ButtonCenter(WindowGrid& window, CGEComboBox* pCombo, ROWCOL nRow, ROWCOL
 }
 
 CGEStyle TabbedStyle(LPCSTR pszValue) {
-    CGEStyle style = ControlStyle(GE_IDS_CTRL_TABBED_COMBOBOX, kFruitTable, pszValue);
-    style.SetUserAttribute(GE_IDS_UA_TABLIST_KEYCOL, "0");
-    style.SetUserAttribute(GE_IDS_UA_TABLIST_TEXTCOL, "1");
-    return style;
+    return TableStyle(kFruitTable, pszValue);
 }
 
 } // namespace
@@ -60,13 +51,13 @@ TEST(GridWindowCombo, AltDownDropsTheListAndTheKeyboardPicksAnItem) {
     ASSERT_NE(pList, nullptr);
     EXPECT_EQ(pList->GetCount(), 3) << "CR LF, LF and the end each close a line";
     EXPECT_EQ(pList->GetCurSel(), 0) << "the cell's value is preselected";
-    EXPECT_EQ(Focus(), pList->m_hWnd);
+    EXPECT_KEYS_GO_TO(pList->m_hWnd);
     PressKey(VK_DOWN);
     EXPECT_STREQ(TextOf(pCombo), "Banana") << "moving the selection shows it in the cell";
     PressKey(VK_RETURN);
     window.Update();
     EXPECT_FALSE(pCombo->IsListShown());
-    EXPECT_EQ(Focus(), pCombo->m_hWnd) << "the edit window has the keys again";
+    EXPECT_KEYS_GO_TO(pCombo->m_hWnd); // the edit window has the keys again
     PressKey(VK_TAB);
     window.Update();
     EXPECT_TRUE(window.grid.IsCurrentCell(2, 3));
@@ -101,7 +92,7 @@ TEST(GridWindowCombo, EscapeClosesTheListWithoutAChoice) {
     PressKey(VK_ESCAPE);
     window.Update();
     EXPECT_FALSE(pCombo->IsListShown());
-    EXPECT_EQ(Focus(), window.Hwnd()) << "the grid keeps the keyboard";
+    EXPECT_KEYS_GO_TO(window.Hwnd());
     window.Select(4, 4);
     EXPECT_STREQ(window.Value(2, 2), "Apple");
 }

@@ -15,7 +15,7 @@ TEST(GridWindowEdit, TypingIntoACellAndPressingEnterStoresTheText) {
     TypeText("H");
     window.Update();
     EXPECT_TRUE(pEdit->IsActive());
-    EXPECT_EQ(Focus(), pEdit->m_hWnd) << "the edit window over the cell takes the keys";
+    EXPECT_KEYS_GO_TO(pEdit->m_hWnd); // the edit window over the cell takes the keys
     TypeText("ello");
     CString strText;
     pEdit->GetWindowText(strText);

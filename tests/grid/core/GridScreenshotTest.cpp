@@ -4,6 +4,7 @@
 #include "GridCoreTestSupport.h"
 
 #include "WindowPicture.h"
+#include "grid/GridResource.h"
 #include "grid/core/CGEProperties.h"
 
 #include <string>
@@ -38,6 +39,8 @@ TEST(GridScreenshot, HeadersAFrozenRowAndTheCurrentCell) {
                            GE_NOREDRAW);
     grid.SetValueRange(CGECellRange(1, 2, 1, 2), "Totals", geOverride, -1, GE_NOREDRAW);
     grid.SetTopRow(20, GE_NOREDRAW);
+    // The current cell's frame in the two-pixel black look (the default inverts one pixel).
+    grid.GetProperties()->SetUserProperty(GE_IDS_PROP_CURRENTCELL, "Thick Border.");
     grid.SetCurrentCell(22, 3);
     grid.Redraw(GE_UPDATENOW, FALSE);
     PumpFor(500);
