@@ -9,6 +9,7 @@
 #include "grid/controls/CGEPushbutton.h"
 #include "grid/controls/CGEStatic.h"
 #include "grid/controls/GEControlIds.h"
+#include "grid/controls/combo/CGECheckListComboBox.h"
 #include "grid/controls/combo/CGEComboBox.h"
 #include "grid/controls/combo/CGETabbedComboBox.h"
 #include "grid/controls/edit/CGEEditControl.h"
@@ -79,6 +80,8 @@ CGEControl* MakeControl(UINT nID, CGEGridCore* pGrid) {
         return MakeComboBox(pGrid, nID, CGEComboBox::flagDisplayChoice | CGEComboBox::flagZeroBased);
     case GE_IDS_CTRL_TABBED_COMBOBOX:
         return MakeTabbedComboBox(pGrid);
+    case GE_IDS_CTRL_CHECKLIST_COMBOBOX:
+        return WithTip(std::make_unique<CGECheckListComboBox>(pGrid, nID, nID));
     case GE_IDS_CTRL_CBS_TABBED_DROPDOWN:
     case GE_IDS_CTRL_CBS_TABBED_DROPDOWNLIST:
         // The window-based tabbed combo is not made on the legacy platform: the tabbed combo stands in.
