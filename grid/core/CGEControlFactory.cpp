@@ -25,6 +25,7 @@
 #include "grid/features/CGEGridSortMoveDataImp.h"
 #include "grid/features/CGELongOperationImp.h"
 #include "grid/features/CGEStyleCompareSubsetImp.h"
+#include "grid/features/CGEStyleSerializeImp.h"
 
 #include <memory>
 #include <new>
@@ -183,6 +184,7 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
     // merged and floating cells, printing, range selection, spreadsheet-like frame, drag and drop, user
     // resizing, optimized update, marking the current cell's headers, freeze menu, direct copy and move,
     // text and style data exchange, cut and paste, clearing cells.
+    pGrid->InstallFindReplace();
     pGrid->InstallHideCells();
     pGrid->InstallAutoScroll();
     pGrid->InstallResizeToFit();
@@ -195,7 +197,12 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
     pGrid->InstallUserSelectRange();
     pGrid->InstallUserResizeCells();
     pGrid->InstallOptimizedUpdate();
+    pGrid->InstallFreezeMenuHelper();
     pGrid->InstallDirectCopyMoveCells();
+    pGrid->InstallTextDataExchange();
+    pGrid->InstallStyleDataExchange();
+    pGrid->InstallCutPaste();
+    pGrid->InstallClearCells();
 }
 
 void CGEControlFactory::InstallApplicationFeatures() {
@@ -204,6 +211,7 @@ void CGEControlFactory::InstallApplicationFeatures() {
     // serialisation, parameter copy, rotated text, number formatting, the date-time object, moving data
     // after a sort, data copy and move, long operations, covered-cell pool, span-cell pool.
     GEInstallStyleCompareSubset();
+    GEInstallStyleSerialize();
     GEInstallNumberFormatting();
     GEInstallOleDateTime();
     GEInstallSortMoveData();
