@@ -14,6 +14,7 @@
 #include "shell/LogFileLocation.h"
 #include "shell/PreferenceDefaults.h"
 #include "timelog/CLogDoc.h"
+#include "views/CLogView.h"
 
 #include <objbase.h>
 
@@ -81,6 +82,10 @@ BOOL CBrindlemarkWinApp::StartUp() {
 
     m_strActiveLogPath = ChooseActiveLogPath(RUNTIME_CLASS(CLogDoc));
     m_nCmdShow = SW_HIDE; // opening the log shows the frame again otherwise
+    // The blank document the window was made with holds nothing of the user's: opening the log replaces
+    // it without asking whether to save it.
+    if (CDocument* pBlank = GetMainFrame() != nullptr ? GetMainFrame()->GetActiveDocument() : nullptr)
+        pBlank->SetModifiedFlag(FALSE);
     if (!m_strActiveLogPath.IsEmpty())
         m_pActiveDoc = dynamic_cast<CLogDoc*>(OpenDocumentFile(m_strActiveLogPath));
     const bool logOpened = m_pActiveDoc != nullptr;
@@ -140,8 +145,7 @@ void CBrindlemarkWinApp::CloseHideNotice() {
 }
 
 CRuntimeClass* CBrindlemarkWinApp::LogViewClass() {
-    // The time log view is not part of this version: the view host says so in its place.
-    return nullptr;
+    return RUNTIME_CLASS(CLogView);
 }
 
 int CBrindlemarkWinApp::ExitInstance() {

@@ -12,6 +12,7 @@
 #include "shell/CMainViewFrame.h"
 #include "shell/IOptionsSheet.h"
 #include "timelog/CLogDoc.h"
+#include "views/CLogView.h"
 
 IMPLEMENT_DYNCREATE(CMainFrame, CAcxMDIFrameWnd)
 
@@ -98,6 +99,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCTA lpCreateStruct) {
     CErrorList::Get().SetChangeHandler([this] { RefreshErrorButton(); });
     RefreshErrorButton();
     SetLogDocFrame(this);
+    SetTimer(kIdleWakeTimer, kIdleWakePeriod, nullptr);
     return 0;
 }
 
@@ -290,8 +292,13 @@ CLogDoc* CMainFrame::GetLogViewDocument() {
     return pView != nullptr ? dynamic_cast<CLogDoc*>(pView->GetDocument()) : nullptr;
 }
 
-bool CMainFrame::GetLogColumnIds(CDWordArray&) {
-    return false;
+bool CMainFrame::GetLogColumnIds(CDWordArray& ids) {
+    auto* pView =
+        m_pViewHost != nullptr ? dynamic_cast<CLogView*>(m_pViewHost->GetView(viewTimeLog)) : nullptr;
+    if (pView == nullptr)
+        return false;
+    pView->GetShownColumnIds(ids);
+    return true;
 }
 
 bool CMainFrame::HasLogDocument() {

@@ -72,7 +72,7 @@ public:
     // The document of the time log view in the view host (while the frame is registered, GetLogDoc
     // answers it).
     CLogDoc* GetLogViewDocument() override;
-    // False: this version has no log grid.
+    // The column ids the time log view shows, in its order; false when there is no log view.
     bool GetLogColumnIds(CDWordArray& ids) override;
     // The timesheet, invoice and project task views are not part of this version: nothing to reload.
     void RefreshTimesheetView() override {}
@@ -115,6 +115,11 @@ public:
 
     BOOL OnCreateClient(LPCREATESTRUCTA lpcs, CCreateContext* pContext) override;
     void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible) override;
+
+    // A timer that wakes the message loop every second, so that the application's idle work (the log
+    // document's background steps: pending entries, reloads, saves) runs even while no input comes.
+    static constexpr UINT_PTR kIdleWakeTimer = 2;
+    static constexpr UINT kIdleWakePeriod = 1000; // ms
 
     // Registered messages the frame answers.
     static UINT TrackTrayMenuMessage(); // "ACX_TrackTrayMenu"

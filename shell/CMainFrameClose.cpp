@@ -89,6 +89,7 @@ void CMainFrame::OnDestroy() {
         SetLogDocFrame(nullptr);
     CAcxMDIFrameWnd::OnDestroy();
     KillTimer(1);
+    KillTimer(kIdleWakeTimer);
     m_bAnimating = false;
     if (m_bIconsAdded) {
         TrayIconCall(NIM_DELETE, kMainIconCallback, nullptr, nullptr);

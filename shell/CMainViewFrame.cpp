@@ -81,6 +81,17 @@ CView* CMainViewFrame::GetView(int number) const {
     return found != m_views.end() ? found->second : nullptr;
 }
 
+CView* CMainViewFrame::EnsureView(int number) {
+    if (CView* pView = GetView(number))
+        return pView;
+    if (!IsViewAvailable(number) || m_hWnd == nullptr)
+        return nullptr;
+    CView* pView = CreateHostedView(number);
+    if (pView != nullptr && number != m_shown)
+        pView->ShowWindow(SW_HIDE);
+    return pView;
+}
+
 CView* CMainViewFrame::CreateHostedView(int number) {
     CRuntimeClass* viewClass = ViewClassOf(number);
     CCreateContext context;
@@ -103,9 +114,7 @@ void CMainViewFrame::ActivateView() {
         number = viewTimeLog;
         RegWriteInt(REG_PREFS, "Active View", number);
     }
-    CView* pView = GetView(number);
-    if (pView == nullptr)
-        pView = CreateHostedView(number);
+    CView* pView = EnsureView(number);
     if (pView == nullptr)
         return;
     for (const auto& [other, pOther] : m_views) {

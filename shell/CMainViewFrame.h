@@ -53,8 +53,11 @@ public:
     void ActivateView();
     // The view shown now (0 before the first ActivateView).
     int GetShownView() const { return m_shown; }
-    // The view object of that number once it was shown, else nullptr.
+    // The view object of that number once it was made, else nullptr.
     CView* GetView(int number) const;
+    // The view of that number, made (hidden) when it was not made yet; nullptr for a view the host does
+    // not have.
+    CView* EnsureView(int number);
     // Rebuilds the tabs (one per available view) and lays out the children.
     void RefreshViewTabs();
     CTabCtrl& GetTabs() { return m_tabs; }

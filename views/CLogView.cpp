@@ -72,8 +72,6 @@ constexpr WORD kColSizingFlags = 42;
 constexpr WORD kRowSizingFlags = 0;
 constexpr WORD kSelectionFlags = 253;
 
-// The first drawing scrolls to the end: the engine clamps the top row to the last one.
-constexpr ROWCOL kScrollToEnd = 100000;
 // The first drawings empty the undo list the set-up filled.
 constexpr int kUndoClearingDraws = 3;
 
@@ -136,7 +134,10 @@ void CLogView::OnInitialUpdate() {
 void CLogView::OnDraw(CDC* pDC) {
     if (m_bFirstDraw) {
         m_bFirstDraw = 0;
-        SetTopRow(kScrollToEnd, GE_NOREDRAW, FALSE);
+        // The last rows in view: the last row at the bottom of the window, not alone at its top.
+        const ROWCOL nLast = GetRowCount();
+        if (nLast > GetHeaderRows())
+            SetTopRow(CalcTopRowForBottom(nLast), GE_NOREDRAW, FALSE);
     }
     if (++s_nDrawCount <= kUndoClearingDraws && GetParam() != nullptr)
         GetParam()->EmptyUndoList();

@@ -169,6 +169,10 @@ public:
     // The cells below the headers show their entries; the header cells the columns' titles.
     BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGEStyle& style, int mt = geCopy, int nType = 0) override;
 
+    // The grid's layout (columns, sizes, hidden and sorted rows) is the view's, not the document's: it
+    // never marks the document modified. Entries change through the document, which marks itself.
+    void SetModifiedFlag(BOOL) override {}
+
     void OnInitialUpdate() override;
     void OnDraw(CDC* pDC) override;
     void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;

@@ -9,6 +9,7 @@
 #include "grid/controls/CGEPushbutton.h"
 #include "grid/controls/CGEStatic.h"
 #include "grid/controls/GEControlIds.h"
+#include "grid/controls/combo/CGECheckListComboBox.h"
 #include "grid/controls/combo/CGEComboBox.h"
 #include "grid/controls/combo/CGETabbedComboBox.h"
 #include "grid/controls/edit/CGEEditControl.h"
@@ -24,6 +25,7 @@
 #include "grid/features/CGEGridSortMoveDataImp.h"
 #include "grid/features/CGELongOperationImp.h"
 #include "grid/features/CGEStyleCompareSubsetImp.h"
+#include "grid/features/CGEStyleSerializeImp.h"
 
 #include <memory>
 #include <new>
@@ -78,6 +80,8 @@ CGEControl* MakeControl(UINT nID, CGEGridCore* pGrid) {
         return MakeComboBox(pGrid, nID, CGEComboBox::flagDisplayChoice | CGEComboBox::flagZeroBased);
     case GE_IDS_CTRL_TABBED_COMBOBOX:
         return MakeTabbedComboBox(pGrid);
+    case GE_IDS_CTRL_CHECKLIST_COMBOBOX:
+        return WithTip(std::make_unique<CGECheckListComboBox>(pGrid, nID, nID));
     case GE_IDS_CTRL_CBS_TABBED_DROPDOWN:
     case GE_IDS_CTRL_CBS_TABBED_DROPDOWNLIST:
         // The window-based tabbed combo is not made on the legacy platform: the tabbed combo stands in.
@@ -180,6 +184,7 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
     // merged and floating cells, printing, range selection, spreadsheet-like frame, drag and drop, user
     // resizing, optimized update, marking the current cell's headers, freeze menu, direct copy and move,
     // text and style data exchange, cut and paste, clearing cells.
+    pGrid->InstallFindReplace();
     pGrid->InstallHideCells();
     pGrid->InstallAutoScroll();
     pGrid->InstallCommandFactory();
@@ -188,7 +193,12 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
     pGrid->InstallMergeCells();
     pGrid->InstallFloatCells();
     pGrid->InstallUserSelectRange();
+    pGrid->InstallFreezeMenuHelper();
     pGrid->InstallDirectCopyMoveCells();
+    pGrid->InstallTextDataExchange();
+    pGrid->InstallStyleDataExchange();
+    pGrid->InstallCutPaste();
+    pGrid->InstallClearCells();
 }
 
 void CGEControlFactory::InstallApplicationFeatures() {
@@ -197,6 +207,7 @@ void CGEControlFactory::InstallApplicationFeatures() {
     // serialisation, parameter copy, rotated text, number formatting, the date-time object, moving data
     // after a sort, data copy and move, long operations, covered-cell pool, span-cell pool.
     GEInstallStyleCompareSubset();
+    GEInstallStyleSerialize();
     GEInstallNumberFormatting();
     GEInstallOleDateTime();
     GEInstallSortMoveData();

@@ -708,6 +708,25 @@ public:
     BOOL CanClear();
     BOOL Clear(BOOL bStyles = FALSE);
     BOOL ClearCells(const CGERangeList& list, BOOL bStyles = FALSE);
+    // The clipboard's side of cut, copy and paste (through the cut-and-paste feature).
+    BOOL CopyTextToClipboard(const CGERangeList& list);
+    BOOL CopyCellsToClipboard(const CGERangeList& list, UINT flags = 0);
+    BOOL CutRangeList(CGERangeList& list, BOOL bStyles);
+    BOOL ClipboardHasPasteFormat();
+    BOOL PasteCellsDirect(const CGECellRange& range);
+    BOOL PasteFromClipboard(const CGECellRange& range);
+    BOOL ConfirmPasteSizeMismatch();
+    // The text form of cells (through the text data-exchange feature).
+    BOOL CopyTextToFile(CFile& file, const CGERangeList& list);
+    BOOL GetCopyTextRowCol(CString& str, ROWCOL nRow, ROWCOL nCol);
+    BOOL PasteTextFromBuffer(LPCSTR pBuffer, DWORD dwSize, const CGECellRange& range);
+    BOOL PasteTextRowCol(ROWCOL nRow, ROWCOL nCol, const CString& str, UINT nFlags,
+                         const CGEStyle* pOldStyle);
+    BOOL CalcBufferDimension(LPCSTR pBuffer, DWORD dwSize, ROWCOL& nRows, ROWCOL& nCols);
+    // The internal form of cells, their styles in an archive (through the style data-exchange feature).
+    BOOL CopyCellsToArchive(CArchive& ar, const CGERangeList& list, BOOL bComposed = FALSE);
+    BOOL GetCellStyleForCopy(ROWCOL nRow, ROWCOL nCol, CGEStyle& style, BOOL bComposed = FALSE);
+    BOOL PasteCellsFromArchive(CArchive& ar, const CGECellRange& range, BOOL bCheckSize = FALSE);
 
     // ---- update hints (through the update-hint feature) ----
     void OnHint(CObject* pHint);

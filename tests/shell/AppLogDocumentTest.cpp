@@ -4,7 +4,9 @@
 #include "ShellTestSupport.h"
 
 #include "data/CErrorList.h"
+#include "shell/CMainViewFrame.h"
 #include "timelog/CLogDoc.h"
+#include "views/CLogView.h"
 
 using namespace shelltest;
 
@@ -77,6 +79,38 @@ TEST_F(AppWithLogDocument, SystemErrorsReachTheListOnlyWhileALogIsOpen) {
     EXPECT_GT(detail.size(), 13u) << "the system's own text follows";
     EXPECT_NE(detail.back(), '\n');
     app.ForgetLogDocument(logDoc);
+}
+
+} // namespace
+
+namespace {
+
+// The frame with the program's own log document and time log view, as the start-up makes it.
+class MainFrameWithTheLogView : public AppWithLogDocument {
+protected:
+    CRuntimeClass* LogViewClass() override { return RUNTIME_CLASS(CLogView); }
+};
+
+TEST_F(MainFrameWithTheLogView, HostsTheTimeLogViewOnTheDocumentAndAnswersItsColumns) {
+    auto* logView = dynamic_cast<CLogView*>(frame->GetViewHost()->GetView(viewTimeLog));
+    ASSERT_NE(logView, nullptr);
+    EXPECT_EQ(logView->GetDocument(), doc);
+    EXPECT_EQ(frame->GetActiveView(), logView);
+    EXPECT_EQ(GetLogDoc(), logDoc);
+
+    // The document asks the frame for the columns the log view shows, in the view's order.
+    CDWordArray fromFrame;
+    ASSERT_TRUE(frame->GetLogColumnIds(fromFrame));
+    CDWordArray fromView;
+    logView->GetShownColumnIds(fromView);
+    ASSERT_GT(fromView.GetSize(), 0);
+    ASSERT_EQ(fromFrame.GetSize(), fromView.GetSize());
+    for (INT_PTR i = 0; i < fromView.GetSize(); ++i)
+        EXPECT_EQ(fromFrame[i], fromView[i]) << i;
+
+    // Views this version does not have are never made, not even on request.
+    EXPECT_EQ(frame->GetViewHost()->EnsureView(viewTimesheet), nullptr);
+    EXPECT_EQ(frame->GetViewHost()->EnsureView(viewTimeLog), logView);
 }
 
 } // namespace

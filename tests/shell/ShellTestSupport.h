@@ -14,6 +14,7 @@
 #include "framework/win/CSingleDocTemplate.h"
 #include "framework/win/CView.h"
 #include "framework/win/WindowTestCommon.h"
+#include "grid/core/CGELibraryState.h"
 #include "resource.h"
 #include "shell/CBrindlemarkWinApp.h"
 #include "shell/CMainFrame.h"
@@ -129,6 +130,12 @@ protected:
     virtual CRuntimeClass* DocumentClass() { return RUNTIME_CLASS(TestLogDoc); }
 
     void SetUp() override {
+        // The grid engine starts once per program before any window, as the start-up does it.
+        static const bool engineStarted = [] {
+            GEInitializeLibrary(1536);
+            return true;
+        }();
+        (void)engineStarted;
         app.AddDocTemplate(new CSingleDocTemplate(IDR_LOGTYPE, DocumentClass(), RUNTIME_CLASS(TestMainFrame),
                                                   LogViewClass()));
         app.m_nCmdShow = SW_HIDE;

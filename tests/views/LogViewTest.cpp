@@ -42,6 +42,22 @@ std::vector<DWORD> ShownShares(CLogView* view) {
 
 class LogViewLayout : public LogViewTest {};
 
+TEST_F(LogViewLayout, TheFramesInitialUpdateLeavesTheDocumentUnmodified) {
+    frame = NewFrame();
+    frame->Create(nullptr, "Time log", WS_OVERLAPPEDWINDOW, CRect(0, 0, 800, 400));
+    CCreateContext context;
+    context.m_pCurrentDoc = &doc;
+    context.m_pNewViewClass = RUNTIME_CLASS(CLogView);
+    view = dynamic_cast<CLogView*>(frame->CreateView(&context, AFX_IDW_PANE_FIRST));
+    ASSERT_NE(view, nullptr);
+    // As the main window's view host does it, and again as a frame's initial update would.
+    view->SendMessage(WM_INITIALUPDATE);
+    view->SendMessage(WM_INITIALUPDATE);
+    EXPECT_EQ(view->GetColumnCount(), 16);
+    view->StoreColWidth(1, 50);
+    EXPECT_FALSE(doc.IsModified()) << "a prompt to save would follow";
+}
+
 TEST_F(LogViewLayout, WithoutStoredValuesTheDefaultColumnsFillTheWindow) {
     ASSERT_NE(MakeView(), nullptr);
     EXPECT_EQ(view->GetColCount(), 16u);

@@ -84,18 +84,24 @@ void CGEComboListBox::OnLButtonUp(UINT, CPoint) {
         Notify(GECM_LISTCHOSEN);
 }
 
-BOOL CGEComboListBox::OnEraseBkgnd(CDC* pDC) {
-    CWnd* pParent = GetParent();
+BOOL CGEComboListBox::EraseWithParentBrush(CListBox* pList, CDC* pDC) {
+    CWnd* pParent = pList->GetParent();
     HBRUSH hBrush = pParent != nullptr ? reinterpret_cast<HBRUSH>(pParent->SendMessage(
                                              WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(pDC->GetSafeHdc()),
-                                             reinterpret_cast<LPARAM>(GetSafeHwnd())))
+                                             reinterpret_cast<LPARAM>(pList->GetSafeHwnd())))
                                        : nullptr;
     if (hBrush == nullptr)
-        return static_cast<BOOL>(Default());
+        return FALSE;
     CRect client;
-    GetClientRect(&client);
+    pList->GetClientRect(&client);
     ::FillRect(pDC->GetSafeHdc(), &client, hBrush);
     return TRUE;
+}
+
+BOOL CGEComboListBox::OnEraseBkgnd(CDC* pDC) {
+    if (EraseWithParentBrush(this, pDC))
+        return TRUE;
+    return static_cast<BOOL>(Default());
 }
 
 void CGEComboListBox::OnKillFocus(CWnd*) {

@@ -22,6 +22,9 @@ public:
         m_bKeyUsed = FALSE;
         m_bMouseUsed = FALSE;
     }
+    // Fills a list's client area with the brush its parent (the pop-up) gives through
+    // WM_CTLCOLORLISTBOX; FALSE when the parent gives none.
+    static BOOL EraseWithParentBrush(CListBox* pList, CDC* pDC);
 
 protected:
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);

@@ -37,6 +37,7 @@ TEST(ControlFactory, EachIdMakesItsControl) {
         {52531, "CGEComboBox", true, 0x18},
         {52532, "CGEComboBox", true, 0x14},
         {52541, "CGETabbedComboBox", true, 0x02},
+        {52542, "CGECheckListComboBox", true, 0x02},
         {20130, "CGECheckBoxEx", false, 0},
         {20131, "CGECheckBoxEx", false, 0},
         // Ids of controls this program does not make, and unknown ids, get the edit control.
