@@ -102,6 +102,7 @@ TEST_P(LogDocRowReferences, ASubsystemNamedByRowsMovesToTheChosenOneBeforeItGoes
     auto* build = new CSubsystem("Build");
     auto* test = new CSubsystem("Test");
     for (CSubsystem* s : {build, test}) {
+        s->m_pProject = project;
         m_doc->AddSubsystem(s);
         project->AddSubsystem(s);
         ASSERT_TRUE(m_doc->m_SubsystemSet.SaveSubsystem(m_doc.get(), s));

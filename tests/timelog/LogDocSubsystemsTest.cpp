@@ -18,6 +18,7 @@ protected:
     }
     CSubsystem* Subsystem(const char* name) {
         auto* s = new CSubsystem(name);
+        s->m_pProject = project;
         doc.AddSubsystem(s);
         project->AddSubsystem(s);
         return s;
