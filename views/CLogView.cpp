@@ -46,7 +46,7 @@ struct ColumnDefinition {
 constexpr ColumnDefinition kColumns[] = {
     {CLogView::colStart, IDS_COLUMN_START, 14, true},
     {CLogView::colStop, IDS_COLUMN_STOP, 14, true},
-    {CLogView::colActualWork, IDS_COLUMN_ACTUAL_WORK, 10, true},
+    {CLogView::colElapsed, IDS_COLUMN_ACTUAL_WORK, 10, true},
     {CLogView::colProject, IDS_COLUMN_PROJECT, 12, true},
     {CLogView::colCategory, IDS_COLUMN_CATEGORY, 13, false},
     {CLogView::colDescription, IDS_COLUMN_DESCRIPTION, 20, true},

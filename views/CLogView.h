@@ -35,25 +35,9 @@ class CViewFilter;
 class CLogView : public CGEBrowserView, public ILogView {
     DECLARE_DYNCREATE(CLogView)
 public:
-    // Column ids of the log columns (the ids CLogEntry::GetColumnText formats).
-    enum ColumnId {
-        colStart = 1,
-        colStop = 2,
-        colActualWork = 3,
-        colProject = 4,
-        colCategory = 5,
-        colDescription = 6,
-        colBilled = 7,
-        colBillable = 8,
-        colClient = 9,
-        colText1 = 10,
-        colText2 = 11,
-        colText3 = 12,
-        colSubsystem = 13,
-        colRounded = 14,
-        colCostClient = 16,
-        colCostSalary = 17,
-    };
+    // Column ids of the log columns: the field ids CLogEntry::GetColumnText formats (Actual Work is
+    // colElapsed).
+    using enum CLogEntry::Column;
     // Colours of the rows.
     static constexpr COLORREF kGrayBarTint = RGB(244, 244, 255);
     static constexpr COLORREF kWhite = RGB(255, 255, 255);

@@ -193,6 +193,7 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
     pGrid->InstallMergeCells();
     pGrid->InstallFloatCells();
     pGrid->InstallUserSelectRange();
+    pGrid->InstallMarkEditHeader();
     pGrid->InstallFreezeMenuHelper();
     pGrid->InstallDirectCopyMoveCells();
     pGrid->InstallTextDataExchange();

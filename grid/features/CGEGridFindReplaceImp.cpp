@@ -37,6 +37,15 @@ private:
     CGEFindReplaceState& m_state;
 };
 
+// The shared state with the texts and options of a replace request.
+CGEFindReplaceState& StoreRequest(LPCSTR pszFind, LPCSTR pszReplace, BOOL bCase, BOOL bDown) {
+    CGEFindReplaceState& state = *GEGetFindReplaceState();
+    state.SetFindText(pszFind, bCase);
+    state.m_strReplace = pszReplace;
+    state.m_bSearchDown = bDown;
+    return state;
+}
+
 } // namespace
 
 void CGEGridCore::InstallFindReplace() {
@@ -164,10 +173,7 @@ void CGEGridFindReplaceImp::OnFindNext(CGEGridCore* pGrid, LPCSTR pszFind, BOOL 
 
 void CGEGridFindReplaceImp::OnReplaceSel(CGEGridCore* pGrid, LPCSTR pszFind, BOOL bNext, BOOL bCase,
                                          LPCSTR pszReplace) {
-    CGEFindReplaceState& state = *GEGetFindReplaceState();
-    state.SetFindText(pszFind, bCase);
-    state.m_strReplace = pszReplace;
-    state.m_bSearchDown = bNext;
+    CGEFindReplaceState& state = StoreRequest(pszFind, pszReplace, bCase, bNext);
     ROWCOL nRow = 0, nCol = 0;
     if (!pGrid->GetCurrentCell(nRow, nCol))
         return;
@@ -185,10 +191,7 @@ void CGEGridFindReplaceImp::OnReplaceSel(CGEGridCore* pGrid, LPCSTR pszFind, BOO
 }
 
 void CGEGridFindReplaceImp::OnReplaceAll(CGEGridCore* pGrid, LPCSTR pszFind, LPCSTR pszReplace, BOOL bCase) {
-    CGEFindReplaceState& state = *GEGetFindReplaceState();
-    state.SetFindText(pszFind, bCase);
-    state.m_strReplace = pszReplace;
-    state.m_bSearchDown = TRUE;
+    CGEFindReplaceState& state = StoreRequest(pszFind, pszReplace, bCase, TRUE);
     ROWCOL nFirst = 0, nCol = 0;
     if (!pGrid->GetCurrentCell(nFirst, nCol))
         return;

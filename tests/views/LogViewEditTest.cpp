@@ -165,7 +165,7 @@ TEST_F(LogViewEdit, ValuesAreStoredIntoTheEditBufferOrRefused) {
         {"an unknown category", CLogView::colCategory, "Lunch", FALSE, IDS_CATEGORY_INVALID},
         {"an unreadable start", CLogView::colStart, "soon", FALSE, IDS_START_INVALID},
         {"an unreadable stop", CLogView::colStop, "later", FALSE, IDS_STOP_INVALID},
-        {"a derived column", CLogView::colActualWork, "9:99", TRUE, 0},
+        {"a derived column", CLogView::colElapsed, "9:99", TRUE, 0},
     };
     for (const Case& c : cases) {
         view->SetWarningText("");
@@ -293,7 +293,7 @@ TEST_F(ShowColumns, CloseShowsTheChosenColumnsInTheirOrder) {
     Press(IDC_COLUMNS_UP);
     Press(IDOK);
     view->ApplyColumnChoice();
-    EXPECT_TRUE(view->IsColumnHidden(CLogView::colActualWork));
+    EXPECT_TRUE(view->IsColumnHidden(CLogView::colElapsed));
     EXPECT_FALSE(view->IsColumnHidden(CLogView::colClient));
     std::vector<std::string> shown;
     for (ROWCOL col = 1; col <= view->GetColCount(); ++col) {

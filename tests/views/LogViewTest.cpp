@@ -189,7 +189,7 @@ TEST_F(LogViewRows, RowsShowTheEntriesInLogOrder) {
     for (ROWCOL row = 1; row <= 3; ++row) {
         const CLogEntry* entry = entries[row - 1];
         EXPECT_EQ(view->GetEntryAtRow(row), entry);
-        for (int id : {CLogView::colStart, CLogView::colStop, CLogView::colActualWork, CLogView::colProject,
+        for (int id : {CLogView::colStart, CLogView::colStop, CLogView::colElapsed, CLogView::colProject,
                        CLogView::colDescription, CLogView::colBilled}) {
             CString expected;
             entry->GetColumnText(expected, id);
