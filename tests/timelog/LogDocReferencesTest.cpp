@@ -11,6 +11,17 @@ namespace {
 class LogDocReferences : public ModelTest {
 protected:
     LogDocReferences() {
+        FillReferencedObjects();
+        group = new CUser("Sales");
+        group->m_Workgroup = 1;
+        doc.AddUser(group);
+        tester = new CUser("tester");
+        doc.AddUser(tester);
+        ann = new CUser("ann");
+        doc.AddUser(ann);
+    }
+    // Two projects, a project type, a category and a client, none referred to yet.
+    void FillReferencedObjects() {
         project = new CProject("Alpha", 0.0);
         doc.AddProject(project);
         other = new CProject("Beta", 0.0);
@@ -22,13 +33,6 @@ protected:
         client = new CClient;
         client->SetCompanyName("Acme");
         doc.AddClient(client);
-        group = new CUser("Sales");
-        group->m_Workgroup = 1;
-        doc.AddUser(group);
-        tester = new CUser("tester");
-        doc.AddUser(tester);
-        ann = new CUser("ann");
-        doc.AddUser(ann);
     }
     CLogEntry* Entry() {
         auto* entry = new CLogEntry;
@@ -112,16 +116,7 @@ TEST_F(LogDocReferences, EachPlaceInMemoryCountsAsAUse) {
         doc.DeleteContents();
         doc.m_CurrentEntry = CLogEntry();
         doc.m_ViewFilter = CViewFilter();
-        project = new CProject("Alpha", 0.0);
-        doc.AddProject(project);
-        other = new CProject("Beta", 0.0);
-        doc.AddProject(other);
-        type = new CProjectType("Fixed");
-        doc.AddProjectType(type);
-        category = new CCategory("Design", "");
-        doc.AddCategory(category);
-        client = new CClient;
-        doc.AddClient(client);
+        FillReferencedObjects();
         EXPECT_FALSE(c.inUse());
         c.refer();
         EXPECT_TRUE(c.inUse());
