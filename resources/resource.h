@@ -197,6 +197,15 @@
 #define IDD_ACCOUNT_IN_USE 12066
 #define IDD_USER_IN_USE 12022
 
+// References to objects about to be deleted
+#define IDS_SUBSYSTEM_HAS_CHILDREN 11543
+#define IDS_SUBSYSTEM_IN_USE_REPLACE 11544
+#define IDS_SUBSYSTEM_IN_USE_NO_REPLACEMENT 11545
+#define IDD_SUBSYSTEM_IN_USE 12024
+#define IDS_USER_IS_CURRENT 52960
+#define IDS_GROUP_HAS_MEMBERS 52961
+#define IDS_USER_IN_USE_REPLACE 52962
+
 // ---- Time views: the time log view, its row marks, the column manager and the cell controls ----
 // Titles of the log columns (the Start column's title is IDS_COLUMN_START)
 #define IDS_COLUMN_STOP 1009

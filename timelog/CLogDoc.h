@@ -11,6 +11,8 @@
 //   CLogDocErrors.cpp  the error forwarders and the link to the main frame
 //   CLogDocTables.cpp  the table recordsets, the change counter and the visibility of objects
 //   CLogDocProjects.cpp the projects a user or group may see
+//   CLogDocReferences.cpp whether objects are still referred to, and their replacement
+//   CLogDocLists.cpp   subsystem replacement and removal, clearing lists, indices
 // Sections of this header follow the same order; later concerns add their own sections at the end.
 #pragma once
 
@@ -351,6 +353,54 @@ public:
     // cleared when a project was left out. Nothing without a node. (CLogDocProjects.cpp)
     void GetVisibleProjects(CUser* node, bool& allVisible, CProjectArray& projects);
 
+    // ================================================================ references (CLogDocReferences.cpp)
+    // Whether anything still refers to the object: the objects in memory (entries, quick picks, the
+    // current entry, project tasks, projects, the view filter), then, while the tables can be used, the
+    // rows that are not loaded. nullptr is in use only for the client: entries without one refer to it.
+    bool IsCategoryInUse(CCategory* pCategory);
+    bool IsProjectInUse(CProject* pProject);
+    bool IsProjectTypeInUse(CProjectType* pType);
+    bool IsClientInUse(CClient* pClient);
+    bool IsAccountInUse(CAccount* pAccount);
+    bool IsExpenseTripInUse(CExpenseTrip* pTrip);
+    // A user record has the group as parent.
+    bool HasGroupMembers(const CUser* pGroup) const;
+    // Appends every user that is neither pExcluded nor a group.
+    void GetReplacementUsers(CObArray& users, const CUser* pExcluded) const;
+    // False for the logged-in user and for a group with members; for a user still referred to, false
+    // when no other user could take its place, else true (warn: each case tells the user why).
+    bool CanDeleteUser(CUser* pUser, bool warn);
+
+    // ================================================================ list maintenance (CLogDocLists.cpp)
+    // Position of the object in its list; -1 when absent.
+    int GetProjectTaskIndex(const CTask* pTask) const;
+    int GetExpenseIndex(const CExpense* pExpense) const;
+    int GetInvoiceIndex(const CInvoice* pInvoice) const;
+    int GetSubsystemIndex(const CSubsystem* pSubsystem) const;
+    // Delete the objects and empty the list and its map (pointers of the model at them are forgotten).
+    void ClearProjectTasks();
+    void ClearExpenses();
+    void ClearInvoices();
+    void ClearQuickTasks();
+    void ClearSubsystems();
+    // Takes the object out of its list and map and deletes it; nothing when it is not in the list.
+    void RemoveExpense(CExpense* pExpense);
+    void RemoveInvoice(CInvoice* pInvoice);
+    // The current entry, log entries and project tasks of pOld refer to pNew.
+    void ReplaceSubsystem(CSubsystem* pOld, CSubsystem* pNew);
+    // Whether the subsystem may be deleted: false for nullptr, one without project and one with child
+    // subsystems; true when no row names it; for one that rows name, true when another subsystem of its
+    // project can take its place. ask: the user is told each refusal or that a replacement will be asked.
+    bool IsSubsystemInUse(CSubsystem* pSubsystem, bool ask);
+    // The "Subsystem In Use" choice among the project's other subsystems (none: message, false); the
+    // chosen one takes the subsystem's place in memory and in the rows; false when cancelled or when a
+    // table still names the old one.
+    bool ChooseReplacementSubsystem(CSubsystem* pSubsystem);
+    // A subsystem that rows name is first replaced (cancelled: nothing happens). Then its row goes, it
+    // leaves its project and the lists, entries pointing at it lose it (and are written again), and it
+    // is deleted; with refresh the views reload. Nothing when it is not in the subsystem list.
+    void RemoveSubsystem(CSubsystem* pSubsystem, bool refresh);
+
 protected:
     // GUID text to object, one map per list that has identities.
     CMapStringToPtr m_ProjectMap{10};
@@ -377,6 +427,8 @@ protected:
     void WriteEntryOrKeepPending(CLogEntry* pEntry);
     // The subsystem's row, its place in the lists and the entries' pointers at it go; it is deleted.
     void DropSubsystem(CSubsystem* pSubsystem);
+    // [Tasks], [ProjectTasks] or [Expenses] name the subsystem (while the tables can be used).
+    bool IsSubsystemUsedByRows(CSubsystem* pSubsystem);
 };
 
 // ==================================================================== the open document

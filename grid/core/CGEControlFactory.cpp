@@ -197,6 +197,7 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
     pGrid->InstallUserSelectRange();
     pGrid->InstallUserResizeCells();
     pGrid->InstallOptimizedUpdate();
+    pGrid->InstallMarkEditHeader();
     pGrid->InstallFreezeMenuHelper();
     pGrid->InstallDirectCopyMoveCells();
     pGrid->InstallTextDataExchange();
