@@ -30,13 +30,6 @@ namespace {
 // The list style when the combo names none: LBS_NOTIFY | WS_VSCROLL.
 constexpr DWORD kDefaultListStyle = 0x200001;
 
-BOOL IsWithin(CWnd* pWnd, CWnd* pParent) {
-    if (pWnd == nullptr || pParent == nullptr || pParent->GetSafeHwnd() == nullptr)
-        return FALSE;
-    return pWnd->GetSafeHwnd() == pParent->GetSafeHwnd() ||
-           ::IsChild(pParent->GetSafeHwnd(), pWnd->GetSafeHwnd());
-}
-
 } // namespace
 
 CGECheckListComboBox::CGECheckListComboBox(CGEGridCore* pGrid, UINT nID, UINT nListID)
@@ -189,7 +182,7 @@ LRESULT CGECheckListComboBox::OnCheckListClosed(WPARAM, LPARAM) {
     BOOL bFocusWasInList = FALSE;
     if (pPopup != nullptr) {
         GEDropDownLockScope lock;
-        bFocusWasInList = IsWithin(CWnd::GetFocus(), pPopup);
+        bFocusWasInList = GEIsWindowWithin(CWnd::GetFocus(), pPopup);
         if (!IsReadOnly()) {
             TakeListChoice(GetListWindow());
             bModified = GetModify();
@@ -202,7 +195,7 @@ LRESULT CGECheckListComboBox::OnCheckListClosed(WPARAM, LPARAM) {
         OnModifyCell();
     CWnd* pGridWnd = GetGridWindow();
     CWnd* pFocus = CWnd::GetFocus();
-    if (pGridWnd != nullptr && (bFocusWasInList || IsWithin(pFocus, pGridWnd)))
+    if (pGridWnd != nullptr && (bFocusWasInList || GEIsWindowWithin(pFocus, pGridWnd)))
         MoveFocusLocked(pGridWnd);
     m_pGrid->m_bDropDownLock = FALSE;
     SetModify(FALSE);
@@ -218,7 +211,7 @@ LRESULT CGECheckListComboBox::OnCheckListFocusLost(WPARAM, LPARAM) {
     if (m_pPopup == nullptr)
         return 0;
     CWnd* pFocus = CWnd::GetFocus();
-    if (!IsWithin(pFocus, GetGridWindow()) && !IsWithin(pFocus, m_pPopup))
+    if (!GEIsWindowWithin(pFocus, GetGridWindow()) && !GEIsWindowWithin(pFocus, m_pPopup))
         SendMessage(GECM_LISTCANCEL, 0, 0);
     return 0;
 }

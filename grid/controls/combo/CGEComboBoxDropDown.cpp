@@ -24,18 +24,6 @@ ON_WM_SYSKEYDOWN()
 ON_WM_SETFOCUS()
 END_MESSAGE_MAP()
 
-namespace {
-
-// TRUE when pWnd is pParent or lies inside it.
-BOOL IsWithin(CWnd* pWnd, CWnd* pParent) {
-    if (pWnd == nullptr || pParent == nullptr || pParent->GetSafeHwnd() == nullptr)
-        return FALSE;
-    return pWnd->GetSafeHwnd() == pParent->GetSafeHwnd() ||
-           ::IsChild(pParent->GetSafeHwnd(), pWnd->GetSafeHwnd());
-}
-
-} // namespace
-
 // ---- making and placing the pop-up ----
 
 CGEGridCombo* CGEComboBox::MakePopupWindow(CWnd* pGridWnd, const CRect& rect) {
@@ -249,7 +237,7 @@ LRESULT CGEComboBox::OnListChosen(WPARAM, LPARAM) {
         if (!IsReadOnly())
             TakeListChoice(GetListWindow());
         CWnd* pFocus = CWnd::GetFocus();
-        bFocusBack = pFocus == this || IsWithin(pFocus, pPopup);
+        bFocusBack = pFocus == this || GEIsWindowWithin(pFocus, pPopup);
         m_pPopup = nullptr;
         DiscardPopupWindow(pPopup);
     }
@@ -272,7 +260,7 @@ LRESULT CGEComboBox::OnListCancel(WPARAM, LPARAM lParam) {
     {
         GEDropDownLockScope lock;
         CWnd* pFocus = CWnd::GetFocus();
-        bFocusWasInList = IsWithin(pFocus, pPopup);
+        bFocusWasInList = GEIsWindowWithin(pFocus, pPopup);
         bFocusBack = lParam != 0 || (bFocusWasInList && m_pGrid->m_bKeepFocus);
         m_pPopup = nullptr;
         DiscardPopupWindow(pPopup);
@@ -308,7 +296,7 @@ LRESULT CGEComboBox::OnListFocusLost(WPARAM, LPARAM) {
     CWnd* pGridWnd = GetGridWindow();
     if (pFocus == nullptr) {
         SendMessage(GECM_LISTCANCEL, 0, 0);
-    } else if (!IsWithin(pFocus, pGridWnd) && !IsWithin(pFocus, m_pPopup)) {
+    } else if (!GEIsWindowWithin(pFocus, pGridWnd) && !GEIsWindowWithin(pFocus, m_pPopup)) {
         const HWND hFocus = pFocus->GetSafeHwnd();
         m_pGrid->m_bDropDownLock = TRUE;
         pGridWnd->SetFocus();

@@ -1,5 +1,6 @@
 #include "grid/controls/combo/GEDropDown.h"
 
+#include "framework/win/CWnd.h"
 #include "grid/core/CGEAbstractOleDateTimeImp.h"
 #include "grid/core/CGELibraryState.h"
 
@@ -46,4 +47,11 @@ int GEGetDateOrder(BOOL* pbFourDigitYear, CString* pstrSeparator) {
 char GEGetTimeSeparator() {
     CGEAbstractOleDateTimeImp* pImp = GEGetLibraryState()->m_pOleDateTimeImp;
     return pImp != nullptr ? pImp->GetTimeSeparator() : ':';
+}
+
+BOOL GEIsWindowWithin(CWnd* pWnd, CWnd* pParent) {
+    if (pWnd == nullptr || pParent == nullptr || pParent->GetSafeHwnd() == nullptr)
+        return FALSE;
+    return pWnd->GetSafeHwnd() == pParent->GetSafeHwnd() ||
+           ::IsChild(pParent->GetSafeHwnd(), pWnd->GetSafeHwnd());
 }

@@ -22,6 +22,10 @@ private:
     BOOL m_bOld;
 };
 
+class CWnd;
+// TRUE when pWnd is pParent or lies inside it (a focus check around the pop-ups).
+BOOL GEIsWindowWithin(CWnd* pWnd, CWnd* pParent);
+
 // The class name of the library's pop-up windows (registered with CS_SAVEBITS at start-up).
 CString GEGetPopupClassName();
 
