@@ -370,6 +370,11 @@ public:
     // False for the logged-in user and for a group with members; for a user still referred to, false
     // when no other user could take its place, else true (warn: each case tells the user why).
     bool CanDeleteUser(CUser* pUser, bool warn);
+    // The expense rows and the loaded expenses of the old account (as bank or as account) or trip take
+    // the new one, and the expense and invoice view reloads. False for a missing or equal pair and when
+    // the rows could not be changed (nothing in memory changes then).
+    bool ReplaceAccount(CAccount* pOld, CAccount* pNew);
+    bool ReplaceExpenseTrip(CExpenseTrip* pOld, CExpenseTrip* pNew);
 
     // ================================================================ list maintenance (CLogDocLists.cpp)
     // Position of the object in its list; -1 when absent.

@@ -116,3 +116,36 @@ bool CLogDoc::CanDeleteUser(CUser* pUser, bool warn) {
         AfxMessageBox(IDS_USER_IN_USE_REPLACE, MB_OK | MB_ICONINFORMATION);
     return true;
 }
+
+bool CLogDoc::ReplaceAccount(CAccount* pOld, CAccount* pNew) {
+    if (pOld == nullptr || pNew == nullptr || pOld == pNew)
+        return false;
+    CWaitCursor wait;
+    if (CanWriteTables() && !m_ExpenseSet.ReplaceAccount(this, pOld, pNew))
+        return false;
+    // The loaded expenses follow their rows, so that a save of one does not bring the old account back.
+    for (INT_PTR i = 0; i < m_Expenses.GetSize(); ++i) {
+        CExpense* pExpense = m_Expenses.GetAt(i);
+        if (pExpense->m_BankID.CompareNoCase(pOld->GetGUID()) == 0)
+            pExpense->SetBank(pNew);
+        if (pExpense->m_AccountID.CompareNoCase(pOld->GetGUID()) == 0)
+            pExpense->SetAccount(pNew);
+    }
+    RefreshInvoiceView();
+    return true;
+}
+
+bool CLogDoc::ReplaceExpenseTrip(CExpenseTrip* pOld, CExpenseTrip* pNew) {
+    if (pOld == nullptr || pNew == nullptr || pOld == pNew)
+        return false;
+    CWaitCursor wait;
+    if (CanWriteTables() && !m_ExpenseSet.ReplaceTrip(this, pOld, pNew))
+        return false;
+    for (INT_PTR i = 0; i < m_Expenses.GetSize(); ++i) {
+        CExpense* pExpense = m_Expenses.GetAt(i);
+        if (pExpense->m_TripID.CompareNoCase(pOld->GetGUID()) == 0)
+            pExpense->SetTrip(pNew);
+    }
+    RefreshInvoiceView();
+    return true;
+}

@@ -80,6 +80,24 @@ TEST_P(LogDocRowReferences, AUserNamedOnlyByRowsNeedsAReplacement) {
     ASSERT_EQ(m_app.prompts.size(), 1u);
 }
 
+TEST_P(LogDocRowReferences, TripReplacementMovesRowsAndLoadedExpenses) {
+    auto* berlin = new CExpenseTrip;
+    m_doc->AddExpenseTrip(berlin);
+    auto* paris = new CExpenseTrip;
+    m_doc->AddExpenseTrip(paris);
+    auto* expense = new CExpense;
+    expense->SetTrip(berlin);
+    m_doc->AddExpense(expense);
+    Row("Expenses", "TripID", berlin->GetGUID());
+
+    EXPECT_FALSE(m_doc->ReplaceExpenseTrip(berlin, berlin));
+    ASSERT_TRUE(m_doc->ReplaceExpenseTrip(berlin, paris));
+    EXPECT_EQ(Count("Expenses", CString("\"TripID\" = '") + berlin->GetGUID() + "'"), 0);
+    EXPECT_EQ(Count("Expenses", CString("\"TripID\" = '") + paris->GetGUID() + "'"), 1);
+    EXPECT_EQ(expense->m_TripID, paris->GetGUID());
+    EXPECT_FALSE(m_doc->IsExpenseTripInUse(berlin));
+}
+
 // Answers the "Subsystem In Use" dialog with a fixed choice.
 class SubsystemChoice : public IReplacementChooser {
 public:
