@@ -20,7 +20,7 @@ class CLogEntry;
 class CProject;
 class CSubsystem;
 class CUser;
-struct CFindSpec;
+struct CFindRequest;
 
 class CExpense : public CObject {
     DECLARE_SERIAL(CExpense)
@@ -120,7 +120,7 @@ public:
     void ToggleColumn(int columnId);
     // The find command's match over columnIds (the expense view's columns in display order) from
     // firstIndex on: the first column that matches gives foundIndex and foundColumnId.
-    bool MatchesFind(const CFindSpec& spec, const CDWordArray& columnIds, int firstIndex, int& foundIndex,
+    bool MatchesFind(const CFindRequest& spec, const CDWordArray& columnIds, int firstIndex, int& foundIndex,
                      int& foundColumnId);
 
     // Schema word 6. Expenses live in [Expenses] only: nothing is written or read.

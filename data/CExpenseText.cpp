@@ -238,7 +238,7 @@ void CExpense::ToggleColumn(int columnId) {
         SetColumnText(GetColumnText(columnId) == "1" ? "0" : "1", columnId);
 }
 
-bool CExpense::MatchesFind(const CFindSpec& spec, const CDWordArray& columnIds, int firstIndex,
+bool CExpense::MatchesFind(const CFindRequest& spec, const CDWordArray& columnIds, int firstIndex,
                            int& foundIndex, int& foundColumnId) {
     if (spec.pProject != nullptr && spec.pProject != GetProject())
         return false;

@@ -4,12 +4,12 @@
 
 #include "framework/core/CDWordArray.h"
 #include "framework/core/CString.h"
-#include "timelog/CFindSpec.h"
+#include "timelog/CFindRequest.h"
 
 // columnText(id) gives the text of column id. The columns from firstIndex on are searched, ignoring
 // case; when the object matches, foundIndex and foundColumnId name the column of the last hit.
 template <typename ColumnText>
-bool MatchFindColumns(const CFindSpec& spec, const CDWordArray& columnIds, int firstIndex,
+bool MatchFindColumns(const CFindRequest& spec, const CDWordArray& columnIds, int firstIndex,
                       ColumnText columnText, int& foundIndex, int& foundColumnId) {
     int hitIndex = -1;
     int hitColumn = -1;

@@ -40,7 +40,7 @@ void CFindDlg::SplitWords(const CString& text, CStringArray& words) {
     }
 }
 
-void CFindDlg::GetFindSpec(CFindSpec& spec) const {
+void CFindDlg::GetFindSpec(CFindRequest& spec) const {
     spec.phrase = m_findText;
     SplitWords(m_findText, spec.words);
     spec.allWords = m_match == 1;
@@ -120,7 +120,7 @@ void CFindDlg::OnFindNext() {
         return;
     m_foundGUID.Empty();
     m_foundColumnId = -1;
-    CFindSpec spec;
+    CFindRequest spec;
     GetFindSpec(spec);
     CString guid;
     int columnId = -1;

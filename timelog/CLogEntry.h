@@ -20,7 +20,7 @@ class CProject;
 class CSubsystem;
 class CTask;
 class CUser;
-struct CFindSpec;
+struct CFindRequest;
 
 // The process-wide rounding of elapsed times ("Rounding\").
 struct CRoundingSettings {
@@ -99,9 +99,9 @@ public:
     void SetColumnText(CLogDoc* pDoc, const CString& text, int columnId);
     // Searches the columns of the log grid from firstIndex on; false when the entry does not match or
     // there is no log grid.
-    bool MatchesFind(const CFindSpec& spec, int firstIndex, int& foundIndex, int& foundColumnId) const;
+    bool MatchesFind(const CFindRequest& spec, int firstIndex, int& foundIndex, int& foundColumnId) const;
     // The same over the given column ids.
-    bool MatchesFind(const CFindSpec& spec, const CDWordArray& columnIds, int firstIndex, int& foundIndex,
+    bool MatchesFind(const CFindRequest& spec, const CDWordArray& columnIds, int firstIndex, int& foundIndex,
                      int& foundColumnId) const;
 
     // ---- amounts ----

@@ -8,7 +8,7 @@
 #include "data/CUser.h"
 #include "foundation/LocaleFormat.h"
 #include "resource.h"
-#include "timelog/CFindSpec.h"
+#include "timelog/CFindRequest.h"
 #include "timelog/CLogDoc.h"
 #include "timelog/ILogDocFrame.h"
 
@@ -164,7 +164,7 @@ void CLogEntry::SetColumnText(CLogDoc* pDoc, const CString& text, int columnId) 
     }
 }
 
-bool CLogEntry::MatchesFind(const CFindSpec& spec, int firstIndex, int& foundIndex,
+bool CLogEntry::MatchesFind(const CFindRequest& spec, int firstIndex, int& foundIndex,
                             int& foundColumnId) const {
     CDWordArray columns;
     ILogDocFrame* pFrame = GetLogDocFrame();
@@ -173,7 +173,7 @@ bool CLogEntry::MatchesFind(const CFindSpec& spec, int firstIndex, int& foundInd
     return MatchesFind(spec, columns, firstIndex, foundIndex, foundColumnId);
 }
 
-bool CLogEntry::MatchesFind(const CFindSpec& spec, const CDWordArray& columnIds, int firstIndex,
+bool CLogEntry::MatchesFind(const CFindRequest& spec, const CDWordArray& columnIds, int firstIndex,
                             int& foundIndex, int& foundColumnId) const {
     if (spec.pProject != nullptr && spec.pProject != m_pProject)
         return false;

@@ -21,7 +21,7 @@
 #include "framework/core/CObArray.h"
 #include "framework/core/CTime.h"
 #include "grid/core/CGEBrowserView.h"
-#include "timelog/CFindSpec.h"
+#include "timelog/CFindRequest.h"
 #include "timelog/CLogEntry.h"
 #include "timelog/ILogView.h"
 
@@ -135,7 +135,7 @@ public:
     // round to the bottom once, for an entry that matches the settings (copied into the view's own);
     // on a match selects its row when asked, gives its GUID and the column id matched, and remembers the
     // row. FALSE when nothing matches.
-    BOOL FindNext(const CFindSpec& spec, BOOL bSelect, CString& foundGUID, int* pFoundColumnId = nullptr);
+    BOOL FindNext(const CFindRequest& spec, BOOL bSelect, CString& foundGUID, int* pFoundColumnId = nullptr);
     // Find Next is enabled while the view holds a find text.
     void UpdateFindNext(CCmdUI* pCmdUI);
     ROWCOL GetLastFoundRow() const { return m_nLastFoundRow; }
@@ -167,7 +167,7 @@ public:
     BOOL GetGrayBar() const { return m_bGrayBar; }
     BOOL GetSortAscending() const { return m_bSortAscending; }
     int GetSortColumnId() const { return m_nSortColumnId; }
-    const CFindSpec& GetFindSpec() const { return m_FindSpec; }
+    const CFindRequest& GetFindSpec() const { return m_FindSpec; }
     // The number of drawings of log views in this process.
     static int GetDrawCount() { return s_nDrawCount; }
 
@@ -233,7 +233,7 @@ protected:
     BYTE m_bSortAscending = 1;
     int m_nSortColumnId = 0;
     ROWCOL m_nLastFoundRow = 0;
-    CFindSpec m_FindSpec;
+    CFindRequest m_FindSpec;
     int m_nFindResult = 0;
 
     // The gray bar's tint of each row as the last ApplyGrayBar left it (empty before).

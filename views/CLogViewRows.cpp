@@ -21,7 +21,7 @@ bool IsCheckBoxColumn(int columnId) {
     return columnId == CLogView::colBilled || columnId == CLogView::colBillable;
 }
 
-void CopyFindSpec(CFindSpec& to, const CFindSpec& from) {
+void CopyFindSpec(CFindRequest& to, const CFindRequest& from) {
     to.phrase = from.phrase;
     to.words.Copy(from.words);
     to.pProject = from.pProject;
@@ -316,7 +316,7 @@ void CLogView::SelectRows(const CDWordArray& starts, const CDWordArray& ends) {
 
 // ================================================================ Find Next
 
-BOOL CLogView::FindNext(const CFindSpec& spec, BOOL bSelect, CString& foundGUID, int* pFoundColumnId) {
+BOOL CLogView::FindNext(const CFindRequest& spec, BOOL bSelect, CString& foundGUID, int* pFoundColumnId) {
     if (&spec != &m_FindSpec)
         CopyFindSpec(m_FindSpec, spec);
     m_nFindResult = 0;

@@ -12,7 +12,7 @@
 #include "data/CSubsystem.h"
 #include "data/CUser.h"
 #include "foundation/LocaleFormat.h"
-#include "timelog/CFindSpec.h"
+#include "timelog/CFindRequest.h"
 
 using namespace modeltest;
 
@@ -238,7 +238,7 @@ TEST_F(ExpenseTest, FindMatchesWordsOverTheViewsColumns) {
     columns.Add(CExpense::colPayee);
     columns.Add(CExpense::colProject);
 
-    CFindSpec spec;
+    CFindRequest spec;
     spec.words.Add("cabs");
     spec.words.Add("zebra");
     int index = -1;

@@ -16,7 +16,7 @@ namespace {
 class FakeFindService : public IFindService {
 public:
     CString GetLastFindText() override { return lastText; }
-    bool FindItem(const CFindSpec& spec, CString& guid, int& columnId) override {
+    bool FindItem(const CFindRequest& spec, CString& guid, int& columnId) override {
         ++searches;
         phrase = spec.phrase;
         words.clear();

@@ -7,7 +7,7 @@
 #include "data/CProject.h"
 #include "data/CSubsystem.h"
 #include "data/CUser.h"
-#include "timelog/CFindSpec.h"
+#include "timelog/CFindRequest.h"
 
 using namespace modeltest;
 
@@ -42,7 +42,7 @@ protected:
         entry.m_pCategory = category;
         entry.m_pClient = client;
         entry.m_pUser = &user;
-        entry.m_Desc = "Wrote the Spec";
+        entry.m_Desc = "Wrote the Outline";
         entry.m_UserText1 = "one";
         entry.m_UserText2 = "two";
         entry.m_UserText3 = "three";
@@ -79,7 +79,7 @@ TEST_F(LogEntryColumns, TextsInEnglish) {
         {3, "1.50"},
         {4, "Alpha"},
         {5, "Design"},
-        {6, "Wrote the Spec"},
+        {6, "Wrote the Outline"},
         {7, "1"},
         {8, "1"},
         {9, "Acme"},
@@ -200,7 +200,7 @@ TEST_F(LogEntryColumns, FindTable) {
         int column;
     };
     const Case cases[] = {
-        {"phrase in the description, any case", "THE SPEC", {}, true, false, nullptr, 0, true, 3, 6},
+        {"phrase in the description, any case", "THE OUTLINE", {}, true, false, nullptr, 0, true, 3, 6},
         {"phrase not present as a whole", "spec wrote", {}, true, false, nullptr, 0, false, -1, -1},
         {"any word: the first word found passes", "", {"zzz", "acme"}, false, false, nullptr, 0, true, 4, 9},
         {"any word: none found", "", {"zzz", "yyy"}, false, false, nullptr, 0, false, -1, -1},
@@ -214,7 +214,7 @@ TEST_F(LogEntryColumns, FindTable) {
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
-        CFindSpec spec;
+        CFindRequest spec;
         spec.phrase = c.phrase;
         for (const char* w : c.words)
             spec.words.Add(w);
@@ -230,7 +230,7 @@ TEST_F(LogEntryColumns, FindTable) {
 }
 
 TEST_F(LogEntryColumns, FindFailsWithoutALogGrid) {
-    CFindSpec spec;
+    CFindRequest spec;
     spec.phrase = "alpha";
     spec.exactPhrase = true;
     int index = -1;

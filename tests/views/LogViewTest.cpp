@@ -273,7 +273,7 @@ TEST_F(LogViewRows, EntryRowsAreFoundAndWalked) {
 TEST_F(LogViewRows, FindNextSearchesUpwardFromTheBottomAndWrapsOnce) {
     AddEntry(At(2024, 3, 7, 9), At(2024, 3, 7, 10), beta, "Review the budget");
     ASSERT_NE(MakeView(), nullptr);
-    CFindSpec spec;
+    CFindRequest spec;
     spec.phrase = "review";
     spec.words.Add("review");
     CString guid;
@@ -288,7 +288,7 @@ TEST_F(LogViewRows, FindNextSearchesUpwardFromTheBottomAndWrapsOnce) {
     ASSERT_TRUE(view->FindNext(view->GetFindSpec(), FALSE, guid));
     EXPECT_EQ(view->GetLastFoundRow(), 4u);
     // A text no entry holds.
-    CFindSpec nothing;
+    CFindRequest nothing;
     nothing.phrase = "xylophone";
     nothing.words.Add("xylophone");
     EXPECT_FALSE(view->FindNext(nothing, FALSE, guid));

@@ -7,7 +7,7 @@
 
 class CProject;
 
-struct CFindSpec {
+struct CFindRequest {
     CString phrase;
     CStringArray words;           // the phrase split at blanks, pieces trimmed
     CProject* pProject = nullptr; // only items of this project; nullptr = any
