@@ -24,6 +24,7 @@
 #include "grid/features/CGEDataCopyMoveCellsImp.h"
 #include "grid/features/CGEGridSortMoveDataImp.h"
 #include "grid/features/CGELongOperationImp.h"
+#include "grid/features/CGEPrintDeviceImp.h"
 #include "grid/features/CGEStyleCompareSubsetImp.h"
 #include "grid/features/CGEStyleSerializeImp.h"
 
@@ -194,6 +195,7 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
     pGrid->InstallCoveredCells();
     pGrid->InstallMergeCells();
     pGrid->InstallFloatCells();
+    pGrid->InstallPrinting();
     pGrid->InstallUserSelectRange();
     pGrid->InstallUserResizeCells();
     pGrid->InstallOptimizedUpdate();
@@ -211,6 +213,7 @@ void CGEControlFactory::InstallApplicationFeatures() {
     // comparison, style serialisation, older-format serialisation, registry profile, document
     // serialisation, parameter copy, rotated text, number formatting, the date-time object, moving data
     // after a sort, data copy and move, long operations, covered-cell pool, span-cell pool.
+    GEInstallPrintDevice();
     GEInstallStyleCompareSubset();
     GEInstallStyleSerialize();
     GEInstallNumberFormatting();

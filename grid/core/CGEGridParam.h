@@ -185,6 +185,7 @@ public:
     BOOL m_bExcelLikeCurrentCell = FALSE;
     BOOL m_bAlternateLook = TRUE;
     BOOL m_bOldDrawing = FALSE;
+    BOOL m_bPrintFrameAdjust = FALSE; // the printed frame closes one pixel tighter around the cells
     BOOL m_bNoDrawing = FALSE; // painting is switched off
     BOOL m_bMeasureStoredValues = FALSE;
 

@@ -35,6 +35,13 @@ public:
         else
             this->Redraw(GE_INVALIDATE, FALSE);
     }
+    // A page is mapped so that one logical unit is one screen pixel (the preview gives every page a new
+    // mapping).
+    void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) override {
+        CGEView::OnPrepareDC(pDC, pInfo);
+        if (pInfo != nullptr)
+            this->PrepareDC(pDC, pInfo);
+    }
     void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override { this->BeginGridPrinting(pDC, pInfo); }
     void OnPrint(CDC* pDC, CPrintInfo* pInfo) override { this->PrintGridPage(pDC, pInfo); }
     void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override { this->EndGridPrinting(pDC, pInfo); }
