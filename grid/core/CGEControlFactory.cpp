@@ -15,6 +15,10 @@
 #include "grid/controls/combo/CGEComboBox.h"
 #include "grid/controls/combo/CGETabbedComboBox.h"
 #include "grid/controls/edit/CGEEditControl.h"
+#include "grid/controls/edit/CGEHotSpotEdit.h"
+#include "grid/controls/edit/CGEPasswordControl.h"
+#include "grid/controls/edit/CGESpinEdit.h"
+#include "grid/controls/edit/CGEVScrollEdit.h"
 #include "grid/core/CGEBrowserGrid.h"
 #include "grid/core/CGEGridCore.h"
 #include "grid/core/CGELibraryState.h"
@@ -68,6 +72,14 @@ CGEControl* MakeControl(UINT nID, CGEGridCore* pGrid) {
         return new CGECheckBoxEx(pGrid, TRUE, 0, 0);
     case GE_IDS_CTRL_HEADER:
         return WithTip(std::make_unique<CGEHeader>(pGrid));
+    case GE_IDS_CTRL_SCROLLEDIT:
+        return WithTip(std::make_unique<CGEVScrollEdit>(pGrid, nID));
+    case GE_IDS_CTRL_HOTSPOT:
+        return WithTip(std::make_unique<CGEHotSpotEdit>(pGrid, nID));
+    case GE_IDS_CTRL_SPINEDIT:
+        return WithTip(std::make_unique<CGESpinEdit>(pGrid, nID));
+    case GE_IDS_CTRL_PASSWORD:
+        return WithTip(std::make_unique<CGEPasswordControl>(pGrid, nID));
     case GE_IDS_CTRL_RADIOBTN:
         return new CGERadioButton(pGrid, FALSE);
     case GE_IDS_CTRL_RADIOBTN3D:
@@ -187,6 +199,7 @@ void CGEControlFactory::RegisterUserAttributes(CGEStylesMap& stylesMap) {
     ellipsis.SetControl(GE_IDS_CTRL_CBS_DROPDOWNLIST).SetChoiceList(strEllipses);
     stylesMap.AddUserAttribute(GE_IDS_UA_ELLIPSISTYPE, &ellipsis);
     CGERadioButtonEx::AddUserAttributes(stylesMap);
+    CGESpinEdit::AddUserAttributes(stylesMap);
 }
 
 void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
