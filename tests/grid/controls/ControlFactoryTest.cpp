@@ -40,6 +40,10 @@ TEST(ControlFactory, EachIdMakesItsControl) {
         {52542, "CGECheckListComboBox", true, 0x02},
         {20130, "CGECheckBoxEx", false, 0},
         {20131, "CGECheckBoxEx", false, 0},
+        {52515, "CGERadioButton", false, 0},
+        {52524, "CGERadioButton", false, 0},
+        {20137, "CGERadioButtonEx", false, 0},
+        {20136, "CGERadioButtonEx", false, 0},
         // Ids of controls this program does not make, and unknown ids, get the edit control.
         {52530, "CGEEditControl", true, 0},
         {52533, "CGEEditControl", true, 0},
