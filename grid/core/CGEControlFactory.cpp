@@ -7,6 +7,8 @@
 #include "grid/controls/CGEHeader.h"
 #include "grid/controls/CGEOleDateTimeImp.h"
 #include "grid/controls/CGEPushbutton.h"
+#include "grid/controls/CGERadioButton.h"
+#include "grid/controls/CGERadioButtonEx.h"
 #include "grid/controls/CGEStatic.h"
 #include "grid/controls/GEControlIds.h"
 #include "grid/controls/combo/CGECheckListComboBox.h"
@@ -14,6 +16,10 @@
 #include "grid/controls/combo/CGEComboBoxWnd.h"
 #include "grid/controls/combo/CGETabbedComboBox.h"
 #include "grid/controls/edit/CGEEditControl.h"
+#include "grid/controls/edit/CGEHotSpotEdit.h"
+#include "grid/controls/edit/CGEPasswordControl.h"
+#include "grid/controls/edit/CGESpinEdit.h"
+#include "grid/controls/edit/CGEVScrollEdit.h"
 #include "grid/core/CGEBrowserGrid.h"
 #include "grid/core/CGEGridCore.h"
 #include "grid/core/CGELibraryState.h"
@@ -75,6 +81,22 @@ CGEControl* MakeControl(UINT nID, CGEGridCore* pGrid) {
         return new CGECheckBoxEx(pGrid, TRUE, 0, 0);
     case GE_IDS_CTRL_HEADER:
         return WithTip(std::make_unique<CGEHeader>(pGrid));
+    case GE_IDS_CTRL_SCROLLEDIT:
+        return WithTip(std::make_unique<CGEVScrollEdit>(pGrid, nID));
+    case GE_IDS_CTRL_HOTSPOT:
+        return WithTip(std::make_unique<CGEHotSpotEdit>(pGrid, nID));
+    case GE_IDS_CTRL_SPINEDIT:
+        return WithTip(std::make_unique<CGESpinEdit>(pGrid, nID));
+    case GE_IDS_CTRL_PASSWORD:
+        return WithTip(std::make_unique<CGEPasswordControl>(pGrid, nID));
+    case GE_IDS_CTRL_RADIOBTN:
+        return new CGERadioButton(pGrid, FALSE);
+    case GE_IDS_CTRL_RADIOBTN3D:
+        return new CGERadioButton(pGrid, TRUE);
+    case GE_IDS_CTRL_RADIOBTN_EX:
+        return new CGERadioButtonEx(pGrid, FALSE);
+    case GE_IDS_CTRL_RADIOBTN3D_EX:
+        return new CGERadioButtonEx(pGrid, TRUE);
     case GE_IDS_CTRL_COMBOBOX:
         return MakeComboBox(pGrid, nID, CGEComboBox::flagNoTextFit);
     case GE_IDS_CTRL_ZEROBASED:
@@ -189,6 +211,8 @@ void CGEControlFactory::RegisterUserAttributes(CGEStylesMap& stylesMap) {
     CGEStyle ellipsis;
     ellipsis.SetControl(GE_IDS_CTRL_CBS_DROPDOWNLIST).SetChoiceList(strEllipses);
     stylesMap.AddUserAttribute(GE_IDS_UA_ELLIPSISTYPE, &ellipsis);
+    CGERadioButtonEx::AddUserAttributes(stylesMap);
+    CGESpinEdit::AddUserAttributes(stylesMap);
 }
 
 void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
