@@ -44,6 +44,10 @@ TEST(ControlFactory, EachIdMakesItsControl) {
         {52524, "CGERadioButton", false, 0},
         {20137, "CGERadioButtonEx", false, 0},
         {20136, "CGERadioButtonEx", false, 0},
+        {52521, "CGEVScrollEdit", true, 0},
+        {52518, "CGEHotSpotEdit", true, 0},
+        {52519, "CGESpinEdit", true, 0},
+        {52537, "CGEPasswordControl", true, 0},
         // Ids of controls this program does not make, and unknown ids, get the edit control.
         {52530, "CGEEditControl", true, 0},
         {52533, "CGEEditControl", true, 0},
