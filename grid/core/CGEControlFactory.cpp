@@ -14,6 +14,7 @@
 #include "grid/controls/GEControlIds.h"
 #include "grid/controls/combo/CGECheckListComboBox.h"
 #include "grid/controls/combo/CGEComboBox.h"
+#include "grid/controls/combo/CGEComboBoxWnd.h"
 #include "grid/controls/combo/CGETabbedComboBox.h"
 #include "grid/controls/edit/CGEEditControl.h"
 #include "grid/controls/edit/CGEHotSpotEdit.h"
@@ -55,6 +56,14 @@ CGEControl* MakeComboBox(CGEGridCore* pGrid, UINT nID, DWORD dwFlags) {
 CGEControl* MakeTabbedComboBox(CGEGridCore* pGrid) {
     return WithTip(
         std::make_unique<CGETabbedComboBox>(pGrid, GE_IDS_CTRL_TABBED_COMBOBOX, GE_IDS_CTRL_TABBED_COMBOBOX));
+}
+
+CGEControl* MakeComboBoxWnd(CGEGridCore* pGrid, UINT nID, DWORD dwStyle) {
+    auto pCombo = std::make_unique<CGEComboBoxWnd>(pGrid);
+    pCombo->CreateControlWindow(dwStyle, nID);
+    pCombo->m_bFillFromChoiceList = TRUE;
+    pCombo->m_bKeepArrowKeys = FALSE;
+    return WithTip(std::move(pCombo));
 }
 
 CGEControl* MakeControl(UINT nID, CGEGridCore* pGrid) {
@@ -105,6 +114,10 @@ CGEControl* MakeControl(UINT nID, CGEGridCore* pGrid) {
         return MakeComboBox(pGrid, nID, CGEComboBox::flagDisplayChoice | CGEComboBox::flagZeroBased);
     case GE_IDS_CTRL_TABBED_COMBOBOX:
         return MakeTabbedComboBox(pGrid);
+    case GE_IDS_CTRL_CBS_DROPDOWN:
+        return MakeComboBoxWnd(pGrid, nID, WS_VSCROLL | CBS_AUTOHSCROLL | CBS_DROPDOWN);
+    case GE_IDS_CTRL_CBS_DROPDOWNLIST:
+        return MakeComboBoxWnd(pGrid, nID, WS_VSCROLL | CBS_DROPDOWNLIST);
     case GE_IDS_CTRL_CHECKLIST_COMBOBOX:
         return WithTip(std::make_unique<CGECheckListComboBox>(pGrid, nID, nID));
     case GE_IDS_CTRL_CBS_TABBED_DROPDOWN:
