@@ -78,6 +78,9 @@
 #define GE_IDB_ROW_APPEND 20021
 #define GE_IDB_ROW_CURRENT 20022
 #define GE_IDB_DROP_ARROW 20028
+
+// Bitmap of the radio-button cells' 3-D buttons
+#define GE_IDB_RADIOBUTTON 20019
 // Check boxes: five 13 x 13 frames side by side (alternative look, 3-D look, plain and printing)
 #define GE_IDB_CHECKBOX_ALT 20024
 #define GE_IDB_CHECKBOX_3D 20025

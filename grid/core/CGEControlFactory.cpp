@@ -7,12 +7,19 @@
 #include "grid/controls/CGEHeader.h"
 #include "grid/controls/CGEOleDateTimeImp.h"
 #include "grid/controls/CGEPushbutton.h"
+#include "grid/controls/CGERadioButton.h"
+#include "grid/controls/CGERadioButtonEx.h"
 #include "grid/controls/CGEStatic.h"
 #include "grid/controls/GEControlIds.h"
 #include "grid/controls/combo/CGECheckListComboBox.h"
 #include "grid/controls/combo/CGEComboBox.h"
+#include "grid/controls/combo/CGEComboBoxWnd.h"
 #include "grid/controls/combo/CGETabbedComboBox.h"
 #include "grid/controls/edit/CGEEditControl.h"
+#include "grid/controls/edit/CGEHotSpotEdit.h"
+#include "grid/controls/edit/CGEPasswordControl.h"
+#include "grid/controls/edit/CGESpinEdit.h"
+#include "grid/controls/edit/CGEVScrollEdit.h"
 #include "grid/core/CGEBrowserGrid.h"
 #include "grid/core/CGEGridCore.h"
 #include "grid/core/CGELibraryState.h"
@@ -50,6 +57,14 @@ CGEControl* MakeTabbedComboBox(CGEGridCore* pGrid) {
         std::make_unique<CGETabbedComboBox>(pGrid, GE_IDS_CTRL_TABBED_COMBOBOX, GE_IDS_CTRL_TABBED_COMBOBOX));
 }
 
+CGEControl* MakeComboBoxWnd(CGEGridCore* pGrid, UINT nID, DWORD dwStyle) {
+    auto pCombo = std::make_unique<CGEComboBoxWnd>(pGrid);
+    pCombo->CreateControlWindow(dwStyle, nID);
+    pCombo->m_bFillFromChoiceList = TRUE;
+    pCombo->m_bKeepArrowKeys = FALSE;
+    return WithTip(std::move(pCombo));
+}
+
 CGEControl* MakeControl(UINT nID, CGEGridCore* pGrid) {
     switch (nID) {
     case GE_IDS_CTRL_STATIC:
@@ -66,6 +81,22 @@ CGEControl* MakeControl(UINT nID, CGEGridCore* pGrid) {
         return new CGECheckBoxEx(pGrid, TRUE, 0, 0);
     case GE_IDS_CTRL_HEADER:
         return WithTip(std::make_unique<CGEHeader>(pGrid));
+    case GE_IDS_CTRL_SCROLLEDIT:
+        return WithTip(std::make_unique<CGEVScrollEdit>(pGrid, nID));
+    case GE_IDS_CTRL_HOTSPOT:
+        return WithTip(std::make_unique<CGEHotSpotEdit>(pGrid, nID));
+    case GE_IDS_CTRL_SPINEDIT:
+        return WithTip(std::make_unique<CGESpinEdit>(pGrid, nID));
+    case GE_IDS_CTRL_PASSWORD:
+        return WithTip(std::make_unique<CGEPasswordControl>(pGrid, nID));
+    case GE_IDS_CTRL_RADIOBTN:
+        return new CGERadioButton(pGrid, FALSE);
+    case GE_IDS_CTRL_RADIOBTN3D:
+        return new CGERadioButton(pGrid, TRUE);
+    case GE_IDS_CTRL_RADIOBTN_EX:
+        return new CGERadioButtonEx(pGrid, FALSE);
+    case GE_IDS_CTRL_RADIOBTN3D_EX:
+        return new CGERadioButtonEx(pGrid, TRUE);
     case GE_IDS_CTRL_COMBOBOX:
         return MakeComboBox(pGrid, nID, CGEComboBox::flagNoTextFit);
     case GE_IDS_CTRL_ZEROBASED:
@@ -80,6 +111,10 @@ CGEControl* MakeControl(UINT nID, CGEGridCore* pGrid) {
         return MakeComboBox(pGrid, nID, CGEComboBox::flagDisplayChoice | CGEComboBox::flagZeroBased);
     case GE_IDS_CTRL_TABBED_COMBOBOX:
         return MakeTabbedComboBox(pGrid);
+    case GE_IDS_CTRL_CBS_DROPDOWN:
+        return MakeComboBoxWnd(pGrid, nID, WS_VSCROLL | CBS_AUTOHSCROLL | CBS_DROPDOWN);
+    case GE_IDS_CTRL_CBS_DROPDOWNLIST:
+        return MakeComboBoxWnd(pGrid, nID, WS_VSCROLL | CBS_DROPDOWNLIST);
     case GE_IDS_CTRL_CHECKLIST_COMBOBOX:
         return WithTip(std::make_unique<CGECheckListComboBox>(pGrid, nID, nID));
     case GE_IDS_CTRL_CBS_TABBED_DROPDOWN:
@@ -176,6 +211,8 @@ void CGEControlFactory::RegisterUserAttributes(CGEStylesMap& stylesMap) {
     CGEStyle ellipsis;
     ellipsis.SetControl(GE_IDS_CTRL_CBS_DROPDOWNLIST).SetChoiceList(strEllipses);
     stylesMap.AddUserAttribute(GE_IDS_UA_ELLIPSISTYPE, &ellipsis);
+    CGERadioButtonEx::AddUserAttributes(stylesMap);
+    CGESpinEdit::AddUserAttributes(stylesMap);
 }
 
 void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
