@@ -5,6 +5,7 @@
 #include "grid/controls/CGECheckBox.h"
 #include "grid/controls/CGECheckBoxEx.h"
 #include "grid/controls/CGEHeader.h"
+#include "grid/controls/CGEListBox.h"
 #include "grid/controls/CGEOleDateTimeImp.h"
 #include "grid/controls/CGEPushbutton.h"
 #include "grid/controls/CGERadioButton.h"
@@ -101,6 +102,8 @@ CGEControl* MakeControl(UINT nID, CGEGridCore* pGrid) {
         return WithTip(std::make_unique<CGESpinEdit>(pGrid, nID));
     case GE_IDS_CTRL_PASSWORD:
         return WithTip(std::make_unique<CGEPasswordControl>(pGrid, nID));
+    case GE_IDS_CTRL_LISTBOX:
+        return WithTip(std::make_unique<CGEListBox>(pGrid, nID));
     case GE_IDS_CTRL_RADIOBTN:
         return new CGERadioButton(pGrid, FALSE);
     case GE_IDS_CTRL_RADIOBTN3D:
