@@ -18,6 +18,7 @@
 #include "grid/controls/combo/CGEComboBox.h"
 #include "grid/controls/combo/CGEComboBoxWnd.h"
 #include "grid/controls/combo/CGETabbedComboBox.h"
+#include "grid/controls/combo/CGETabbedComboBoxWnd.h"
 #include "grid/controls/edit/CGEEditControl.h"
 #include "grid/controls/edit/CGEHotSpotEdit.h"
 #include "grid/controls/edit/CGEPasswordControl.h"
@@ -65,6 +66,17 @@ CGEControl* MakeComboBoxWnd(CGEGridCore* pGrid, UINT nID, DWORD dwStyle) {
     pCombo->CreateControlWindow(dwStyle, nID);
     pCombo->m_bFillFromChoiceList = TRUE;
     pCombo->m_bKeepArrowKeys = FALSE;
+    return WithTip(std::move(pCombo));
+}
+
+CGEControl* MakeTabbedComboBoxWnd(CGEGridCore* pGrid, UINT nID) {
+    auto pCombo = std::make_unique<CGETabbedComboBoxWnd>(pGrid);
+    if (nID == GE_IDS_CTRL_CBS_TABBED_DROPDOWN) {
+        pCombo->CreateControlWindow(CBS_DROPDOWN, nID);
+    } else {
+        pCombo->CreateControlWindow(CBS_DROPDOWNLIST, nID);
+        pCombo->m_bDropDownOnClick = TRUE;
+    }
     return WithTip(std::move(pCombo));
 }
 
@@ -131,7 +143,7 @@ CGEControl* MakeControl(UINT nID, CGEGridCore* pGrid) {
         // The window-based tabbed combo is not made on the legacy platform: the tabbed combo stands in.
         if (GEGetLibraryState()->m_bWin32s)
             return MakeTabbedComboBox(pGrid);
-        break;
+        return MakeTabbedComboBoxWnd(pGrid, nID);
     case GE_IDS_CTRL_OLEPREVIEW:
         // The object preview belongs to record browsers only.
         if (dynamic_cast<CGEBrowserGrid*>(pGrid) == nullptr)
