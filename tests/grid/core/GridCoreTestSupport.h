@@ -47,6 +47,12 @@ inline void PumpPending() {
     }
 }
 
+// A base (or first member) that starts the engine before the grid it precedes is constructed, so that the
+// grid gets its features whichever test of the program runs first.
+struct EngineStarted {
+    EngineStarted() { StartEngine(); }
+};
+
 // The engine started before a grid's construction installs its features; passes pWnd on.
 inline CWnd* Started(CWnd* pWnd) {
     StartEngine();

@@ -30,7 +30,7 @@ private:
 };
 
 // A grid window in a host window, rows and columns given, the values of the cells set by Put.
-class WindowGrid {
+class WindowGrid : gridtest::EngineStarted {
 public:
     explicit WindowGrid(ROWCOL nRows = 10, ROWCOL nCols = 6) : host(grid) {
         grid.SetRowCount(nRows, GE_NOREDRAW);

@@ -10,11 +10,7 @@ using gridtest::GridHost;
 
 namespace {
 
-struct EngineStarted {
-    EngineStarted() { gridtest::StartEngine(); }
-};
-
-struct UpdateFixture : EngineStarted {
+struct UpdateFixture : gridtest::EngineStarted {
     UpdateFixture() : host(grid, 500, 300) {
         grid.GetParam()->m_bNumberedRowHeaders = FALSE;
         grid.SetRowCount(100, GE_NOREDRAW);

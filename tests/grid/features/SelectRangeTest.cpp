@@ -158,15 +158,14 @@ TEST(SelectRange, DeselectingARowCutsTheBlocksIntoPieces) {
     grid.SelectRange(CGECellRange(2, 2, 6, 4));
     grid.SelectRange(CGECellRange().SetCols(6, 6));
     grid.SelectRange(CGECellRange().SetRows(4, 4), FALSE);
-    EXPECT_EQ(Picture(grid, 8, 6),
-              ".....x\n"
-              ".xxx.x\n"
-              ".xxx.x\n"
-              "......\n"
-              ".xxx.x\n"
-              ".xxx.x\n"
-              ".....x\n"
-              ".....x\n");
+    EXPECT_EQ(Picture(grid, 8, 6), ".....x\n"
+                                   ".xxx.x\n"
+                                   ".xxx.x\n"
+                                   "......\n"
+                                   ".xxx.x\n"
+                                   ".xxx.x\n"
+                                   ".....x\n"
+                                   ".....x\n");
     grid.SelectRange(CGECellRange().SetTable());
     grid.SelectRange(CGECellRange().SetCols(2, 3), FALSE);
     EXPECT_TRUE(grid.IsCellSelected(8, 1));
@@ -245,6 +244,7 @@ void ClickAt(CGEGridWnd& grid, ROWCOL nRow, ROWCOL nCol, UINT nKeys = 0) {
 } // namespace
 
 TEST(SelectRangeWindow, RowsAreSelectedWithClickShiftClickAndCtrlClick) {
+    gridtest::StartEngine();
     CGEGridWnd grid;
     GridHost host(grid);
     grid.SetRowCount(10, GE_NOREDRAW);
@@ -263,6 +263,7 @@ TEST(SelectRangeWindow, RowsAreSelectedWithClickShiftClickAndCtrlClick) {
 }
 
 TEST(SelectRangeWindow, ADragSelectsABlockAndCancelClearsIt) {
+    gridtest::StartEngine();
     CGEGridWnd grid;
     GridHost host(grid);
     grid.SetRowCount(10, GE_NOREDRAW);

@@ -38,12 +38,7 @@ INT_PTR UndoSteps(CGEGridWnd& grid) {
     return grid.GetParam()->m_UndoList.GetCount();
 }
 
-// The engine starts before the grid, so that the grid gets its features.
-struct EngineStarted {
-    EngineStarted() { gridtest::StartEngine(); }
-};
-
-struct ResizeFixture : EngineStarted {
+struct ResizeFixture : gridtest::EngineStarted {
     ResizeFixture() : host(grid, 500, 300) {
         grid.SetRowCount(20, GE_NOREDRAW);
         grid.SetColCount(6, GE_NOREDRAW);
