@@ -4,9 +4,11 @@
 #include "grid/GridResource.h"
 #include "grid/controls/CGECheckBox.h"
 #include "grid/controls/CGECheckBoxEx.h"
+#include "grid/controls/CGEDaoBitmap.h"
 #include "grid/controls/CGEHeader.h"
 #include "grid/controls/CGEListBox.h"
 #include "grid/controls/CGEOleDateTimeImp.h"
+#include "grid/controls/CGEProgressCtrl.h"
 #include "grid/controls/CGEPushbutton.h"
 #include "grid/controls/CGERadioButton.h"
 #include "grid/controls/CGERadioButtonEx.h"
@@ -102,6 +104,10 @@ CGEControl* MakeControl(UINT nID, CGEGridCore* pGrid) {
         return WithTip(std::make_unique<CGESpinEdit>(pGrid, nID));
     case GE_IDS_CTRL_PASSWORD:
         return WithTip(std::make_unique<CGEPasswordControl>(pGrid, nID));
+    case GE_IDS_CTRL_PROGRESS:
+        return new CGEProgressCtrl(pGrid);
+    case GE_IDS_CTRL_DAOBITMAP:
+        return new CGEDaoBitmap(pGrid);
     case GE_IDS_CTRL_LISTBOX:
         return WithTip(std::make_unique<CGEListBox>(pGrid, nID));
     case GE_IDS_CTRL_RADIOBTN:
@@ -228,6 +234,7 @@ void CGEControlFactory::RegisterUserAttributes(CGEStylesMap& stylesMap) {
     stylesMap.AddUserAttribute(GE_IDS_UA_ELLIPSISTYPE, &ellipsis);
     CGERadioButtonEx::AddUserAttributes(stylesMap);
     CGESpinEdit::AddUserAttributes(stylesMap);
+    CGEProgressCtrl::AddUserAttributes(stylesMap);
 }
 
 void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
