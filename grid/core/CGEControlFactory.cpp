@@ -4,9 +4,11 @@
 #include "grid/GridResource.h"
 #include "grid/controls/CGECheckBox.h"
 #include "grid/controls/CGECheckBoxEx.h"
+#include "grid/controls/CGEDaoBitmap.h"
 #include "grid/controls/CGEHeader.h"
 #include "grid/controls/CGEListBox.h"
 #include "grid/controls/CGEOleDateTimeImp.h"
+#include "grid/controls/CGEProgressCtrl.h"
 #include "grid/controls/CGEPushbutton.h"
 #include "grid/controls/CGERadioButton.h"
 #include "grid/controls/CGERadioButtonEx.h"
@@ -16,6 +18,8 @@
 #include "grid/controls/combo/CGEComboBox.h"
 #include "grid/controls/combo/CGEComboBoxWnd.h"
 #include "grid/controls/combo/CGETabbedComboBox.h"
+#include "grid/controls/combo/CGETabbedComboBoxWnd.h"
+#include "grid/controls/datetime/CGEDateTimeCtrl.h"
 #include "grid/controls/edit/CGEEditControl.h"
 #include "grid/controls/edit/CGEHotSpotEdit.h"
 #include "grid/controls/edit/CGEPasswordControl.h"
@@ -67,6 +71,17 @@ CGEControl* MakeComboBoxWnd(CGEGridCore* pGrid, UINT nID, DWORD dwStyle) {
     return WithTip(std::move(pCombo));
 }
 
+CGEControl* MakeTabbedComboBoxWnd(CGEGridCore* pGrid, UINT nID) {
+    auto pCombo = std::make_unique<CGETabbedComboBoxWnd>(pGrid);
+    if (nID == GE_IDS_CTRL_CBS_TABBED_DROPDOWN) {
+        pCombo->CreateControlWindow(CBS_DROPDOWN, nID);
+    } else {
+        pCombo->CreateControlWindow(CBS_DROPDOWNLIST, nID);
+        pCombo->m_bDropDownOnClick = TRUE;
+    }
+    return WithTip(std::move(pCombo));
+}
+
 CGEControl* MakeControl(UINT nID, CGEGridCore* pGrid) {
     switch (nID) {
     case GE_IDS_CTRL_STATIC:
@@ -91,6 +106,10 @@ CGEControl* MakeControl(UINT nID, CGEGridCore* pGrid) {
         return WithTip(std::make_unique<CGESpinEdit>(pGrid, nID));
     case GE_IDS_CTRL_PASSWORD:
         return WithTip(std::make_unique<CGEPasswordControl>(pGrid, nID));
+    case GE_IDS_CTRL_PROGRESS:
+        return new CGEProgressCtrl(pGrid);
+    case GE_IDS_CTRL_DAOBITMAP:
+        return new CGEDaoBitmap(pGrid);
     case GE_IDS_CTRL_LISTBOX:
         return WithTip(std::make_unique<CGEListBox>(pGrid, nID));
     case GE_IDS_CTRL_RADIOBTN:
@@ -126,7 +145,11 @@ CGEControl* MakeControl(UINT nID, CGEGridCore* pGrid) {
         // The window-based tabbed combo is not made on the legacy platform: the tabbed combo stands in.
         if (GEGetLibraryState()->m_bWin32s)
             return MakeTabbedComboBox(pGrid);
-        break;
+        return MakeTabbedComboBoxWnd(pGrid, nID);
+    case GE_IDS_CTRL_DATETIME:
+        return WithTip(std::make_unique<CGEDateTimeCtrl>(pGrid, nID, GEB_DTS_DROPDOWN | GEB_DTS_SPIN));
+    case GE_IDS_CTRL_DATETIMENOCAL:
+        return WithTip(std::make_unique<CGEDateTimeCtrl>(pGrid, nID, GEB_DTS_SPIN));
     case GE_IDS_CTRL_OLEPREVIEW:
         // The object preview belongs to record browsers only.
         if (dynamic_cast<CGEBrowserGrid*>(pGrid) == nullptr)
@@ -217,6 +240,8 @@ void CGEControlFactory::RegisterUserAttributes(CGEStylesMap& stylesMap) {
     stylesMap.AddUserAttribute(GE_IDS_UA_ELLIPSISTYPE, &ellipsis);
     CGERadioButtonEx::AddUserAttributes(stylesMap);
     CGESpinEdit::AddUserAttributes(stylesMap);
+    CGEProgressCtrl::AddUserAttributes(stylesMap);
+    CGEDateTimeCtrl::AddUserAttributes(stylesMap);
 }
 
 void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {

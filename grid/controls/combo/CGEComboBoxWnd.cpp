@@ -80,8 +80,10 @@ BOOL CGEComboBoxWnd::CreateControlWindow(DWORD dwStyle, UINT nID) {
     const BOOL bCreated =
         CWnd::Create("GECOMBOBOX", nullptr, WS_CHILD | dwStyle, CRect(0, 0, 0, 0), pGridWnd, nID);
     if (bCreated) {
-        if (HWND hEdit = ::GetWindow(GetSafeHwnd(), GW_CHILD); hEdit != nullptr && HasEditField())
+        if (HWND hEdit = ::GetWindow(GetSafeHwnd(), GW_CHILD); hEdit != nullptr && HasEditField()) {
             m_editPart.SubclassWindow(hEdit);
+            m_pEditField = &m_editPart;
+        }
         m_bNotOwnerDrawn = (dwStyle & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) == 0;
     }
     return bCreated;

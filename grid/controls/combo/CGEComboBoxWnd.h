@@ -100,7 +100,8 @@ public:
     BOOL IsDropDownList() const { return (GetStyle() & 0x3) == CBS_DROPDOWNLIST; }
     BOOL HasWindow() const { return GetSafeHwnd() != nullptr; }
     CGEComboBoxWndButton* GetDropButton() const { return m_pDropButton; }
-    CGEComboEditPart& GetEditPart() { return m_editPart; }
+    // The subclassed edit field (its window is empty for a drop-down list).
+    CGEComboEditPart& GetEditPart() { return m_pEditField != nullptr ? *m_pEditField : m_editPart; }
     // TRUE while the window's own key filter runs.
     BOOL IsFilteringKey() const { return m_bFilteringKey; }
 
@@ -125,6 +126,18 @@ protected:
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     DECLARE_MESSAGE_MAP()
 
+    // A cell that is not being edited: static text, or the owner-drawn item.
+    virtual void DrawInactive(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGEStyle& style,
+                              const CGEStyle* pStandardStyle);
+    // The active current cell: the window placed over it, given the cell's font, shown and focused.
+    virtual void DrawActive(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGEStyle& style,
+                            const CGEStyle* pStandardStyle);
+    // How far the window reaches below the cell for the open list.
+    virtual int ListHeight(int nTextHeight, int nShownItems) const;
+    // The window's rectangle before it is sized (nothing here).
+    virtual void AdjustActiveRect(CRect&) {}
+    // The window stands over the cell, before it is shown (nothing here).
+    virtual void OnWindowPlaced() {}
     // Offers a key to the grid's key processing with this window as the sender.
     BOOL KeyToGrid(UINT nChar, UINT nRepCnt, UINT nFlags);
     // Moves the focus under the grid's focus-change lock.
@@ -147,6 +160,7 @@ protected:
     CString DisplayTextOf(ROWCOL nRow, ROWCOL nCol, const CGEStyle* pStyle);
 
     CGEComboEditPart m_editPart;
+    CGEComboEditPart* m_pEditField = nullptr;      // the object that subclasses the edit field
     CGEComboBoxWndButton* m_pDropButton = nullptr; // owned by the child list
     BOOL m_bActive = FALSE;
     BOOL m_bModified = FALSE;

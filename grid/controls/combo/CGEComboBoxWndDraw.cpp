@@ -149,45 +149,56 @@ void CGEComboBoxWnd::BuildWindowFont(const CGEStyle& style) {
 
 void CGEComboBoxWnd::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGEStyle& style,
                           const CGEStyle* pStandardStyle) {
-    if (!IsBoundToCellAt(nRow, nCol) || !m_bActive || m_pGrid->IsPrinting() || !HasWindow()) {
-        if (m_bFitHeightToFont)
-            m_nFontHeight = MeasureFontHeight(style);
-        if (m_bNotOwnerDrawn || !HasWindow()) {
-            CGEStatic::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
-            return;
-        }
-        // An owner-drawn window draws the cell's item itself.
-        DrawCellBackground(pDC, rect, style, TRUE);
-        CRect rectItem = CGEControl::ComputeTextRect(nRow, nCol, &rect, &style);
-        if (m_bFitHeightToFont)
-            rectItem = FontHeightRect(rectItem, style, std::min(m_nFontHeight + 2, rectItem.Height()));
-        const int nIndex =
-            style.GetIncludeValue() && !style.GetValue().IsEmpty() ? std::atoi(style.GetValue()) : 0;
-        DRAWITEMSTRUCT dis{};
-        dis.CtlType = ODT_COMBOBOX;
-        dis.CtlID = static_cast<UINT>(GetDlgCtrlID());
-        dis.itemID = static_cast<UINT>(nIndex);
-        dis.itemAction = ODA_DRAWENTIRE;
-        dis.itemState = ODS_SELECTED;
-        dis.hwndItem = GetSafeHwnd();
-        dis.hDC = pDC->GetSafeHdc();
-        dis.itemData = GetItemData(nIndex);
-        dis.rcItem = rectItem;
-        const UINT nFrame = style.GetIncludeDraw3dFrame() ? style.GetDraw3dFrame() : 0;
-        if (!m_pGrid->IsPrinting() && nFrame == 0 && m_bDrawInactiveFrame) {
-            CGEDrawingAndFormatting::GetInstance()->Draw3dFrame(pDC, rectItem.left, rectItem.top,
-                                                                rectItem.right - 1, rectItem.bottom - 1, 1,
-                                                                RGB(0, 0, 0), RGB(255, 255, 255));
-            CRect rectInner = rectItem;
-            rectInner.DeflateRect(2, 2);
-            dis.rcItem = rectInner;
-        }
-        DrawItem(&dis);
-        CGEControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
+    if (!IsBoundToCellAt(nRow, nCol) || !m_bActive || m_pGrid->IsPrinting() || !HasWindow())
+        DrawInactive(pDC, rect, nRow, nCol, style, pStandardStyle);
+    else
+        DrawActive(pDC, rect, nRow, nCol, style, pStandardStyle);
+}
+
+int CGEComboBoxWnd::ListHeight(int nTextHeight, int nShownItems) const {
+    return (nTextHeight + 2 + 2 * m_nFrameWidth) * nShownItems;
+}
+
+void CGEComboBoxWnd::DrawInactive(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol,
+                                  const CGEStyle& style, const CGEStyle* pStandardStyle) {
+    if (m_bFitHeightToFont)
+        m_nFontHeight = MeasureFontHeight(style);
+    if (m_bNotOwnerDrawn || !HasWindow()) {
+        CGEStatic::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
         return;
     }
+    // An owner-drawn window draws the cell's item itself.
+    DrawCellBackground(pDC, rect, style, TRUE);
+    CRect rectItem = CGEControl::ComputeTextRect(nRow, nCol, &rect, &style);
+    if (m_bFitHeightToFont)
+        rectItem = FontHeightRect(rectItem, style, std::min(m_nFontHeight + 2, rectItem.Height()));
+    const int nIndex =
+        style.GetIncludeValue() && !style.GetValue().IsEmpty() ? std::atoi(style.GetValue()) : 0;
+    DRAWITEMSTRUCT dis{};
+    dis.CtlType = ODT_COMBOBOX;
+    dis.CtlID = static_cast<UINT>(GetDlgCtrlID());
+    dis.itemID = static_cast<UINT>(nIndex);
+    dis.itemAction = ODA_DRAWENTIRE;
+    dis.itemState = ODS_SELECTED;
+    dis.hwndItem = GetSafeHwnd();
+    dis.hDC = pDC->GetSafeHdc();
+    dis.itemData = GetItemData(nIndex);
+    dis.rcItem = rectItem;
+    const UINT nFrame = style.GetIncludeDraw3dFrame() ? style.GetDraw3dFrame() : 0;
+    if (!m_pGrid->IsPrinting() && nFrame == 0 && m_bDrawInactiveFrame) {
+        CGEDrawingAndFormatting::GetInstance()->Draw3dFrame(pDC, rectItem.left, rectItem.top,
+                                                            rectItem.right - 1, rectItem.bottom - 1, 1,
+                                                            RGB(0, 0, 0), RGB(255, 255, 255));
+        CRect rectInner = rectItem;
+        rectInner.DeflateRect(2, 2);
+        dis.rcItem = rectInner;
+    }
+    DrawItem(&dis);
+    CGEControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
+}
 
-    // The active current cell: the window over the cell.
+void CGEComboBoxWnd::DrawActive(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGEStyle& style,
+                                const CGEStyle* pStandardStyle) {
     CWnd* pGridWnd = GetGridWindow();
     int nSelStart = 0;
     int nSelEnd = 0;
@@ -202,6 +213,7 @@ void CGEComboBoxWnd::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol,
         clrBack = RGB(255, 255, 255);
     DrawCellBackground(pDC, rect, style, TRUE);
     CRect rectWnd = CGEControl::ComputeTextRect(nRow, nCol, &rect, &style);
+    AdjustActiveRect(rectWnd);
     CFont* pOldFont = pDC->SelectObject(&m_font);
     TEXTMETRICA tm{};
     pDC->GetTextMetrics(&tm);
@@ -228,7 +240,7 @@ void CGEComboBoxWnd::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol,
     }
     AddRefreshRect(rectWnd);
     const int nShown = std::min(GetCount(), kMaxShownItems);
-    rectWnd.bottom += (tm.tmHeight + 2 + 2 * m_nFrameWidth) * nShown;
+    rectWnd.bottom += ListHeight(tm.tmHeight, nShown);
 
     // Hiding and moving a window that already stands there would make the grid paint the cell again,
     // and again: it only moves when its place changes.
@@ -252,6 +264,7 @@ void CGEComboBoxWnd::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol,
         MoveFocusLocked(this);
     if (style.GetIncludeMaxLength() && style.GetMaxLength() != 0)
         LimitText(style.GetMaxLength());
+    OnWindowPlaced();
     SetEditSel(nSelStart, nSelEnd);
     if (!IsWindowVisible())
         ShowWindow(SW_SHOW);

@@ -49,6 +49,8 @@ TEST(ControlFactory, EachIdMakesItsControl) {
         {52519, "CGESpinEdit", true, 0},
         {52537, "CGEPasswordControl", true, 0},
         {52522, "CGEListBox", true, 0},
+        {52536, "CGEProgressCtrl", false, 0},
+        {20128, "CGEStatic", false, 0},
         // Ids of controls this program does not make, and unknown ids, get the edit control.
         {52530, "CGEEditControl", true, 0},
         {52533, "CGEEditControl", true, 0},
