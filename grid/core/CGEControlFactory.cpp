@@ -19,6 +19,7 @@
 #include "grid/controls/combo/CGEComboBoxWnd.h"
 #include "grid/controls/combo/CGETabbedComboBox.h"
 #include "grid/controls/combo/CGETabbedComboBoxWnd.h"
+#include "grid/controls/datetime/CGEDateTimeCtrl.h"
 #include "grid/controls/edit/CGEEditControl.h"
 #include "grid/controls/edit/CGEHotSpotEdit.h"
 #include "grid/controls/edit/CGEPasswordControl.h"
@@ -147,6 +148,10 @@ CGEControl* MakeControl(UINT nID, CGEGridCore* pGrid) {
         if (GEGetLibraryState()->m_bWin32s)
             return MakeTabbedComboBox(pGrid);
         return MakeTabbedComboBoxWnd(pGrid, nID);
+    case GE_IDS_CTRL_DATETIME:
+        return WithTip(std::make_unique<CGEDateTimeCtrl>(pGrid, nID, GEB_DTS_DROPDOWN | GEB_DTS_SPIN));
+    case GE_IDS_CTRL_DATETIMENOCAL:
+        return WithTip(std::make_unique<CGEDateTimeCtrl>(pGrid, nID, GEB_DTS_SPIN));
     case GE_IDS_CTRL_OLEPREVIEW:
         // The object preview belongs to record browsers only.
         if (dynamic_cast<CGEBrowserGrid*>(pGrid) == nullptr)
@@ -238,6 +243,7 @@ void CGEControlFactory::RegisterUserAttributes(CGEStylesMap& stylesMap) {
     CGERadioButtonEx::AddUserAttributes(stylesMap);
     CGESpinEdit::AddUserAttributes(stylesMap);
     CGEProgressCtrl::AddUserAttributes(stylesMap);
+    CGEDateTimeCtrl::AddUserAttributes(stylesMap);
 }
 
 void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
