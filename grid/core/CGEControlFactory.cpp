@@ -23,6 +23,7 @@
 #include "grid/controls/edit/CGEEditControl.h"
 #include "grid/controls/edit/CGEHotSpotEdit.h"
 #include "grid/controls/edit/CGEPasswordControl.h"
+#include "grid/controls/edit/CGERichEditCtrl.h"
 #include "grid/controls/edit/CGESpinEdit.h"
 #include "grid/controls/edit/CGEVScrollEdit.h"
 #include "grid/core/CGEBrowserGrid.h"
@@ -106,6 +107,8 @@ CGEControl* MakeControl(UINT nID, CGEGridCore* pGrid) {
         return WithTip(std::make_unique<CGESpinEdit>(pGrid, nID));
     case GE_IDS_CTRL_PASSWORD:
         return WithTip(std::make_unique<CGEPasswordControl>(pGrid, nID));
+    case GE_IDS_CTRL_RICHEDIT:
+        return WithTip(std::make_unique<CGERichEditCtrl>(pGrid));
     case GE_IDS_CTRL_PROGRESS:
         return new CGEProgressCtrl(pGrid);
     case GE_IDS_CTRL_DAOBITMAP:
