@@ -88,6 +88,9 @@
 
 // The header's ellipsis types, one per line (the choice list of its user attribute)
 #define GE_IDS_CHOICES_ELLIPSIS 20126
+#define GE_IDS_CHOICES_DATETIME_NOEDIT 20060
+#define GE_IDS_CHOICES_DATETIME_VALIDMODE 20061
+#define GE_IDS_CHOICES_DATETIME_FORMATTYPE 20062
 
 // Cursors
 #define GE_IDC_COL_SIZE 20190

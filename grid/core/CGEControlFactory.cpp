@@ -19,9 +19,11 @@
 #include "grid/controls/combo/CGEComboBoxWnd.h"
 #include "grid/controls/combo/CGETabbedComboBox.h"
 #include "grid/controls/combo/CGETabbedComboBoxWnd.h"
+#include "grid/controls/datetime/CGEDateTimeCtrl.h"
 #include "grid/controls/edit/CGEEditControl.h"
 #include "grid/controls/edit/CGEHotSpotEdit.h"
 #include "grid/controls/edit/CGEPasswordControl.h"
+#include "grid/controls/edit/CGERichEditCtrl.h"
 #include "grid/controls/edit/CGESpinEdit.h"
 #include "grid/controls/edit/CGEVScrollEdit.h"
 #include "grid/core/CGEBrowserGrid.h"
@@ -104,6 +106,8 @@ CGEControl* MakeControl(UINT nID, CGEGridCore* pGrid) {
         return WithTip(std::make_unique<CGESpinEdit>(pGrid, nID));
     case GE_IDS_CTRL_PASSWORD:
         return WithTip(std::make_unique<CGEPasswordControl>(pGrid, nID));
+    case GE_IDS_CTRL_RICHEDIT:
+        return WithTip(std::make_unique<CGERichEditCtrl>(pGrid));
     case GE_IDS_CTRL_PROGRESS:
         return new CGEProgressCtrl(pGrid);
     case GE_IDS_CTRL_DAOBITMAP:
@@ -144,6 +148,10 @@ CGEControl* MakeControl(UINT nID, CGEGridCore* pGrid) {
         if (GEGetLibraryState()->m_bWin32s)
             return MakeTabbedComboBox(pGrid);
         return MakeTabbedComboBoxWnd(pGrid, nID);
+    case GE_IDS_CTRL_DATETIME:
+        return WithTip(std::make_unique<CGEDateTimeCtrl>(pGrid, nID, GEB_DTS_DROPDOWN | GEB_DTS_SPIN));
+    case GE_IDS_CTRL_DATETIMENOCAL:
+        return WithTip(std::make_unique<CGEDateTimeCtrl>(pGrid, nID, GEB_DTS_SPIN));
     case GE_IDS_CTRL_OLEPREVIEW:
         // The object preview belongs to record browsers only.
         if (dynamic_cast<CGEBrowserGrid*>(pGrid) == nullptr)
@@ -235,6 +243,7 @@ void CGEControlFactory::RegisterUserAttributes(CGEStylesMap& stylesMap) {
     CGERadioButtonEx::AddUserAttributes(stylesMap);
     CGESpinEdit::AddUserAttributes(stylesMap);
     CGEProgressCtrl::AddUserAttributes(stylesMap);
+    CGEDateTimeCtrl::AddUserAttributes(stylesMap);
 }
 
 void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {

@@ -127,20 +127,20 @@ void CGEBDateTimeCtrl::GetFormatString(CString& strFormat) const {
 void CGEBDateTimeCtrl::SetFormatType(int nType) {
     m_strCustomFormat.Empty();
     m_nFormatType = nType;
-    if (GetSafeHwnd() != nullptr)
+    if (GetSafeHwnd() != nullptr || m_bWindowless)
         ParseFormat();
 }
 
 void CGEBDateTimeCtrl::SetCustomFormat(LPCSTR pszFormat) {
     m_strCustomFormat = pszFormat != nullptr ? pszFormat : "";
     m_nFormatType = 3;
-    if (GetSafeHwnd() != nullptr)
+    if (GetSafeHwnd() != nullptr || m_bWindowless)
         ParseFormat();
 }
 
 void CGEBDateTimeCtrl::SetNoEditFields(DWORD dwMask) {
     m_dwNoEdit = dwMask;
-    if (GetSafeHwnd() != nullptr)
+    if (GetSafeHwnd() != nullptr || m_bWindowless)
         ParseFormat();
 }
 
@@ -376,7 +376,7 @@ BOOL CGEBDateTimeCtrl::SetDateTime(const COleDateTime& date) {
     Fields f;
     if (!SplitDate(date, f))
         return FALSE;
-    if (GetSafeHwnd() == nullptr) {
+    if (GetSafeHwnd() == nullptr && !m_bWindowless) {
         m_value = date;
         return TRUE;
     }

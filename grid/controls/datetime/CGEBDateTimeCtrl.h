@@ -195,4 +195,6 @@ protected:
     CGEBDTGadgetArray m_gadgets;
     COLORREF m_clrText = 0;
     COLORREF m_clrTextBackground = 0;
+    // Fields are built and filled without a window (an editor used only to format values).
+    BOOL m_bWindowless = FALSE;
 };
