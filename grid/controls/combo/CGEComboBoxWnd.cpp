@@ -3,6 +3,7 @@
 
 #include "grid/controls/CGEComboBoxWndButton.h"
 #include "grid/controls/GEChoiceList.h"
+#include "grid/controls/GETextSearch.h"
 #include "grid/core/CGEFindReplaceState.h"
 #include "grid/core/CGEGridCore.h"
 #include "grid/core/CGEGridParam.h"
@@ -24,32 +25,10 @@ CGECellRange Cell(ROWCOL nRow, ROWCOL nCol) {
     return CGECellRange(nRow, nCol, nRow, nCol);
 }
 
-// The first occurrence of strFind at or after nStart, stepping over whole double-byte characters.
-int FindFrom(const CString& strText, const CString& strFind, int nStart) {
-    if (strFind.IsEmpty() || nStart < 0)
-        return -1;
-    const auto* p = reinterpret_cast<const unsigned char*>(strText.GetString());
-    int i = 0;
-    while (i < nStart && p[i] != 0)
-        i += _ismbblead(p[i]) && p[i + 1] != 0 ? 2 : 1;
-    for (; i + strFind.GetLength() <= strText.GetLength(); i += _ismbblead(p[i]) && p[i + 1] != 0 ? 2 : 1) {
-        if (std::strncmp(strText.GetString() + i, strFind, static_cast<size_t>(strFind.GetLength())) == 0)
-            return i;
-    }
-    return -1;
-}
-
 // The length in bytes of the character at nPos (1 past the end).
 int CharLengthAt(const CString& strText, int nPos) {
     const auto* p = reinterpret_cast<const unsigned char*>(strText.GetString());
     return nPos < strText.GetLength() && _ismbblead(p[nPos]) && p[nPos + 1] != 0 ? 2 : 1;
-}
-
-CString SearchCopy(const CString& strText, const CGEFindReplaceState& state) {
-    CString strCopy = strText;
-    if (!state.m_bMatchCase)
-        strCopy.MakeUpper();
-    return strCopy;
 }
 
 } // namespace
@@ -77,16 +56,19 @@ BOOL CGEComboBoxWnd::CreateControlWindow(DWORD dwStyle, UINT nID) {
         return FALSE;
     // The grid's own painting must not cover the window shown over a cell.
     pGridWnd->ModifyStyle(0, WS_CLIPCHILDREN);
-    const BOOL bCreated =
-        CWnd::Create("GECOMBOBOX", nullptr, WS_CHILD | dwStyle, CRect(0, 0, 0, 0), pGridWnd, nID);
+    const BOOL bCreated = CWnd::Create("GECOMBOBOX", nullptr, WS_CHILD | dwStyle | ExtraWindowStyle(),
+                                       CRect(0, 0, 0, 0), pGridWnd, nID);
     if (bCreated) {
-        if (HWND hEdit = ::GetWindow(GetSafeHwnd(), GW_CHILD); hEdit != nullptr && HasEditField()) {
-            m_editPart.SubclassWindow(hEdit);
-            m_pEditField = &m_editPart;
-        }
+        if (HWND hEdit = ::GetWindow(GetSafeHwnd(), GW_CHILD); hEdit != nullptr && HasEditField())
+            SubclassEditField(hEdit);
         m_bNotOwnerDrawn = (dwStyle & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) == 0;
     }
     return bCreated;
+}
+
+void CGEComboBoxWnd::SubclassEditField(HWND hEdit) {
+    m_editPart.SubclassWindow(hEdit);
+    m_pEditField = &m_editPart;
 }
 
 // ---- state ----
@@ -365,7 +347,7 @@ BOOL CGEComboBoxWnd::FindText(CGEFindReplaceState& state, ROWCOL nRow, ROWCOL nC
         nStart = std::max(0, nStart);
         if (!bCurrentPos && nStart != nEnd)
             nStart += CharLengthAt(strText, nStart);
-        const int nFound = FindFrom(SearchCopy(strText, state), state.m_strFindCompare, nStart);
+        const int nFound = GEFindFrom(GESearchCopy(strText, state), state.m_strFindCompare, nStart);
         if (nFound < 0)
             return FALSE;
         if (bSetSel) {
@@ -375,7 +357,7 @@ BOOL CGEComboBoxWnd::FindText(CGEFindReplaceState& state, ROWCOL nRow, ROWCOL nC
         return TRUE;
     }
     const CString strText = DisplayTextOf(nRow, nCol, state.m_pStyle);
-    const int nFound = FindFrom(SearchCopy(strText, state), state.m_strFindCompare, 0);
+    const int nFound = GEFindFrom(GESearchCopy(strText, state), state.m_strFindCompare, 0);
     if (nFound < 0)
         return FALSE;
     if (bSetSel) {
@@ -423,21 +405,11 @@ BOOL CGEComboBoxWnd::ReplaceAll(CGEFindReplaceState& state, ROWCOL nRow, ROWCOL 
     } else {
         strText = DisplayTextOf(nRow, nCol, state.m_pStyle);
     }
-    const CString strSearch = SearchCopy(strText, state);
     // The result grows as it needs to: no fixed buffer to overrun.
-    CString strResult = strText.Left(nStart);
-    int nPos = nStart;
     int nCount = 0;
-    for (int nFound = FindFrom(strSearch, state.m_strFindCompare, nPos); nFound >= 0;
-         nFound = FindFrom(strSearch, state.m_strFindCompare, nPos)) {
-        strResult += strText.Mid(nPos, nFound - nPos);
-        strResult += state.m_strReplace;
-        nPos = nFound + state.m_strFindCompare.GetLength();
-        ++nCount;
-    }
+    const CString strResult = GEReplaceFrom(strText, state, nStart, &nCount);
     if (nCount == 0)
         return FALSE;
-    strResult += strText.Mid(nPos);
     m_pGrid->SetValueRange(Cell(nRow, nCol), strResult, geOverride, 0, GE_UPDATENOW);
     return TRUE;
 }

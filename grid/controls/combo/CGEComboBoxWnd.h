@@ -126,6 +126,10 @@ protected:
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     DECLARE_MESSAGE_MAP()
 
+    // Window styles added to the one the factory gives (none here).
+    virtual DWORD ExtraWindowStyle() const { return 0; }
+    // Subclasses the combo's edit field with the control's edit object.
+    virtual void SubclassEditField(HWND hEdit);
     // A cell that is not being edited: static text, or the owner-drawn item.
     virtual void DrawInactive(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGEStyle& style,
                               const CGEStyle* pStandardStyle);

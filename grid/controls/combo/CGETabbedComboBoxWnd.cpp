@@ -69,29 +69,22 @@ CGETabbedComboBoxWnd::~CGETabbedComboBoxWnd() {
 }
 
 BOOL CGETabbedComboBoxWnd::CreateControlWindow(DWORD dwStyle, UINT nID) {
-    if (m_pDropButton == nullptr) {
-        m_pDropButton = new CGEComboBoxWndButton(this, &m_bShowButtonWhenInactive);
-        AppendChild(m_pDropButton);
-    }
-    m_dwCreateStyle = dwStyle;
-    m_nCreateId = nID;
-    CWnd* pGridWnd = GetGridWindow();
-    if (pGridWnd == nullptr || pGridWnd->GetSafeHwnd() == nullptr)
-        return FALSE;
-    pGridWnd->ModifyStyle(0, WS_CLIPCHILDREN);
-    const BOOL bCreated = CWnd::Create("GECOMBOBOX", nullptr, WS_CHILD | dwStyle | kTabbedStyle,
-                                       CRect(0, 0, 0, 0), pGridWnd, nID);
-    if (bCreated) {
-        if (HWND hEdit = ::GetWindow(GetSafeHwnd(), GW_CHILD); hEdit != nullptr && HasEditField()) {
-            if (m_pEditWnd == nullptr)
-                m_pEditWnd = new CGETabbedCBEditWnd;
-            m_pEditWnd->SubclassWindow(hEdit);
-            m_pEditField = m_pEditWnd;
-        }
-        // Owner-drawn, yet the rows' strings are there to search.
+    const BOOL bCreated = CGEComboBoxWnd::CreateControlWindow(dwStyle, nID);
+    // Owner-drawn, yet the rows' strings are there to search.
+    if (bCreated)
         m_bNotOwnerDrawn = TRUE;
-    }
     return bCreated;
+}
+
+DWORD CGETabbedComboBoxWnd::ExtraWindowStyle() const {
+    return kTabbedStyle;
+}
+
+void CGETabbedComboBoxWnd::SubclassEditField(HWND hEdit) {
+    if (m_pEditWnd == nullptr)
+        m_pEditWnd = new CGETabbedCBEditWnd;
+    m_pEditWnd->SubclassWindow(hEdit);
+    m_pEditField = m_pEditWnd;
 }
 
 // ---- settings ----

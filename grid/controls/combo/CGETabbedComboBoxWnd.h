@@ -98,6 +98,8 @@ protected:
     // The list item's field that holds column nColumn of its row (the item starts with the text column
     // when the text column is not the first).
     int ItemField(int nColumn) const { return m_nTextCol > 0 ? nColumn + 1 : nColumn; }
+    DWORD ExtraWindowStyle() const override;
+    void SubclassEditField(HWND hEdit) override;
     int ListHeight(int nTextHeight, int nShownItems) const override;
     void AdjustActiveRect(CRect& rect) override;
     void OnWindowPlaced() override;

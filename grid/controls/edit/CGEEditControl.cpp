@@ -1,6 +1,7 @@
 // Construction, editing state, values, storing, clipboard, find and replace.
 #include "grid/controls/edit/CGEEditControl.h"
 
+#include "grid/controls/GETextSearch.h"
 #include "grid/core/CGEFindReplaceState.h"
 #include "grid/core/CGEGridCore.h"
 #include "grid/core/CGEGridParam.h"
@@ -18,49 +19,6 @@ namespace {
 
 CGECellRange Cell(ROWCOL nRow, ROWCOL nCol) {
     return CGECellRange(nRow, nCol, nRow, nCol);
-}
-
-// The first occurrence of pszFind in pszText at or after nStart, stepping over whole double-byte
-// characters; -1 when none.
-int FindFrom(const CString& strText, const CString& strFind, int nStart) {
-    if (strFind.IsEmpty())
-        return -1;
-    const auto* p = reinterpret_cast<const unsigned char*>(strText.GetString());
-    int i = 0;
-    while (i < nStart && p[i] != 0)
-        i += _ismbblead(p[i]) && p[i + 1] != 0 ? 2 : 1;
-    for (; i + strFind.GetLength() <= strText.GetLength(); i += _ismbblead(p[i]) && p[i + 1] != 0 ? 2 : 1) {
-        if (std::strncmp(strText.GetString() + i, strFind, static_cast<size_t>(strFind.GetLength())) == 0)
-            return i;
-    }
-    return -1;
-}
-
-// The text searched for a find state: upper-cased unless the state matches case.
-CString SearchCopy(const CString& strText, const CGEFindReplaceState& state) {
-    CString strCopy = strText;
-    if (!state.m_bMatchCase)
-        strCopy.MakeUpper();
-    return strCopy;
-}
-
-// Every occurrence (non-overlapping, left to right) at or after nStart replaced; the result grows as
-// needed. The number of replacements in *pnCount.
-CString ReplaceFrom(const CString& strText, const CGEFindReplaceState& state, int nStart, int* pnCount) {
-    const CString strSearch = SearchCopy(strText, state);
-    CString strResult = strText.Left(nStart);
-    int nPos = nStart;
-    int nCount = 0;
-    for (int nFound = FindFrom(strSearch, state.m_strFindCompare, nPos); nFound >= 0;
-         nFound = FindFrom(strSearch, state.m_strFindCompare, nPos)) {
-        strResult += strText.Mid(nPos, nFound - nPos);
-        strResult += state.m_strReplace;
-        nPos = nFound + state.m_strFindCompare.GetLength();
-        ++nCount;
-    }
-    strResult += strText.Mid(nPos);
-    *pnCount = nCount;
-    return strResult;
 }
 
 } // namespace
@@ -294,11 +252,11 @@ BOOL CGEEditControl::Cut() {
 BOOL CGEEditControl::FindText(CGEFindReplaceState& state, ROWCOL nRow, ROWCOL nCol, BOOL bCurrentPos,
                               BOOL bSetSel) {
     if (m_bActive && IsBoundToCellAt(nRow, nCol)) {
-        const CString strSearch = SearchCopy(WindowText(), state);
+        const CString strSearch = GESearchCopy(WindowText(), state);
         int nStart = 0;
         int nEnd = 0;
         GetSel(nStart, nEnd);
-        const int nFound = FindFrom(strSearch, state.m_strFindCompare, bCurrentPos ? nStart : nStart + 1);
+        const int nFound = GEFindFrom(strSearch, state.m_strFindCompare, bCurrentPos ? nStart : nStart + 1);
         if (nFound < 0)
             return FALSE;
         if (bSetSel) {
@@ -316,7 +274,7 @@ BOOL CGEEditControl::FindText(CGEFindReplaceState& state, ROWCOL nRow, ROWCOL nC
         GetControlText(strText, nRow, nCol, nullptr, *pStyle);
         m_pGrid->RecycleStyle(pStyle);
     }
-    if (FindFrom(SearchCopy(strText, state), state.m_strFindCompare, 0) < 0)
+    if (GEFindFrom(GESearchCopy(strText, state), state.m_strFindCompare, 0) < 0)
         return FALSE;
     if (bSetSel) {
         m_pGrid->ScrollCellInView(nRow, nCol, GE_UPDATENOW, FALSE);
@@ -340,7 +298,7 @@ BOOL CGEEditControl::ReplaceAll(CGEFindReplaceState& state, ROWCOL nRow, ROWCOL 
         int nStart = 0;
         int nEnd = 0;
         GetSel(nStart, nEnd);
-        const CString strResult = ReplaceFrom(WindowText(), state, nStart, &nCount);
+        const CString strResult = GEReplaceFrom(WindowText(), state, nStart, &nCount);
         if (nCount == 0 || !SetControlText(nRow, nCol, strResult, GE_UPDATENOW, nullptr))
             return FALSE;
         SetWindowText(strResult);
@@ -352,7 +310,7 @@ BOOL CGEEditControl::ReplaceAll(CGEFindReplaceState& state, ROWCOL nRow, ROWCOL 
     m_pGrid->ComposeStyleRowCol(nRow, nCol, pStyle, TRUE);
     GetControlText(strText, nRow, nCol, nullptr, state.m_pStyle != nullptr ? *state.m_pStyle : *pStyle);
     m_pGrid->RecycleStyle(pStyle);
-    const CString strResult = ReplaceFrom(strText, state, 0, &nCount);
+    const CString strResult = GEReplaceFrom(strText, state, 0, &nCount);
     if (nCount == 0)
         return FALSE;
     return SetControlText(nRow, nCol, strResult, GE_UPDATENOW, nullptr);

@@ -4,6 +4,7 @@
 #include "framework/win/CClientDC.h"
 #include "framework/win/CDC.h"
 #include "grid/controls/CGEDrawingAndFormatting.h"
+#include "grid/controls/GECellWindowFont.h"
 #include "grid/core/CGEFont.h"
 #include "grid/core/CGEGridCore.h"
 #include "grid/core/CGEProperties.h"
@@ -22,27 +23,7 @@ BOOL CGEEditControl::CreateEditWindow(DWORD dwStyle, const RECT* pRect) {
 }
 
 void CGEEditControl::BuildWindowFont(const CGEStyle& style) {
-    m_font.DeleteObject();
-    CGEFont font = style.GetIncludeFont() ? style.GetFont() : CGEFont::GetDefaultFont();
-    if (font.GetSizeTenths() != 0)
-        font.SetSize(font.GetSize() * m_pGrid->GetZoom() * 0.01);
-    font.SetOrientation(0);
-    LOGFONTA lf{};
-    font.GetLogFont(lf, 100);
-    if (lf.lfHeight == 0 || lf.lfFaceName[0] == '\0') {
-        // What the style leaves open comes from the font the grid draws the cell with.
-        LOGFONTA grid{};
-        if (CFont* pGridFont = m_pGrid->LookupFont(style))
-            pGridFont->GetLogFont(&grid);
-        if (lf.lfHeight == 0)
-            lf.lfHeight = grid.lfHeight;
-        if (lf.lfFaceName[0] == '\0')
-            std::copy(std::begin(grid.lfFaceName), std::end(grid.lfFaceName), std::begin(lf.lfFaceName));
-        if (lf.lfWeight == 0)
-            lf.lfWeight = grid.lfWeight;
-    }
-    lf.lfEscapement = lf.lfOrientation = 0;
-    m_font.CreateFontIndirect(&lf);
+    GEBuildCellWindowFont(m_pGrid, style, m_font);
 }
 
 void CGEEditControl::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGEStyle& style,
