@@ -59,16 +59,8 @@ CGEListBox::~CGEListBox() {
 // ---- arithmetic ----
 
 std::vector<CString> CGEListBox::LinesOf(const CGEStyle& style) {
-    std::vector<CString> lines;
-    if (!style.GetIncludeChoiceList())
-        return lines;
-    CString strRest = style.GetChoiceList();
-    CString strLine;
-    while (!strRest.IsEmpty()) {
-        CutFirstLine(strRest, strLine);
-        lines.push_back(strLine);
-    }
-    return lines;
+    return style.GetIncludeChoiceList() ? GetChoiceListLines(style.GetChoiceList(), FALSE)
+                                        : std::vector<CString>();
 }
 
 int CGEListBox::SkippedLines(const std::vector<CString>& lines, const CString& strValue, int nCellHeight,

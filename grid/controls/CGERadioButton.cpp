@@ -34,17 +34,8 @@ CGERadioButton::CGERadioButton(CGEGridCore* pGrid, BOOL b3D) : CGEControl(pGrid)
 // ---- arithmetic ----
 
 std::vector<CString> CGERadioButton::ItemsOf(const CGEStyle& style) {
-    std::vector<CString> items;
-    if (!style.GetIncludeChoiceList())
-        return items;
-    CString strRest = style.GetChoiceList();
-    CString strLine;
-    while (!strRest.IsEmpty()) {
-        CutFirstLine(strRest, strLine);
-        if (!strLine.IsEmpty())
-            items.push_back(strLine);
-    }
-    return items;
+    return style.GetIncludeChoiceList() ? GetChoiceListLines(style.GetChoiceList(), TRUE)
+                                        : std::vector<CString>();
 }
 
 int CGERadioButton::SelectedIndex(const CGEStyle& style) {

@@ -30,6 +30,18 @@ int CountChoiceListLines(LPCSTR pszList) {
     return nCount;
 }
 
+std::vector<CString> GetChoiceListLines(LPCSTR pszList, BOOL bSkipEmpty) {
+    std::vector<CString> lines;
+    CString strRest(pszList);
+    CString strLine;
+    while (!strRest.IsEmpty()) {
+        CutFirstLine(strRest, strLine);
+        if (!bSkipEmpty || !strLine.IsEmpty())
+            lines.push_back(strLine);
+    }
+    return lines;
+}
+
 CString CopyTabField(LPCSTR pszLine, int nField, int nMax) {
     if (pszLine == nullptr || nField < 0)
         return CString();

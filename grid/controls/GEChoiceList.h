@@ -5,12 +5,17 @@
 
 #include "framework/core/CString.h"
 
+#include <vector>
+
 // Moves the first line of strSource into strLine and removes it with its break; the whole text when
 // there is no break. Answers the position of the break, or -1.
 int CutFirstLine(CString& strSource, CString& strLine);
 
 // The lines of a choice list (a text without any break is one line; an empty text has none).
 int CountChoiceListLines(LPCSTR pszList);
+
+// The lines themselves, empty ones included unless bSkipEmpty.
+std::vector<CString> GetChoiceListLines(LPCSTR pszList, BOOL bSkipEmpty);
 
 // Field nField (after nField tabs) of a tab-separated line, at most nMax characters; empty when the
 // line has fewer fields.
