@@ -9,6 +9,7 @@
 #include "grid/core/CGELibraryState.h"
 #include "resource.h"
 #include "shell/CAppCommandLineInfo.h"
+#include "shell/CLogDocShellLink.h"
 #include "shell/CMainFrame.h"
 #include "shell/IOptionsSheet.h"
 #include "shell/LogFileLocation.h"
@@ -70,6 +71,7 @@ BOOL CBrindlemarkWinApp::StartUp() {
     m_pDialogHook = std::make_unique<CDialogPositionHook>();
     m_pDialogHook->Install();
 
+    CLogDocShellLink::Register();
     AddDocTemplate(new CSingleDocTemplate(IDR_LOGTYPE, RUNTIME_CLASS(CLogDoc), RUNTIME_CLASS(CMainFrame),
                                           LogViewClass()));
     CAppCommandLineInfo commandLine;
@@ -149,6 +151,7 @@ CRuntimeClass* CBrindlemarkWinApp::LogViewClass() {
 }
 
 int CBrindlemarkWinApp::ExitInstance() {
+    CLogDocShellLink::Unregister();
     const int code = CAcxWinApp::ExitInstance();
     if (m_bComInitialized)
         ::CoUninitialize();

@@ -93,6 +93,7 @@ void CLogDoc::DeleteContents() {
     // Organization groups belong to the organization tree, and the time cache's entries to the log.
     m_OrgGroupMap.RemoveAll();
     m_TimeCacheEntries.RemoveAll();
+    DeleteArchiveOrphans();
     CAcxAutoSaveDoc::DeleteContents();
 }
 

@@ -51,6 +51,7 @@
 #include "data/CUserSet.h"
 #include "data/CViewFilter.h"
 #include "foundation/CAcxAutoSaveDoc.h"
+#include "framework/core/CDWordArray.h"
 #include "framework/core/CMapStringToPtr.h"
 #include "framework/core/CObList.h"
 #include "framework/core/CStringArray.h"
@@ -61,6 +62,9 @@
 
 class COrgGroup;
 class CException;
+class CProgressCtrl;
+class CStatic;
+class CWnd;
 
 class CLogDoc : public CAcxAutoSaveDoc {
     DECLARE_DYNCREATE(CLogDoc)
@@ -434,6 +438,149 @@ protected:
     void DropSubsystem(CSubsystem* pSubsystem);
     // [Tasks], [ProjectTasks] or [Expenses] name the subsystem (while the tables can be used).
     bool IsSubsystemUsedByRows(CSubsystem* pSubsystem);
+
+public:
+    // ================================================================ opening, loading, log-in
+    // (CLogDocLoad.cpp) A new, empty log; no table is read.
+    BOOL OnNewDocument() override;
+    // Loads every table when the database is used and usable, else reads the document file (false only
+    // when that read failed; a damaged, truncated or too new file is refused with its message and left
+    // as it is). Then first-run defaults, the current user, the log-in, the active log, the running entry
+    // and the main window's refresh.
+    BOOL OnOpenDocument(LPCSTR lpszPathName) override;
+    // Reads every table into the lists; the database is usable only when every table loaded.
+    bool LoadAllTables();
+    // False at once while offline, else the database's compatibility check.
+    bool CheckDatabaseCompatibility();
+    // Whether the path (nullptr: the document's own) is "Database\ActiveLog", ignoring case.
+    bool IsActiveLog(const char* path = nullptr) const;
+    // The active log of a database-backed document keeps out of the recently used files and is titled
+    // by its data source.
+    void SetPathName(LPCSTR lpszPathName, BOOL bAddToMRU = TRUE) override;
+    // The title is always the data source name, whatever is asked.
+    void SetTitle(LPCSTR lpszTitle) override;
+    // True when the user may work: no current user, right 10, or the stored name and password match
+    // (after the Data Access dialog and the Options' User page once more). A refusal posts the exit.
+    bool LoginUser();
+    // The password, through the stored-password transform, into "Database\FILTiming".
+    void StorePassword(const char* password);
+    // Reads the stored password back and stores it again the same way.
+    void RestorePassword();
+    // Whether the user of that name has that password (ignoring case); a user unknown passes, an empty
+    // name fails. showMessage: a mismatch is told.
+    bool CheckUserPassword(const char* name, const char* password, bool showMessage);
+    // Parents from their GUIDs, tree order, the logged-in mark and the all-rights and full-access
+    // switches.
+    void ResolveUsersAndRights();
+    // Categories, project types and expense types a new database starts with.
+    void CreateDefaultCategories();
+    void CreateDefaultProjectTypes();
+    void CreateDefaultExpenseTypes();
+
+protected:
+    // Steps of OnOpenDocument.
+    BOOL OpenLog(LPCSTR lpszPathName);
+    void CreateFirstRunDefaults();
+    void EnsureUsers();
+    void ConvertQuickPicksOnce();
+    void FinishOpen();
+    // The project tasks and quick tasks read again.
+    void ReloadProjectTasks();
+    // The stored password in plain text ("" when none or unreadable).
+    static CString ReadStoredPassword();
+
+public:
+    // ================================================================ the document file and saving
+    // (CLogDocSave.cpp) The document file: version 11 written, versions 2 to 11 read; anything else, or a
+    // damaged file, throws the archive exception and leaves the document empty.
+    void Serialize(CArchive& ar) override;
+    // Another path forgets this document as the active log and matches it again; then the autosave's save.
+    BOOL OnSaveDocument(LPCSTR lpszPathName) override;
+    // Save As: the file dialog without a path (title cut at the first of " #%;/\" plus the extension).
+    BOOL DoSave(LPCSTR lpszPathName, BOOL bReplace = TRUE) override;
+    // Refuses to close while the log grid holds an unfinished row and the user says No; otherwise saves
+    // now without asking.
+    BOOL SaveModified() override;
+    // Idle tray icon, the application forgets this document, a forced save, then the framework's close.
+    void OnCloseDocument() override;
+    // Objects a document file referred to that no list owns (kept alive for the pointers at them).
+    CObArray m_ArchiveOrphans;
+
+protected:
+    // Reads the file's fields into fresh lists and takes them over only when the whole file was read.
+    void LoadDocumentFile(CArchive& ar);
+    void StoreDocumentFile(CArchive& ar);
+    // Deletes the objects a document file left without a list.
+    void DeleteArchiveOrphans();
+
+public:
+    // ================================================================ copying the log into the database
+    // (CLogDocCopy.cpp) Asks about existing rows of the user and about deleting them, then runs the Writing
+    // Database window.
+    void WriteLogToDatabase();
+    // False when the user does not go on; otherwise deleteFirst tells whether the task table is emptied.
+    bool ChooseDeleteFirst(bool& deleteFirst);
+    // The whole log (with projects, project types, categories and clients when the user says so), after
+    // emptying the task table when deleteFirst; progress and "Finished" in the window.
+    void CopyLogToDatabase(CWnd* pDialog, CStatic* pStatus, CProgressCtrl* pProgress, bool deleteFirst);
+    // Every log entry, nothing else.
+    void CopyTasksToDatabase(CWnd* pDialog, CStatic* pStatus, CProgressCtrl* pProgress);
+    // Whether each of ten tables can be opened (tasks, projects, project types, categories, clients,
+    // users, subsystems, project tasks, accounts, expense types); false when any cannot.
+    bool PrepareAllTables();
+
+protected:
+    // Opens and closes the task table; false (with its message) when it cannot be opened.
+    bool CanOpenTaskTable();
+    // Writes every entry with progress and shows "Finished"; false on a database error.
+    bool CopyEntries(CWnd* pDialog, CStatic* pStatus, CProgressCtrl* pProgress);
+
+public:
+    // ================================================================ locked timesheet periods
+    // (CLogDocLocks.cpp) Reads the locked periods of the user (nullptr: the current one) unless they are
+    // cached; force reads them again. Without a current user nothing is locked.
+    void LoadLockedTimesheets(CUser* pUser, bool force);
+    // Whether the moment lies in a locked period (start inclusive, end exclusive); warn tells the user.
+    bool IsInLockedTimesheet(CTime moment, bool warn);
+    bool m_bLockedCacheValid = false;
+    CDWordArray m_LockedStarts;
+    CDWordArray m_LockedEnds;
+
+public:
+    // ================================================================ choice lists and summary texts
+    // (CLogDocChoices.cpp) Items separated by "\n", in list order. Active (or all while inactive ones are
+    // shown), visible projects, of the client when one is given; firstOnly: the first such name alone.
+    CString GetProjectChoiceList(const CClient* pClient, bool firstOnly) const;
+    // Active, visible categories of no project or of the given one ("<None>" or none: every one).
+    CString GetCategoryChoiceList(const CProject* pProject) const;
+    // Company names of all clients; withAll puts "<All clients>" first.
+    CString GetClientChoiceList(bool withAll) const;
+    // Lines of full name, name and indented name (tabs between) of the active accounts of the type,
+    // depth first; for a type other than bank, those below bank accounts come first.
+    CString GetAccountChoiceList(int type) const;
+    // Active, visible expense types.
+    CString GetExpenseTypeChoiceList() const;
+    // Active, visible trips: name, tab, date text.
+    CString GetTripChoiceList() const;
+    // The "This company" client, else the one named "My company", else the oldest; nullptr without any.
+    CClient* GetMyCompanyClient() const;
+    // Records that are not groups.
+    int CountPersons() const;
+    // Position in the user list; -1 when absent.
+    int IndexOfUser(const CUser* pUser) const;
+    // GUIDs up the parent chain from the group itself or the person's group; skipTop stops before the
+    // record without parent.
+    void GetGroupChainIds(const CUser* pUser, CStringArray& ids, bool skipTop) const;
+    // The group's GUID and those of every group below it, depth first.
+    void GetGroupTreeIds(const CUser* pGroup, CStringArray& ids) const;
+    // The amounts of the expenses in the period that match the selection; flagMode 1 billed only,
+    // 2 unbilled only.
+    double GetExpenseTotal(CTime from, CTime to, const CProject* pProject, const CClient* pClient,
+                           const CExpenseTrip* pTrip, int flagMode) const;
+    CString FormatExpenseTotal(CTime from, CTime to, const CProject* pProject, const CClient* pClient,
+                               const CExpenseTrip* pTrip, int flagMode) const;
+    // Project, category and hours of the timed entry, or "Brindlemark is idle".
+    void GetTimerStatusText(CString& text) const;
 };
 
 // ==================================================================== the open document
