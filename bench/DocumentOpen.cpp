@@ -65,56 +65,17 @@ void Run(const char* engine, const CString& connect, int rows, const CString& pa
     line("open, then the whole log loaded", logRows, openAndLog, " (target: 3 x raw, 1.5 s)");
 }
 
-void Report(const char* engine, CException* e) {
-    char text[1000] = {};
-    e->GetErrorMessage(text, sizeof text);
-    std::printf("%s: failed: %s\n", engine, text);
-    e->Delete();
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     const int rows = argc > 1 ? std::atoi(argv[1]) : 100000;
-    const CString root = "Software\\BrindlemarkBench\\" + NewGuidString();
-    RegSetTestRoot(root);
-    RegWriteString(REG_DATABASE, "Username", kUser);
-    RegWriteBool(REG_DATABASE, "Use ODBC", true);
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
     const CString path = CString(temp) + "bench_open_" + NewGuidString() + ".bmk";
-    const CString file = CString(temp) + "bench_open_" + NewGuidString() + ".db";
-    try {
-        Run("SQLite", "ODBC;DRIVER={SQLite3};Database=" + file + ";", rows, path);
-    } catch (CException* e) {
-        Report("SQLite", e);
-    }
-    DeleteFileA(file);
-
-    const char* pg = std::getenv("TEST_PG_CONNSTR");
-    if (pg && *pg) {
-        const CString schema = "bench_open_" + CString(std::to_string(GetCurrentProcessId()).c_str());
-        CDatabase admin;
-        try {
-            admin.OpenEx(CString("ODBC;") + pg);
-            admin.ExecuteSQL("CREATE SCHEMA " + schema);
-            Run("PostgreSQL", CString("ODBC;") + pg + ";ConnSettings={SET search_path TO " + schema + "};",
-                rows, path);
-        } catch (CException* e) {
-            Report("PostgreSQL", e);
-        }
-        try {
-            if (admin.IsOpen())
-                admin.ExecuteSQL("DROP SCHEMA " + schema + " CASCADE");
-        } catch (CException* e) {
-            e->Delete();
-        }
-    } else {
-        std::printf("PostgreSQL: TEST_PG_CONNSTR is not set\n");
-    }
+    RunOnEngines("bench_open_", [rows, &path](const char* engine, const CString& connect) {
+        RegWriteBool(REG_DATABASE, "Use ODBC", true);
+        Run(engine, connect, rows, path);
+    });
     DeleteFileA(path);
-    RegSetTestRoot(nullptr);
-    RegDeleteTreeA(HKEY_CURRENT_USER, root);
-    RegDeleteKeyA(HKEY_CURRENT_USER, root);
     return 0;
 }

@@ -8,7 +8,14 @@
 #include "framework/db/CSqlDialect.h"
 #include "timelog/CLogDoc.h"
 
+#include "foundation/Registry.h"
+#include "foundation/SharedHelpers.h"
+
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
 #include <vector>
 
 namespace bench_tasks {
@@ -199,6 +206,55 @@ inline size_t RawFetch(CDatabase& db, std::vector<RawRow>& rows) {
     }
     SQLFreeHandle(SQL_HANDLE_STMT, stmt);
     return rows.size();
+}
+
+inline void ReportFailure(const char* engine, CException* e) {
+    char text[1000] = {};
+    e->GetErrorMessage(text, sizeof text);
+    std::printf("%s: failed: %s\n", engine, text);
+    e->Delete();
+}
+
+// Runs run(engine, connect) on a scratch SQLite file, then on a schema of its own on the PostgreSQL server
+// of TEST_PG_CONNSTR when it is set, under a registry root of its own whose user is kUser; prefix names
+// the scratch files and schemas.
+inline void RunOnEngines(const char* prefix, const std::function<void(const char*, const CString&)>& run) {
+    const CString root = "Software\\BrindlemarkBench\\" + NewGuidString();
+    RegSetTestRoot(root);
+    RegWriteString(REG_DATABASE, "Username", kUser);
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const CString file = CString(temp) + prefix + NewGuidString() + ".db";
+    try {
+        run("SQLite", "ODBC;DRIVER={SQLite3};Database=" + file + ";");
+    } catch (CException* e) {
+        ReportFailure("SQLite", e);
+    }
+    DeleteFileA(file);
+
+    const char* pg = std::getenv("TEST_PG_CONNSTR");
+    if (pg && *pg) {
+        const CString schema = prefix + CString(std::to_string(GetCurrentProcessId()).c_str());
+        CDatabase admin;
+        try {
+            admin.OpenEx(CString("ODBC;") + pg);
+            admin.ExecuteSQL("CREATE SCHEMA " + schema);
+            run("PostgreSQL", CString("ODBC;") + pg + ";ConnSettings={SET search_path TO " + schema + "};");
+        } catch (CException* e) {
+            ReportFailure("PostgreSQL", e);
+        }
+        try {
+            if (admin.IsOpen())
+                admin.ExecuteSQL("DROP SCHEMA " + schema + " CASCADE");
+        } catch (CException* e) {
+            e->Delete();
+        }
+    } else {
+        std::printf("PostgreSQL: TEST_PG_CONNSTR is not set\n");
+    }
+    RegSetTestRoot(nullptr);
+    RegDeleteTreeA(HKEY_CURRENT_USER, root);
+    RegDeleteKeyA(HKEY_CURRENT_USER, root);
 }
 
 } // namespace bench_tasks

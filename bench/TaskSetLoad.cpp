@@ -99,53 +99,11 @@ void Run(const char* engine, const CString& connect, int rows) {
                 engine, rows, saves[saves.size() / 2] * 1000, saves.back() * 1000, first * 1000);
 }
 
-void Report(const char* engine, CException* e) {
-    char text[1000] = {};
-    e->GetErrorMessage(text, sizeof text);
-    std::printf("%s: failed: %s\n", engine, text);
-    e->Delete();
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     const int rows = argc > 1 ? std::atoi(argv[1]) : 100000;
-    const CString root = "Software\\BrindlemarkBench\\" + NewGuidString();
-    RegSetTestRoot(root);
-    RegWriteString(REG_DATABASE, "Username", kUser);
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    const CString file = CString(temp) + "bench_task_set_" + NewGuidString() + ".db";
-    try {
-        Run("SQLite", "ODBC;DRIVER={SQLite3};Database=" + file + ";", rows);
-    } catch (CException* e) {
-        Report("SQLite", e);
-    }
-    DeleteFileA(file);
-
-    const char* pg = std::getenv("TEST_PG_CONNSTR");
-    if (pg && *pg) {
-        const CString schema = "bench_tasks_" + CString(std::to_string(GetCurrentProcessId()).c_str());
-        CDatabase admin;
-        try {
-            admin.OpenEx(CString("ODBC;") + pg);
-            admin.ExecuteSQL("CREATE SCHEMA " + schema);
-            Run("PostgreSQL", CString("ODBC;") + pg + ";ConnSettings={SET search_path TO " + schema + "};",
-                rows);
-        } catch (CException* e) {
-            Report("PostgreSQL", e);
-        }
-        try {
-            if (admin.IsOpen())
-                admin.ExecuteSQL("DROP SCHEMA " + schema + " CASCADE");
-        } catch (CException* e) {
-            e->Delete();
-        }
-    } else {
-        std::printf("PostgreSQL: TEST_PG_CONNSTR is not set\n");
-    }
-    RegSetTestRoot(nullptr);
-    RegDeleteTreeA(HKEY_CURRENT_USER, root);
-    RegDeleteKeyA(HKEY_CURRENT_USER, root);
+    RunOnEngines("bench_tasks_",
+                 [rows](const char* engine, const CString& connect) { Run(engine, connect, rows); });
     return 0;
 }
