@@ -23,6 +23,19 @@ template <typename Array> void ClearMarks(Array& items) {
         items.GetAt(i)->SetModified(FALSE);
 }
 
+// Writes every object of the list whose modified mark is set (while the tables can be written) and
+// clears the mark of each one written.
+template <typename Array, typename Marked, typename Save>
+void WriteModified(const CLogDoc& doc, Array& items, Marked marked, Save save) {
+    if (!doc.CanWriteTables())
+        return;
+    for (INT_PTR i = 0; i < items.GetSize(); ++i) {
+        auto* pItem = items.GetAt(i);
+        if (marked(*pItem) && save(pItem))
+            pItem->SetModified(FALSE);
+    }
+}
+
 void RefreshExpenses() {
     if (IDocumentViews* pViews = GetDocumentViews())
         pViews->RefreshExpenseView();
@@ -91,13 +104,9 @@ void CLogDoc::OnEditProjectTypes() {
     CLogHint hint;
     UpdateAllViews(nullptr, 0, &hint);
     DoAutoSave(true);
-    if (!CanWriteTables())
-        return;
-    for (INT_PTR i = 0; i < m_ProjectTypes.GetSize(); ++i) {
-        CProjectType* pType = m_ProjectTypes.GetAt(i);
-        if (pType->m_bModified && m_ProjTypeSet.SaveProjectType(this, pType))
-            pType->SetModified(FALSE);
-    }
+    WriteModified(
+        *this, m_ProjectTypes, [](const CProjectType& t) { return t.m_bModified != 0; },
+        [this](CProjectType* p) { return m_ProjTypeSet.SaveProjectType(this, p); });
 }
 
 void CLogDoc::OnEditCategories() {
@@ -109,13 +118,9 @@ void CLogDoc::OnEditCategories() {
     CLogHint hint;
     UpdateAllViews(nullptr, 0, &hint);
     DoAutoSave(true);
-    if (CanWriteTables()) {
-        for (INT_PTR i = 0; i < m_Categories.GetSize(); ++i) {
-            CCategory* pCategory = m_Categories.GetAt(i);
-            if (pCategory->m_bModified && m_CategorySet.SaveCategory(this, pCategory))
-                pCategory->SetModified(FALSE);
-        }
-    }
+    WriteModified(
+        *this, m_Categories, [](const CCategory& c) { return c.m_bModified != 0; },
+        [this](CCategory* p) { return m_CategorySet.SaveCategory(this, p); });
     ApplyUserVisibility(true, true, true);
     RefreshTimesheetView();
     RefreshTaskView();
@@ -129,13 +134,9 @@ void CLogDoc::OnEditExpenseAccounts() {
     CLogHint hint;
     UpdateAllViews(nullptr, 0, &hint);
     DoAutoSave(true);
-    if (CanWriteTables()) {
-        for (INT_PTR i = 0; i < m_Accounts.GetSize(); ++i) {
-            CAccount* pAccount = m_Accounts.GetAt(i);
-            if (pAccount->m_bModified && m_AccountSet.SaveAccount(this, pAccount))
-                pAccount->SetModified(FALSE);
-        }
-    }
+    WriteModified(
+        *this, m_Accounts, [](const CAccount& a) { return a.m_bModified != 0; },
+        [this](CAccount* p) { return m_AccountSet.SaveAccount(this, p); });
     RefreshExpenses();
 }
 
@@ -147,13 +148,9 @@ void CLogDoc::OnEditExpenseTypes() {
     CLogHint hint;
     UpdateAllViews(nullptr, 0, &hint);
     DoAutoSave(true);
-    if (CanWriteTables()) {
-        for (INT_PTR i = 0; i < m_ExpenseTypes.GetSize(); ++i) {
-            CExpenseType* pType = m_ExpenseTypes.GetAt(i);
-            if (pType->m_bModified && m_ExpenseTypeSet.SaveExpenseType(this, pType))
-                pType->SetModified(FALSE);
-        }
-    }
+    WriteModified(
+        *this, m_ExpenseTypes, [](const CExpenseType& t) { return t.m_bModified != 0; },
+        [this](CExpenseType* p) { return m_ExpenseTypeSet.SaveExpenseType(this, p); });
     RefreshExpenses();
 }
 
@@ -165,13 +162,9 @@ void CLogDoc::OnEditClients() {
     CLogHint hint;
     UpdateAllViews(nullptr, 0, &hint);
     DoAutoSave(true);
-    if (!CanWriteTables())
-        return;
-    for (INT_PTR i = 0; i < m_Clients.GetSize(); ++i) {
-        CClient* pClient = m_Clients.GetAt(i);
-        if (pClient->m_bModified && m_ClientSet.SaveClient(this, pClient))
-            pClient->SetModified(FALSE);
-    }
+    WriteModified(
+        *this, m_Clients, [](const CClient& c) { return c.m_bModified != 0; },
+        [this](CClient* p) { return m_ClientSet.SaveClient(this, p); });
 }
 
 void CLogDoc::OnEditUsers() {

@@ -15,6 +15,16 @@ bool TaskHasProject(CTask& task, const CProject* pProject) {
            (task.m_pProject == nullptr && task.m_ProjectID.CompareNoCase(pProject->GetGUID()) == 0);
 }
 
+// The views that show the replaced references reload.
+void RefreshAfterReplacement(CLogDoc& doc) {
+    CLogHint hint;
+    doc.UpdateAllViews(nullptr, 0, &hint);
+    RefreshTimesheetView();
+    RefreshTaskView();
+    if (IDocumentViews* pViews = GetDocumentViews())
+        pViews->RefreshExpenseView();
+}
+
 } // namespace
 
 bool CLogDoc::RecalculateAmounts(CClient* pClient, CProject* pProject, CCategory* pCategory, CUser* pUser) {
@@ -70,12 +80,7 @@ void CLogDoc::ReplaceCategory(CCategory* pOld, CCategory* pNew) {
         m_ExpenseSet.ReplaceCategory(this, pOld, pNew);
         RecalculateAmounts(nullptr, nullptr, pNew, nullptr);
     }
-    CLogHint hint;
-    UpdateAllViews(nullptr, 0, &hint);
-    RefreshTimesheetView();
-    RefreshTaskView();
-    if (IDocumentViews* pViews = GetDocumentViews())
-        pViews->RefreshExpenseView();
+    RefreshAfterReplacement(*this);
 }
 
 void CLogDoc::ReplaceProject(CProject* pOld, CProject* pNew) {
@@ -110,12 +115,7 @@ void CLogDoc::ReplaceProject(CProject* pOld, CProject* pNew) {
         m_ExpenseSet.ReplaceProject(this, pOld, pNew);
         RecalculateAmounts(nullptr, pNew, nullptr, nullptr);
     }
-    CLogHint hint;
-    UpdateAllViews(nullptr, 0, &hint);
-    RefreshTimesheetView();
-    RefreshTaskView();
-    if (IDocumentViews* pViews = GetDocumentViews())
-        pViews->RefreshExpenseView();
+    RefreshAfterReplacement(*this);
 }
 
 void CLogDoc::ReplaceProjectType(CProjectType* pOld, CProjectType* pNew) {
@@ -175,11 +175,6 @@ void CLogDoc::ReplaceClient(CClient* pOld, CClient* pNew) {
         m_InvoiceSet.ReplaceClient(this, pOld, pNew);
         m_PaymentSet.ReplaceClient(this, pOld, pNew);
     }
-    CLogHint hint;
-    UpdateAllViews(nullptr, 0, &hint);
-    RefreshTimesheetView();
-    RefreshTaskView();
     RefreshInvoiceView();
-    if (IDocumentViews* pViews = GetDocumentViews())
-        pViews->RefreshExpenseView();
+    RefreshAfterReplacement(*this);
 }
