@@ -22,18 +22,6 @@ constexpr int kRightTree = 15;
 constexpr int kMenuRights[] = {4, 6, 7, 8};
 constexpr UINT kOptionsUserPage = 12010;
 
-const char* const kDefaultCategories[] = {
-    "Administration", "Design",   "Implementation", "Management", "Meeting", "Other", "QA",
-    "Requirements",   "Research", "Support",        "Telephone",  "Travel"};
-const char* const kDefaultProjectTypes[] = {"Development Projects", "Marketing Projects",
-                                            "Consulting Projects", "In-house Projects",
-                                            "Customer Service Projects"};
-const char* const kDefaultExpenseTypes[] = {
-    "Airfare", "Breakfast", "Bus",   "Business Meals", "Car Rental", "Dinner", "Entertainment", "Fax",
-    "Gas",     "Gifts",     "Hold",  "Incidentals",    "Laundry",    "Limo",   "Lodging",       "Lunch",
-    "Meals",   "Mileage",   "Other", "Parking",        "Postage",    "Snack",  "Subway",        "Supplies",
-    "Taxi",    "Telephone", "Tips",  "Tolls",          "Train"};
-
 // The stored user name; "<None>" when empty.
 CString CurrentUserName() {
     CString name;
@@ -334,42 +322,6 @@ void CLogDoc::ConvertQuickPicksOnce() {
     } catch (CDBException* e) {
         AddErrorFromException(IDS_READ_DATABASE, e->m_nRetCode, e);
         e->Delete();
-        m_DefaultSet.Close();
-    }
-}
-
-void CLogDoc::CreateDefaultCategories() {
-    bool created = false;
-    RegReadBool(REG_DATABASE, "Categories created", &created);
-    if (created)
-        return;
-    RegWriteBool(REG_DATABASE, "Categories created", true);
-    for (const char* name : kDefaultCategories)
-        FindOrAddCategory(name, "");
-}
-
-void CLogDoc::CreateDefaultProjectTypes() {
-    for (const char* name : kDefaultProjectTypes)
-        FindOrAddProjectType(name);
-}
-
-void CLogDoc::CreateDefaultExpenseTypes() {
-    bool created = false;
-    RegReadBool(REG_DATABASE, "Expense types created", &created);
-    if (created)
-        return;
-    bool inDatabase = false;
-    if (CanWriteTables()) {
-        m_DefaultSet.GetExpenseTypesFlag(this, &inDatabase);
-        m_DefaultSet.Close();
-    }
-    if (!inDatabase) {
-        for (const char* name : kDefaultExpenseTypes)
-            FindOrAddExpenseType(name, "");
-    }
-    RegWriteBool(REG_DATABASE, "Expense types created", true);
-    if (!inDatabase && CanWriteTables()) {
-        m_DefaultSet.SetExpenseTypesFlag(this, true);
         m_DefaultSet.Close();
     }
 }
