@@ -35,9 +35,13 @@
 #include "grid/core/CGESpanCellPoolImp.h"
 #include "grid/features/CGECoveredCellPoolImp.h"
 #include "grid/features/CGEDataCopyMoveCellsImp.h"
+#include "grid/features/CGEGridDocSerializeImp.h"
+#include "grid/features/CGEGridParamCopyOperatorImp.h"
+#include "grid/features/CGEGridProfileImp.h"
 #include "grid/features/CGEGridSortMoveDataImp.h"
 #include "grid/features/CGELongOperationImp.h"
 #include "grid/features/CGEPrintDeviceImp.h"
+#include "grid/features/CGESerializeLegacyCompatibleImp.h"
 #include "grid/features/CGEStyleCompareSubsetImp.h"
 #include "grid/features/CGEStyleSerializeImp.h"
 
@@ -284,6 +288,10 @@ void CGEControlFactory::InstallApplicationFeatures() {
     GEInstallPrintDevice();
     GEInstallStyleCompareSubset();
     GEInstallStyleSerialize();
+    GEInstallLegacyCompatibleSerialize();
+    GEInstallGridProfile();
+    GEInstallGridDocSerialize();
+    GEInstallGridParamCopyOperator();
     GEInstallNumberFormatting();
     GEInstallOleDateTime();
     GEInstallSortMoveData();
