@@ -35,6 +35,7 @@
 #include "grid/core/CGESpanCellPoolImp.h"
 #include "grid/features/CGECoveredCellPoolImp.h"
 #include "grid/features/CGEDataCopyMoveCellsImp.h"
+#include "grid/features/CGEDrawRotatedTextImp.h"
 #include "grid/features/CGEGridDocSerializeImp.h"
 #include "grid/features/CGEGridParamCopyOperatorImp.h"
 #include "grid/features/CGEGridProfileImp.h"
@@ -292,6 +293,7 @@ void CGEControlFactory::InstallApplicationFeatures() {
     GEInstallGridProfile();
     GEInstallGridDocSerialize();
     GEInstallGridParamCopyOperator();
+    GEInstallDrawRotatedText();
     GEInstallNumberFormatting();
     GEInstallOleDateTime();
     GEInstallSortMoveData();
