@@ -406,6 +406,12 @@ public:
     // is deleted; with refresh the views reload. Nothing when it is not in the subsystem list.
     void RemoveSubsystem(CSubsystem* pSubsystem, bool refresh);
 
+    // ================================================================ completed time (CLogDocCompleted.cpp)
+    // Adds a copy of a finished entry (own GUID) to the log and stores it: written to [Tasks] when the
+    // database is used, else (or when the write fails) kept pending; the document is then saved. Returns
+    // the log's entry.
+    CLogEntry* AddCompletedEntry(const CLogEntry& entry);
+
 protected:
     // GUID text to object, one map per list that has identities.
     CMapStringToPtr m_ProjectMap{10};
