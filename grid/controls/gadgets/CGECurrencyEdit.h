@@ -8,6 +8,7 @@
 //   CGECurrencyEdit.cpp       construction, attributes, formats, values and storing
 //   CGECurrencyEditDraw.cpp   drawing the active and the other cells, hiding the editor
 //   CGECurrencyEditKeys.cpp   keys, characters, mouse and the editor's messages
+//   CGECurrencyEditFind.cpp   find and replace
 #pragma once
 
 #include "framework/win/CFont.h"
@@ -66,6 +67,12 @@ public:
     BOOL GetDisplayValue(ROWCOL nRow, ROWCOL nCol, UINT nFlags, const CGEStyle& style, CString& str) override;
     BOOL StoreStyle(ROWCOL nRow, ROWCOL nCol, const CGEStyle* pStyle, int mt, int nType,
                     UINT nFlags) override;
+    // Searches the editor's text (a leading currency symbol of the find text skipped) or a cell's shown
+    // amount; a match in another cell makes it current and selects the match in the editor.
+    BOOL FindText(CGEFindReplaceState& state, ROWCOL nRow, ROWCOL nCol, BOOL bCurrentPos,
+                  BOOL bSetSel) override;
+    // Replaces in the shown amount; a result that reads as an amount is stored in the stored form.
+    BOOL ReplaceAll(CGEFindReplaceState& state, ROWCOL nRow, ROWCOL nCol) override;
     void ReplaceSel(LPCSTR pszText) override;
     BOOL GetSelectedText(CString& strResult) override;
     void Hide() override;
@@ -103,6 +110,8 @@ protected:
     // A stored value of a cell read under the cell's format (the hidden editor takes the style).
     BOOL ReadCellAmount(const CGEStyle& style, LPCSTR pszValue, CGEBCurrencyFormat& format, double& dAbsolute,
                         BOOL& bNegative);
+    // The shown text of a cell under its style (composed when none is given); the hidden editor takes it.
+    CString ShownTextOf(ROWCOL nRow, ROWCOL nCol, const CGEStyle* pStyle);
     // The cell's read-only state (not the editor window's).
     BOOL IsCellReadOnly();
     // Hands a message of the editor to the grid's key processing; TRUE when the grid took it.

@@ -5,6 +5,7 @@
 
 #include "grid/controls/gadgets/CGEBPopupCalculator.h"
 #include "grid/controls/gadgets/CGECurrencyEdit.h"
+#include "grid/core/CGEFindReplaceState.h"
 
 #include <string>
 
@@ -141,4 +142,25 @@ TEST(CurrencyCell, ReadOnlyCellsRefuseTypingAndTheCalculator) {
     EXPECT_STREQ(TextOf(pControl), "$5.00");
     window.Select(3, 2);
     EXPECT_STREQ(window.Value(2, 2), "5");
+}
+
+TEST(CurrencyCell, FindAndReplaceWorkOnTheShownAmounts) {
+    TestGrid grid;
+    PutStyle(grid, 1, 1, MoneyStyle("1234.5"));
+    auto* pControl = ControlOf<CGECurrencyEdit>(grid, 1, 1);
+    ASSERT_NE(pControl, nullptr);
+    CGEFindReplaceState state;
+    state.SetFindText("1,234", FALSE);
+    EXPECT_TRUE(pControl->FindText(state, 1, 1, TRUE, FALSE));
+    state.SetFindText("999", FALSE);
+    EXPECT_FALSE(pControl->FindText(state, 1, 1, TRUE, FALSE));
+    state.SetFindText("1,2", FALSE);
+    state.m_strReplace = "9,8";
+    EXPECT_TRUE(pControl->ReplaceAll(state, 1, 1));
+    EXPECT_STREQ(grid.GetStoredCellValue(1, 1), "9834.50"); // stored as an amount, not as shown
+    // A replacement that leaves no amount stores nothing.
+    state.SetFindText("34", FALSE);
+    state.m_strReplace = "x";
+    EXPECT_FALSE(pControl->ReplaceAll(state, 1, 1));
+    EXPECT_STREQ(grid.GetStoredCellValue(1, 1), "9834.50");
 }
