@@ -1,5 +1,6 @@
 #include "timelog/CacheFile.h"
 
+#include "foundation/SharedHelpers.h"
 #include "framework/core/CArchive.h"
 #include "framework/core/CArchiveException.h"
 #include "framework/core/CException.h"
@@ -10,9 +11,10 @@ namespace {
 
 constexpr int kArchiveBuffer = 4096;
 
+// The folder of a path ("." for a bare file name).
 CString FolderOf(const CString& path) {
-    const int slash = std::max(path.ReverseFind('\\'), path.ReverseFind('/'));
-    return slash < 0 ? CString(".") : path.Left(slash);
+    const CString folder = GetFolderOfPath(path);
+    return folder.IsEmpty() ? CString(".") : folder;
 }
 
 // A temporary file beside the target, deleted unless it was moved into place.

@@ -263,22 +263,7 @@ TEST_F(LogDocCaches, MutatedCacheFilesLoadOrAreRefusedWithoutHarm) {
     int loaded = 0;
     for (int round = 0; round < 3000; ++round) {
         const Bytes& valid = round % 3 == 0 ? timeV3 : round % 3 == 1 ? timeV2 : queue;
-        Bytes bytes = valid;
-        const int changes = 1 + static_cast<int>(random() % 4);
-        for (int i = 0; i < changes && !bytes.empty(); ++i) {
-            const size_t at = random() % bytes.size();
-            switch (random() % 3) {
-            case 0:
-                bytes[at] = static_cast<BYTE>(random());
-                break;
-            case 1:
-                bytes.erase(bytes.begin() + static_cast<ptrdiff_t>(at));
-                break;
-            default:
-                bytes.insert(bytes.begin() + static_cast<ptrdiff_t>(at), static_cast<BYTE>(random()));
-                break;
-            }
-        }
+        const Bytes bytes = Mutate(valid, random);
         CLogDoc target;
         auto* keep = new CLogEntry;
         keep->m_Pending = 1;
