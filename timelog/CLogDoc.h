@@ -51,6 +51,7 @@
 #include "data/CUserSet.h"
 #include "data/CViewFilter.h"
 #include "foundation/CAcxAutoSaveDoc.h"
+#include "framework/core/CDWordArray.h"
 #include "framework/core/CMapStringToPtr.h"
 #include "framework/core/CObList.h"
 #include "framework/core/CStringArray.h"
@@ -721,6 +722,23 @@ public:
     void OnCreateBill();
     // Import by the type of file the user picks: time logs, UTBMS codes, project tasks.
     void OnImport();
+
+    // ================================================================ loads and links (CLogDocLoads.cpp)
+    // Clear the list, then load it from its table: expenses, invoices; the quick tasks of the current
+    // user (only while the database is usable).
+    void LoadExpenses();
+    void LoadInvoices();
+    void LoadQuickTasks();
+    // Each account's parent from its parent GUID; an unknown (or its own) parent becomes none and the
+    // GUID is emptied.
+    void LinkAccountParents();
+    // Gives each project the subsystems whose project key names it.
+    void AttachSubsystems();
+    // Writes every subsystem marked modified and clears the mark of each one written.
+    void SaveModifiedSubsystems();
+    // The project tasks of the task view's selected ranges (a summary: the tasks below it), from the last
+    // row up; a row without task stops everything before anything is deleted. Nothing without a task view.
+    void DeleteSelectedProjectTasks(const CDWordArray& firstRows, const CDWordArray& lastRows);
 
     // ================================================================ database saves (CLogDocSaves.cpp)
     // Each writes the object to its table while "Use ODBC" is on and the tables can be written; nothing
