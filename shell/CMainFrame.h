@@ -72,6 +72,7 @@ public:
     // The document of the time log view in the view host (while the frame is registered, GetLogDoc
     // answers it).
     CLogDoc* GetLogViewDocument() override;
+    ILogView* GetLogView() override;
     // The column ids the time log view shows, in its order; false when there is no log view.
     bool GetLogColumnIds(CDWordArray& ids) override;
     // The timesheet, invoice and project task views are not part of this version: nothing to reload.

@@ -7,6 +7,7 @@
 #include "framework/core/CDWordArray.h"
 
 class CLogDoc;
+class ILogView;
 
 class ILogDocFrame {
 public:
@@ -14,6 +15,8 @@ public:
 
     // The document of the log view the frame keeps; nullptr when there is none.
     virtual CLogDoc* GetLogViewDocument() = 0;
+    // The log view the frame keeps; nullptr when there is none.
+    virtual ILogView* GetLogView() { return nullptr; }
     // The column ids of the log grid in display order; false when there is no log grid.
     virtual bool GetLogColumnIds(CDWordArray& ids) = 0;
 
@@ -35,3 +38,5 @@ public:
 ILogDocFrame* GetLogDocFrame();
 // Registers the frame (nullptr when it goes).
 void SetLogDocFrame(ILogDocFrame* pFrame);
+// The registered frame's log view, or nullptr.
+ILogView* GetLogView();

@@ -24,6 +24,7 @@ public:
     RecordingFrame& operator=(const RecordingFrame&) = delete;
 
     CLogDoc* GetLogViewDocument() override { return doc; }
+    ILogView* GetLogView() override { return logView; }
     bool GetLogColumnIds(CDWordArray& ids) override {
         if (!hasLogGrid)
             return false;
@@ -47,6 +48,7 @@ public:
         std::string detail;
     };
     CLogDoc* doc = nullptr;
+    ILogView* logView = nullptr;
     bool hasLogGrid = true;
     CDWordArray columns;
     std::vector<Error> errors;
