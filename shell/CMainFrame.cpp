@@ -301,6 +301,22 @@ bool CMainFrame::GetLogColumnIds(CDWordArray& ids) {
     return true;
 }
 
+ILogView* CMainFrame::GetLogView() {
+    return m_pViewHost != nullptr ? dynamic_cast<CLogView*>(m_pViewHost->GetView(viewTimeLog)) : nullptr;
+}
+
+bool CMainFrame::GetSelectedProjectTask(CTask*& pTask) {
+    pTask = nullptr;
+    return true;
+}
+
+void CMainFrame::ShowTimingIcon(bool timing) {
+    if (timing)
+        StartTimingIcon();
+    else
+        StopTimingIcon();
+}
+
 bool CMainFrame::HasLogDocument() {
     return GetActiveDocument() != nullptr;
 }

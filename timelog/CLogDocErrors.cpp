@@ -33,6 +33,10 @@ void SetLogDocFrame(ILogDocFrame* pFrame) {
     g_pFrame = pFrame;
 }
 
+ILogView* GetLogView() {
+    return g_pFrame != nullptr ? g_pFrame->GetLogView() : nullptr;
+}
+
 CLogDoc* GetLogDoc() {
     return g_pFrame != nullptr ? g_pFrame->GetLogViewDocument() : nullptr;
 }

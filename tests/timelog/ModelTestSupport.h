@@ -40,6 +40,15 @@ public:
     void RefreshTimesheetView() override { ++refreshes; }
     void RefreshInvoiceView() override { ++refreshes; }
     void RefreshTaskView() override { ++refreshes; }
+    ILogView* GetLogView() override { return logView; }
+    bool GetSelectedProjectTask(CTask*& pTask) override {
+        pTask = selectedTask;
+        return hasTaskView;
+    }
+    void ShowTimingIcon(bool timing) override { timingIcon = timing; }
+    void ResetInactivity() override { ++inactivityResets; }
+    void MarkRunningTask() override { ++runningMarks; }
+    void NotifySiblingTask(const char* taskGUID) override { siblingNotices.emplace_back(taskGUID); }
 
     struct Error {
         std::string message;
@@ -52,6 +61,13 @@ public:
     std::vector<Error> errors;
     bool suppress = false;
     int refreshes = 0;
+    ILogView* logView = nullptr;
+    bool hasTaskView = true;
+    CTask* selectedTask = nullptr;
+    bool timingIcon = false;
+    int inactivityResets = 0;
+    int runningMarks = 0;
+    std::vector<std::string> siblingNotices;
 };
 
 // Records message boxes instead of showing them.
