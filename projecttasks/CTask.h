@@ -153,6 +153,28 @@ public:
     int m_SourceParentUID = 0;
     // Set by the constructor: the task is stored (summary tasks made in memory clear it).
     BYTE m_Stored = 1;
+
+    // ---- place in the project-task outline (CTaskTree.cpp) ----
+    // Column ids the outline sorts by (the texts of those columns' headers).
+    static constexpr UINT kColumnName = 11572;
+    static constexpr UINT kColumnStartDate = 11574;
+    static constexpr UINT kColumnUsers = 11586;
+    // Sets the parent pointer and its GUID text ("" for none).
+    void SetParent(CTask* pParent);
+    CTask* GetParent() const { return m_pParent; }
+    // Follows the parents up; nullptr when the task has no parent.
+    CTask* GetTopmostAncestor() const;
+    // Negative, 0 or positive as this task sorts before, with or after the other by the column (the name
+    // for a column without its own order), reversed when descending. byOutline: the project names
+    // (ignoring case) and then the subsystems' Order (-1 without subsystem) decide first.
+    int Compare(CTask& other, UINT columnId, bool ascending, bool byOutline);
+    // Takes one child into this summary: its estimates and work (the remaining work of a completed child
+    // counts 0) and its six cost figures are added, the dates widened, and percent complete recomputed;
+    // an unfinished child leaves the summary unfinished.
+    void RollUpChild(CTask& child);
+    // The remembered "Task View\Collapsed\" flag of this summary, named by its subsystem's GUID, or its
+    // project's without subsystem; false when absent.
+    bool ReadCollapsedMark();
 };
 
 using CTaskArray = CTypedPtrArray<CObArray, CTask*>;

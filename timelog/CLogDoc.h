@@ -57,9 +57,12 @@
 #include "projecttasks/CTask.h"
 #include "timelog/CLogEntry.h"
 
+#include <functional>
 #include <vector>
 
 class COrgGroup;
+class CLogTextRow;
+class CCmdUI;
 class CException;
 class ILogDocDialogs;
 class ILogView;
@@ -408,6 +411,12 @@ public:
     // is deleted; with refresh the views reload. Nothing when it is not in the subsystem list.
     void RemoveSubsystem(CSubsystem* pSubsystem, bool refresh);
 
+    // ================================================================ completed time (CLogDocCompleted.cpp)
+    // Adds a copy of a finished entry (own GUID) to the log and stores it: written to [Tasks] when the
+    // database is used, else (or when the write fails) kept pending; the document is then saved. Returns
+    // the log's entry.
+    CLogEntry* AddCompletedEntry(const CLogEntry& entry);
+
 protected:
     // GUID text to object, one map per list that has identities.
     CMapStringToPtr m_ProjectMap{10};
@@ -568,6 +577,191 @@ protected:
     bool RetryPendingEntry();
     void RefreshViewsNow();
     void PollSharedChanges();
+
+public:
+    // ================================================================ project-task outline (CLogDocTree.cpp)
+    // Clears the project tasks, loads them from [ProjectTasks] and builds the outline: pruned, sorted,
+    // summaries inserted, rolled up, collapsed marks applied.
+    void LoadProjectTasks();
+    // Removes the tasks the user must not see, sorts the rest as the project-task view does and, while
+    // summaries are shown, puts a summary task for each project and subsystem above its tasks.
+    void BuildProjectTaskTree();
+    // Removes (from the last to the first) tasks of inactive projects (unless shown), of projects the
+    // user may not see, and of inactive subsystems (unless shown).
+    void PruneProjectTasks();
+    // Stable sort by the task view's first sort column (the name when it has none); nothing without a
+    // task view. While summaries are shown, project names and subsystem orders come first.
+    void SortProjectTasks();
+    // One pass over the sorted list: a project summary where the project changes, a chain of subsystem
+    // summaries where the subsystem changes, and every task's parent set to the summary above it.
+    void InsertSummaryTasks();
+    // The first summary, in list order, other than pExcluded, of that project and subsystem (nullptr
+    // subsystem: one without subsystem); nullptr when there is none.
+    CTask* FindSummaryTask(const CTask* pExcluded, CProject* pProject, CSubsystem* pSubsystem);
+    // Appends the tasks whose parent is pParent, in list order; recursive: each followed at once by its
+    // own descendants.
+    void GetChildTasks(CTaskArray& out, const CTask* pParent, bool recursive) const;
+    // Hangs a task new in the list under its project's and subsystem's summaries, making the missing
+    // ones at the end of the list. Nothing for nullptr.
+    void AttachToSummaries(CTask* pTask);
+    // Rolls up the topmost summary above the task; nothing for a task without parent.
+    void RollUpFromRoot(CTask* pTask);
+    // Recomputes the summary's totals from its children (summaries below first); nullptr: every summary
+    // without parent.
+    void RollUpSummary(CTask* pSummary);
+    // Each summary's collapsed mark from "Task View\Collapsed\", and the hidden marks of the tasks below
+    // collapsed summaries.
+    void ApplyCollapsedState();
+    // A task made in the project-task editor: a copy stamped now is sent to the project server when the
+    // project is integrated with it, then written to [ProjectTasks]; the list is not changed (the view's
+    // next reload brings it). Nothing without a task view.
+    void AddNewProjectTask(const CTask* pTask);
+    void DeleteProjectTasks(const CStringArray& guids);
+    // The GUIDs of the ordinary tasks below a summary (through summaries below it), each once (ignoring
+    // case).
+    void CollectSubtaskGUIDs(const CTask* pSummary, CStringArray& guids) const;
+    // The task's row goes (and, for a project integrated with the project server, its server task first)
+    // while the database is used; log entries made from it forget it and are written again; it leaves
+    // the list and map and is deleted. Nothing when no task has the GUID.
+    void DeleteProjectTask(const CString& guid);
+
+    // ================================================================ object permissions
+    // (CLogDocVisibility.cpp) The [OrganizationID] of each [OrgObjects] row of the object, in row order,
+    // appended to guids; false when they could not be read (or the tables cannot be used).
+    bool LoadObjectPermissions(const CString& objectGUID, CStringArray& guids);
+    // Removes every [OrgObjects] row of the object; nothing for an empty GUID.
+    bool DeleteObjectPermissions(const CString& objectGUID);
+
+    // ================================================================ log text export and import
+    // (CLogDocExport.cpp) Writes the header line and one row per entry of the log in list order (only those
+    // include accepts, when given) to a temporary file that then replaces path. A file error is shown with
+    // its own message, the old file stays, and the result is false.
+    bool WriteLogText(const CString& path, const std::function<bool(CLogEntry&)>& include = {});
+    // Reads a tab-separated log: a first line equal to the header and empty lines are skipped; each
+    // other line becomes a new entry (projects and categories named in it are found by name or made).
+    // The first line not formatted properly stops the import with a message naming it; the entries
+    // imported before it stay. Entries of other users are named in a closing message. Returns how many
+    // entries were imported.
+    int ImportLogText(const CString& path);
+    // The whole log to a file the user chooses ("Export log entries").
+    void OnExportLog();
+
+    // ================================================================ menus and the active view
+    // (CLogDocMenu.cpp) A loaded document with the log-in behind it: the reference lists can be edited.
+    bool IsDocumentOpen() const { return m_bLoadFinished && !m_bLoginInProgress; }
+    // Update handler of the commands that stand for the menus the user's rights trim: enables the item
+    // and, when it stands in a menu, removes from that menu the commands the current user may not use.
+    void OnUpdateTrimMenu(CCmdUI* pCmdUI);
+    // Removes the commands of the rights the user does not hold (and, without an open document, the
+    // commands that need one), with the separators that would be left dangling.
+    void TrimMenu(HMENU hMenu, bool documentOpen) const;
+    // "Prefs\Active View" made one the user may see (the first view the rights allow replaces it), written
+    // back and returned.
+    int CheckActiveView() const;
+
+    // ================================================================ default reference data
+    // (CLogDocDefaults.cpp) Once per user ("Database\Categories created"): the twelve standard categories.
+    void CreateDefaultCategories();
+    // Once ("Database\Expense types created"), unless the database already has them: the standard
+    // expense types, and the [Defaults] flag.
+    void CreateDefaultExpenseTypes();
+    void CreateDefaultProjectTypes();
+    // "Implementation"; with no categories at all the defaults are made first; else the first category.
+    CCategory* GetDefaultCategory();
+
+    // ================================================================ filters by active view
+    // (CLogDocFilters.cpp) "Prefs\Active View": 2 timesheet, 3 time log, 4 project tasks, 5 expenses, 6
+    // invoices (0 none).
+    static int GetActiveView();
+    // The log's filter becomes a copy of pFilter (saved to "Filter\" with the database), the views are
+    // told, and the document is saved. Nothing before the first load, while the time cache holds the log
+    // back, or for nullptr.
+    void ApplyViewFilter(const CViewFilter* pFilter);
+    // Each changes the filter of the active view's data (the log, the project tasks, the expenses or the
+    // invoices, and the timesheet for the user and clearing) and refreshes that view; views the
+    // operation does not serve are left alone.
+    void ClearActiveFilter();
+    void FilterActiveViewByProject(CProject* pProject);
+    void FilterTasksBySubsystem(CSubsystem* pSubsystem);
+    void FilterInvoicesByClient(CClient* pClient);
+    void FilterActiveViewByDate(int choice);
+    void FilterActiveViewByUser(CUser* pUser);
+    // 0 all, 1 uncompleted, 2 completed, 3 past due.
+    void FilterTasksByStatus(int value);
+    void FilterExpensesByTrip(CExpenseTrip* pTrip);
+    // -1 no date and not past due, 0 past due, else the date choice.
+    void FilterInvoicesByDate(int value);
+    // 0 all, 1 project tasks, 2 issues.
+    void FilterTasksByType(int value);
+    bool IsActiveViewFiltered();
+    // The active view's filter for the filter bar; empty when the view has none.
+    void GetActiveFilterText(CString& text);
+    // "Filtered": enabled while the active view is filtered and is not the timesheet.
+    void OnUpdateFiltered(CCmdUI* pCmdUI);
+
+    // ================================================================ replacements (CLogDocReplace.cpp)
+    // Every reference to pOld (entries, quick picks, the current entry, the recent tasks, project tasks,
+    // the log filter, and the rows of the tables) moves to pNew and what changed is written back; the
+    // views reload. Nothing for a missing or equal pair.
+    void ReplaceCategory(CCategory* pOld, CCategory* pNew);
+    void ReplaceProject(CProject* pOld, CProject* pNew);
+    void ReplaceProjectType(CProjectType* pOld, CProjectType* pNew);
+    // pOld may be nullptr: entries and projects without a client take pNew.
+    void ReplaceClient(CClient* pOld, CClient* pNew);
+    // New amounts for the time entries of the objects given (each may be nullptr), and the logged figures
+    // of the project tasks they belong to; true when both steps succeeded.
+    bool RecalculateAmounts(CClient* pClient, CProject* pProject, CCategory* pCategory, CUser* pUser);
+
+    // ================================================================ document commands
+    // (CLogDocCommands.cpp) The reference lists edited through their dialogs (a user without right 2 or a
+    // closed document: no change); what the dialog marked modified is written to the tables afterwards.
+    void OnEditProjects();
+    void OnEditProjectTypes();
+    void OnEditCategories();
+    void OnEditExpenseAccounts();
+    void OnEditExpenseTypes();
+    void OnEditClients();
+    // Users and organization: with the database the users dialog, else the notice that it needs one.
+    void OnEditUsers();
+    // The subsystems of one project, under the same guard.
+    void EditSubsystems(CProject* pProject);
+    void OnCreateBill();
+    // Import by the type of file the user picks: time logs, UTBMS codes, project tasks.
+    void OnImport();
+
+    // ================================================================ database saves (CLogDocSaves.cpp)
+    // Each writes the object to its table while "Use ODBC" is on and the tables can be written; nothing
+    // for nullptr. Objects get their GUID first.
+    // The entry's row in [Tasks]; an entry not written stays pending (m_Pending).
+    bool SaveLogEntry(CLogEntry* pEntry);
+    bool SaveExpense(CExpense* pExpense);
+    bool SaveInvoice(CInvoice* pInvoice);
+    bool SavePayment(CPayment* pPayment);
+    bool SaveClient(CClient* pClient);
+    bool SaveProject(CProject* pProject);
+    bool SaveCategory(CCategory* pCategory);
+    bool SaveAccount(CAccount* pAccount);
+    void SaveExpenseType(CExpenseType* pType);
+    // True at once for a task that is never stored (a summary made in memory).
+    bool SaveProjectTask(CTask* pTask);
+    // Writes every project marked modified and clears the mark of each one written.
+    void SaveModifiedProjects();
+
+protected:
+    // Takes the task out of the list and its map and deletes it.
+    void DropProjectTask(CTask* pTask);
+    // The chain of subsystem summaries above T inserted at index; returns how many were made.
+    int InsertSubsystemSummaries(INT_PTR index, CTask* pTask);
+    // A summary task of this document (not stored) for the project and subsystem.
+    CTask* NewSummaryTask(CProject* pProject, CSubsystem* pSubsystem, const CString& name);
+    void CreateSummaryChain(CTask* pTask, CProject* pProject, CSubsystem* pSubsystem);
+    void RollUpSummary(CTask* pSummary, int depth);
+    void ApplyCollapsedBelow(CTask* pSummary, int depth);
+    // One imported line as a new entry of the log (written to [Tasks] when the database is used).
+    void AddImportedEntry(const CLogTextRow& row);
+    // Whether a ", "-separated list of names holds the name.
+    static bool ContainsUserName(const CString& list, const CString& name);
+    DECLARE_MESSAGE_MAP()
 };
 
 // ==================================================================== the open document

@@ -22,6 +22,9 @@ public:
     // The Log Task dialog on the document. time: its preset time (0 = none); initial: the entry it starts
     // from (nullptr = none).
     virtual int RunLogTask(CLogDoc& doc, LogTaskMode mode, CTime time, CLogEntry* initial) = 0;
+    // The Log Task dialog on an existing log entry shown in a log-grid row, with "<" and ">" to the
+    // neighbouring rows. Dialogs that do not offer it do nothing (0).
+    virtual int RunEditLogEntry(CLogDoc& /*doc*/, CLogEntry& /*entry*/, DWORD /*row*/) { return 0; }
     // The older Start Logging Time dialog on an entry (the current one); time presets both of its time
     // fields (0 = none).
     virtual int RunStartLogging(CLogDoc& doc, CLogEntry& entry, StartLoggingMode mode, CTime time) = 0;

@@ -18,6 +18,10 @@ public:
     virtual CLogEntry* GetEntryAtRow(DWORD row) = 0;
     // The first selected entry, or nullptr.
     virtual CLogEntry* GetSelectedEntry() = 0;
+    // The next (forward) or previous row after row that shows an entry and is not hidden; 0 when none.
+    virtual DWORD GetNextEntryRow(DWORD /*row*/, BOOL /*forward*/) { return 0; }
+    // The row that shows the entry among the rows not hidden; 0 when none.
+    virtual DWORD FindEntryRow(const CLogEntry* /*pEntry*/) { return 0; }
 
     // Re-reads the row of one entry when it has one.
     virtual void RefreshEntryRow(CLogEntry* pEntry) = 0;

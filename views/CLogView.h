@@ -113,9 +113,9 @@ public:
     // The entry a row shows; nullptr for header rows, the append row and rows beyond the log.
     CLogEntry* GetEntryAtRow(ROWCOL nRow) override;
     // The row that shows the entry among the rows not hidden; 0 when none.
-    ROWCOL FindEntryRow(const CLogEntry* pEntry);
+    ROWCOL FindEntryRow(const CLogEntry* pEntry) override;
     // The next (forward) or previous row after nRow that shows an entry and is not hidden; 0 when none.
-    ROWCOL GetNextEntryRow(ROWCOL nRow, BOOL bForward);
+    ROWCOL GetNextEntryRow(ROWCOL nRow, BOOL bForward) override;
     // The first selected row after nRow that is not hidden; 0 when none.
     ROWCOL GetNextSelectedRow(ROWCOL nRow);
     // The entry of the first selected row; nullptr when none.
