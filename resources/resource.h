@@ -408,6 +408,12 @@
 #define IDS_ATTACH_COMMA_IN_PATH 53331
 #define IDS_TEXT_TOO_LONG 53332
 
+// ---- logged-time sums, QuickBooks time logging, caches, recent tasks ----
+#define IDS_HOURS_COUNT 51453
+#define IDS_QB_LIST_FILE_ERROR 42496
+#define IDS_QB_LIST_FILE_OPEN_FAILED 42497
+#define IDS_NO_RECENT_TASKS 53360
+#define ID_RECENT_TASK_FIRST 40000 // to 40009
 // ---- document commands: reference lists, export and import, view-dependent commands ----
 #define ID_CREATE_BILL 32786
 #define ID_EDIT_PROJECTS 32788

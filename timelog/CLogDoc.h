@@ -51,12 +51,15 @@
 #include "data/CUserSet.h"
 #include "data/CViewFilter.h"
 #include "foundation/CAcxAutoSaveDoc.h"
+#include "framework/core/CDWordArray.h"
 #include "framework/core/CMapStringToPtr.h"
 #include "framework/core/CObList.h"
 #include "framework/core/CStringArray.h"
 #include "projecttasks/CTask.h"
 #include "timelog/CLogEntry.h"
+#include "timelog/CRecentTaskList.h"
 
+#include <memory>
 #include <functional>
 #include <vector>
 
@@ -411,6 +414,123 @@ public:
     // is deleted; with refresh the views reload. Nothing when it is not in the subsystem list.
     void RemoveSubsystem(CSubsystem* pSubsystem, bool refresh);
 
+    // ================================================================ timing primitives and sums
+    // (CLogDocSums.cpp)
+    // The newest log entry that is still running (no stop time), or nullptr.
+    CLogEntry* GetRunningEntry() const;
+    // The current entry, first made a copy of the running entry when there is one.
+    CLogEntry* GetCurrentEntry();
+    // Stores one entry everywhere it belongs: its GUID is made, its [Tasks] row written (kept pending
+    // when the database is in use but did not take it), it is logged to QuickBooks, its row in the log
+    // view is read again and the document is saved. Nothing for nullptr.
+    void CommitLogEntry(CLogEntry* pEntry);
+    // The task windows re-mark the running task; the log view rebuilds its rows with the view filter,
+    // sorts and redraws; the timesheet reloads.
+    void UpdateTimingDisplay();
+    // The same, keeping the log grid's selected rows.
+    void UpdateTimingDisplayKeepSelection();
+    // Appends an entry to the log (it takes the current entry's project-server and plan ids), writes it
+    // (pending when the tables cannot take it) and saves; a running entry becomes "Logging\Guid".
+    void AppendLogEntry(CLogEntry* pEntry);
+    // The log slot takes pEntry (the old entry is not deleted: the caller owns it); then saved, written
+    // to [Tasks] (pending on failure) and logged to QuickBooks. Nothing for an index outside the log.
+    void ReplaceLogEntryAt(int index, CLogEntry* pEntry);
+
+    // What SumLoggedTime counts, beside the period. Every condition given must hold.
+    struct LoggedTimeSelection {
+        // The entry's project; the "<None>" project also matches entries without a project.
+        CProject* pProject = nullptr;
+        // kWithoutProjectType: entries of a real project that has no type; another type: entries whose
+        // project has it. With no type asked for, pClient selects the entries of that client.
+        const CProjectType* pProjectType = nullptr;
+        CClient* pClient = nullptr;
+        // 0 any, 1 billed entries only, 2 entries not billed.
+        int billedMode = 0;
+        // When textColumn is not 0: the entry's text of that column (CLogEntry::Column) equals text,
+        // ignoring case.
+        int textColumn = 0;
+        CString text{};
+    };
+    static const CProjectType* const kWithoutProjectType;
+    // Total rounded time of the selected entries of pList (the log when nullptr) within [from, to): each
+    // entry's stretch clipped to the period (a running entry up to now). to 0 = no end. The scan runs
+    // from the newest entry and stops after 100 entries that ended before the period. A null item in
+    // the list makes the total 0.
+    CTimeSpan SumLoggedTime(CTime from, CTime to, const LoggedTimeSelection& selection,
+                            const CLogEntryArray* pList = nullptr) const;
+    // The same total in hours.
+    double GetLoggedHours(CTime from, CTime to, const LoggedTimeSelection& selection,
+                          const CLogEntryArray* pList = nullptr) const;
+    // "%1 hours" with the hours to 2 decimals.
+    CString FormatLoggedHours(CTime from, CTime to, const LoggedTimeSelection& selection,
+                              const CLogEntryArray* pList = nullptr) const;
+    // The same time of day, days calendar days later (earlier for negative days), also across a
+    // daylight-saving change.
+    static CTime AddDaysToTime(CTime time, int days);
+    static CTime SubtractSeconds(CTime time, long seconds);
+
+    // ================================================================ local caches (CLogDocCaches.cpp)
+    // Two files in the program folder keep per-machine state between runs: "Time cache.bmk" the log
+    // entries the database has not taken yet (pending), "QuickBooks cache.bmk" the QuickBooks queue.
+    // Both are written whole to a temporary file that then replaces the old one. A file that cannot be
+    // read (damaged, cut short, from a newer version) is refused with a message, nothing of it is taken,
+    // and it is never overwritten afterwards.
+    static CString GetTimeCachePath();
+    static CString GetQuickBooksCachePath();
+    // Writes the time-cache list. False (after a message) when it could not be written or the file was
+    // refused when it was read.
+    bool SaveTimeCache();
+    // Reads the file into the time-cache list (every entry pending); a missing file empties the list.
+    // The entries read are the document's until MergeTimeCache puts them into the log. False (after a
+    // message) when the file was refused; the list is then unchanged.
+    bool LoadTimeCache();
+    // Version 3: the entries as objects; versions 2 and 3 are read.
+    void SerializeTimeCache(CArchive& ar);
+    // The same for the QuickBooks queue; queued GUIDs of log entries get the queued mark. Version 2.
+    bool SaveQuickBooksCache();
+    bool LoadQuickBooksCache();
+    void SerializeQuickBooksCache(CArchive& ar);
+    // Once merged: the list becomes every pending log entry, in log order, and is written.
+    void PrepareTimeCache();
+    // Once per document: the cached entries come back into the log (a log entry with the same GUID takes
+    // the cached fields, else the cached entry is appended); they point at the document's own projects,
+    // categories, subsystems and clients (ones the document lacks are added to it).
+    void MergeTimeCache();
+    // Writes the oldest pending entry to [Tasks] (errors not reported) while the tables can be written;
+    // on success the mark goes, its row is read again and the document saved. At most one per call.
+    void FlushCachedEntry();
+    bool IsTimeCacheMerged() const { return m_bTimeCacheMerged; }
+
+    // ================================================================ QuickBooks (CLogDocQuickBooks.cpp)
+    // "QuickBooks\" settings are read each time. The IIF files are reached through IQuickBooksFiles.
+    // Loads "List file" when "Log to QuickBooks" is on; a failure goes to the error list.
+    void OpenQuickBooksListFile();
+    // Whether an entry can be logged now; timePath receives "Time file". False when logging is off, the
+    // list file is missing or the same as the time file, or no time file is named while exporting. Opens
+    // the list file when it is to be reopened, and makes the time file when it does not exist.
+    bool CheckQuickBooksFiles(CString& timePath);
+    // Appends (remove clear) or deletes (remove set) the entry's time-activity row; true when the time
+    // file was loaded and saved.
+    bool WriteEntryToQuickBooks(CLogEntry* pEntry, bool remove, int value);
+    // Logs the entry now, or queues it (marks, GUID in the queue once, QuickBooks cache written) when
+    // that fails. True when logged, or when logging is off or "No Export" is on.
+    bool QueueEntryForQuickBooks(CLogEntry* pEntry, bool remove, int value);
+    // Takes the entry's GUID out of the queue (ignoring case) and writes the QuickBooks cache.
+    void DequeueEntry(CLogEntry* pEntry);
+    // Logs the first queued entry that still carries its queued mark again, with its stored arguments;
+    // on success its marks go, it leaves the queue, its row is read again and the document saved. True
+    // when one was logged.
+    bool RetryQuickBooksQueue();
+
+    // ================================================================ recent tasks (CLogDocRecent.cpp)
+    // Recently used pairs of project and category ("Recent tasks\").
+    CRecentTaskList m_RecentTasks;
+    // Gives the list its document and reads it (while the document is opened).
+    void LoadRecentTasks();
+    // Records the pair of a stopped entry.
+    void RecordRecentTask(const CLogEntry& entry);
+    // The update handler of the first recent-task command (ID_RECENT_TASK_FIRST).
+    void OnUpdateRecentTask(CCmdUI* pCmdUI);
     // ================================================================ completed time (CLogDocCompleted.cpp)
     // Adds a copy of a finished entry (own GUID) to the log and stores it: written to [Tasks] when the
     // database is used, else (or when the write fails) kept pending; the document is then saved. Returns
@@ -446,14 +566,19 @@ protected:
     // [Tasks], [ProjectTasks] or [Expenses] name the subsystem (while the tables can be used).
     bool IsSubsystemUsedByRows(CSubsystem* pSubsystem);
 
+    // ---- timing primitives, caches (CLogDocSums.cpp, CLogDocCaches.cpp)
+    // Marks the document modified and saves it at once.
+    void SaveNow();
+    // Entries read from the time cache that are not in the log yet.
+    std::vector<std::unique_ptr<CLogEntry>> m_TimeCacheRead;
+    // The time cache file could not be read: it is kept as it is and not written again.
+    bool m_bTimeCacheRefused = false;
+    // The same for the QuickBooks cache.
+    bool m_bQBCacheRefused = false;
 public:
     // ================================================================ running entry (CLogDocRunning.cpp)
     // While a task is timed: the timing flag, the time timing began and the current entry (a copy of the
     // running log entry), mirrored under "Logging\" so that a restart and other processes see it.
-    // The newest log entry that is still running (EndTime 0), or nullptr.
-    CLogEntry* GetRunningEntry() const;
-    // The current entry, first refreshed from the running entry when there is one.
-    CLogEntry* GetCurrentEntry();
     CTime GetLoggingStarted() const { return m_TimingStart; }
     void SetLoggingStarted(CTime time) { m_TimingStart = time; }
     // Sets the timing flag alone (the mirror is read back at open).
@@ -473,11 +598,6 @@ public:
     // An entry received from the handheld changes what is timed: a different running entry stops the
     // timing here; the ended running entry ends the timing; a running one becomes the timed entry.
     void ApplySyncedRunningState(CLogEntry* pSynced);
-    // The task windows re-mark the running task; the log view rebuilds its rows with the view filter,
-    // re-sorts and redraws; the timesheet reloads.
-    void UpdateTimingDisplay();
-    // The same, keeping the log grid's selected rows.
-    void UpdateTimingDisplayKeepSelection();
 
 protected:
     bool m_bStarting = false; // StartTiming runs
@@ -538,8 +658,6 @@ protected:
     // The Log Task dialog's start with an optional entry made from the selected project task; 0
     // without a project-task view.
     int RunLogTaskForSelection(ILogDocDialogs& dialogs, CTime start);
-    // The stopped entry reaches [Tasks] (or stays pending), its row is re-read and the document saved.
-    void CommitStoppedEntry(CLogEntry* pEntry);
     // Sorted, filtered with the view filter and shaded again.
     void ReloadLogView(ILogView& view);
 
@@ -573,8 +691,6 @@ protected:
     // Once after loading: the log grid sorted, filtered, re-read and shaded; visibility; the timing
     // state reconciled with the log.
     void RunFirstIdlePass();
-    // One entry still pending is written again (errors not reported); true when one was written.
-    bool RetryPendingEntry();
     void RefreshViewsNow();
     void PollSharedChanges();
 
@@ -728,6 +844,23 @@ public:
     void OnCreateBill();
     // Import by the type of file the user picks: time logs, UTBMS codes, project tasks.
     void OnImport();
+
+    // ================================================================ loads and links (CLogDocLoads.cpp)
+    // Clear the list, then load it from its table: expenses, invoices; the quick tasks of the current
+    // user (only while the database is usable).
+    void LoadExpenses();
+    void LoadInvoices();
+    void LoadQuickTasks();
+    // Each account's parent from its parent GUID; an unknown (or its own) parent becomes none and the
+    // GUID is emptied.
+    void LinkAccountParents();
+    // Gives each project the subsystems whose project key names it.
+    void AttachSubsystems();
+    // Writes every subsystem marked modified and clears the mark of each one written.
+    void SaveModifiedSubsystems();
+    // The project tasks of the task view's selected ranges (a summary: the tasks below it), from the last
+    // row up; a row without task stops everything before anything is deleted. Nothing without a task view.
+    void DeleteSelectedProjectTasks(const CDWordArray& firstRows, const CDWordArray& lastRows);
 
     // ================================================================ database saves (CLogDocSaves.cpp)
     // Each writes the object to its table while "Use ODBC" is on and the tables can be written; nothing

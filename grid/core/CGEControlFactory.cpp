@@ -20,6 +20,7 @@
 #include "grid/controls/combo/CGETabbedComboBox.h"
 #include "grid/controls/combo/CGETabbedComboBoxWnd.h"
 #include "grid/controls/datetime/CGEDateTimeCtrl.h"
+#include "grid/controls/gadgets/CGECurrencyEdit.h"
 #include "grid/controls/edit/CGEEditControl.h"
 #include "grid/controls/edit/CGEHotSpotEdit.h"
 #include "grid/controls/edit/CGEPasswordControl.h"
@@ -153,6 +154,8 @@ CGEControl* MakeControl(UINT nID, CGEGridCore* pGrid) {
         return WithTip(std::make_unique<CGEDateTimeCtrl>(pGrid, nID, GEB_DTS_DROPDOWN | GEB_DTS_SPIN));
     case GE_IDS_CTRL_DATETIMENOCAL:
         return WithTip(std::make_unique<CGEDateTimeCtrl>(pGrid, nID, GEB_DTS_SPIN));
+    case GE_IDS_CTRL_CURRENCY:
+        return WithTip(std::make_unique<CGECurrencyEdit>(pGrid, nID));
     case GE_IDS_CTRL_OLEPREVIEW:
         // The object preview belongs to record browsers only.
         if (dynamic_cast<CGEBrowserGrid*>(pGrid) == nullptr)
@@ -245,6 +248,7 @@ void CGEControlFactory::RegisterUserAttributes(CGEStylesMap& stylesMap) {
     CGESpinEdit::AddUserAttributes(stylesMap);
     CGEProgressCtrl::AddUserAttributes(stylesMap);
     CGEDateTimeCtrl::AddUserAttributes(stylesMap);
+    CGECurrencyEdit::AddUserAttributes(stylesMap);
 }
 
 void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
