@@ -36,9 +36,14 @@
 #include "grid/core/CGESpanCellPoolImp.h"
 #include "grid/features/CGECoveredCellPoolImp.h"
 #include "grid/features/CGEDataCopyMoveCellsImp.h"
+#include "grid/features/CGEDrawRotatedTextImp.h"
+#include "grid/features/CGEGridDocSerializeImp.h"
+#include "grid/features/CGEGridParamCopyOperatorImp.h"
+#include "grid/features/CGEGridProfileImp.h"
 #include "grid/features/CGEGridSortMoveDataImp.h"
 #include "grid/features/CGELongOperationImp.h"
 #include "grid/features/CGEPrintDeviceImp.h"
+#include "grid/features/CGESerializeLegacyCompatibleImp.h"
 #include "grid/features/CGEStyleCompareSubsetImp.h"
 #include "grid/features/CGEStyleSerializeImp.h"
 
@@ -288,6 +293,11 @@ void CGEControlFactory::InstallApplicationFeatures() {
     GEInstallPrintDevice();
     GEInstallStyleCompareSubset();
     GEInstallStyleSerialize();
+    GEInstallLegacyCompatibleSerialize();
+    GEInstallGridProfile();
+    GEInstallGridDocSerialize();
+    GEInstallGridParamCopyOperator();
+    GEInstallDrawRotatedText();
     GEInstallNumberFormatting();
     GEInstallOleDateTime();
     GEInstallSortMoveData();
