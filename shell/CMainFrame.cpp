@@ -304,6 +304,18 @@ bool CMainFrame::GetLogColumnIds(CDWordArray& ids) {
     return true;
 }
 
+bool CMainFrame::GetSelectedProjectTask(CTask*& pTask) {
+    pTask = nullptr;
+    return true;
+}
+
+void CMainFrame::ShowTimingIcon(bool timing) {
+    if (timing)
+        StartTimingIcon();
+    else
+        StopTimingIcon();
+}
+
 bool CMainFrame::HasLogDocument() {
     return GetActiveDocument() != nullptr;
 }

@@ -80,6 +80,17 @@ public:
     void RefreshInvoiceView() override {}
     void RefreshTaskView() override {}
 
+    // ---- what timing asks of the main window ----
+    // The project-task view is not part of this version: it never has a selection.
+    bool GetSelectedProjectTask(CTask*& pTask) override;
+    // Starts or stops the main tray icon's timing animation.
+    void ShowTimingIcon(bool timing) override;
+    // This version loads no inactivity monitor and has no task windows or sibling-product link yet:
+    // there is nothing to reset, mark or tell.
+    void ResetInactivity() override {}
+    void MarkRunningTask() override {}
+    void NotifySiblingTask(const char*) override {}
+
     // ---- error list ----
     // Adds an entry (message, code, details) to the program's error list unless errors are suppressed;
     // the error button follows.

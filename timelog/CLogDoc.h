@@ -70,6 +70,8 @@ class CException;
 class CProgressCtrl;
 class CStatic;
 class CWnd;
+class ILogDocDialogs;
+class ILogView;
 
 class CLogDoc : public CAcxAutoSaveDoc {
     DECLARE_DYNCREATE(CLogDoc)
@@ -425,7 +427,8 @@ public:
     // when the database is in use but did not take it), it is logged to QuickBooks, its row in the log
     // view is read again and the document is saved. Nothing for nullptr.
     void CommitLogEntry(CLogEntry* pEntry);
-    // The log view rebuilds its rows with the view filter, sorts and redraws; the timesheet reloads.
+    // The task windows re-mark the running task; the log view rebuilds its rows with the view filter,
+    // sorts and redraws; the timesheet reloads.
     void UpdateTimingDisplay();
     // The same, keeping the log grid's selected rows.
     void UpdateTimingDisplayKeepSelection();
@@ -713,6 +716,123 @@ public:
                                const CExpenseTrip* pTrip, int flagMode) const;
     // Project, category and hours of the timed entry, or "Brindlemark is idle".
     void GetTimerStatusText(CString& text) const;
+    // ================================================================ running entry (CLogDocRunning.cpp)
+    // While a task is timed: the timing flag, the time timing began and the current entry (a copy of the
+    // running log entry), mirrored under "Logging\" so that a restart and other processes see it.
+    CTime GetLoggingStarted() const { return m_TimingStart; }
+    void SetLoggingStarted(CTime time) { m_TimingStart = time; }
+    // Sets the timing flag alone (the mirror is read back at open).
+    void SetTimingFlag(bool timing) { m_bTiming = timing; }
+    // Set while StartTiming runs / while the Pause dialog is open.
+    bool IsStarting() const { return m_bStarting; }
+    bool IsPaused() const { return m_bPaused; }
+    // "Guid" under "Logging\": the GUID of the entry being timed, empty when none.
+    static CString GetRunningGUID();
+    static void SetRunningGUID(const char* guid);
+    // At the open of a document that uses the database: the mirror is read back into the current entry
+    // and the timing state; the tray icon shows timing when it was on.
+    void RestoreRunningState();
+    // Once per document, after the log finished loading: the timing flag, the current entry and "Guid"
+    // are made to agree with the log's running entry; a change is mirrored, shown and saved.
+    void SyncTimingState();
+    // An entry received from the handheld changes what is timed: a different running entry stops the
+    // timing here; the ended running entry ends the timing; a running one becomes the timed entry.
+    void ApplySyncedRunningState(CLogEntry* pSynced);
+
+protected:
+    bool m_bStarting = false; // StartTiming runs
+    bool m_bPaused = false;   // the Pause dialog is open
+    // The timing flag and the tray icon follow.
+    void SetTimingShown(bool timing);
+
+public:
+    // ================================================================ timer operations (CLogDocTiming.cpp)
+    // What the Timer menu, the keys, the tray and the quick windows call. Results: the dialog's (IDOK =
+    // 1), 0 when nothing was done, 2 when refused because the log grid holds an unfinished row. The entry
+    // dialogs come from GetLogDocDialogs; "Old log dlg" under "Prefs\" chooses the older family.
+    // Start at the current time / at start.
+    int StartTimer();
+    int StartTimerAt(CTime start);
+    // Stop through the dialog; stop 0 lets the dialog decide. 0 when nothing runs (Log Task family).
+    int StopTimer(CTime stop);
+    // Stops at once without a dialog; always 0.
+    int StopNow();
+    // Stop through the dialog, then (after the switch notice) start a new task where the old one ended.
+    int SwitchTask();
+    int PauseTimer();
+    int InterruptTimer();
+    // Completed time for the selected project task (old family: the older dialog); 2 after the Log Task
+    // dialog, 0 without a project-task view.
+    int EnterCompletedTime();
+    // The Log Task dialog in completed-time mode on an entry made from the task (a summary counts as
+    // none); the sibling product is told the task either way.
+    int EnterCompletedTimeForTask(CTask* pTask);
+
+    // The primitives every road passes through. Nothing without a log grid.
+    // Times the entry (a copy becomes the current entry with a new GUID); while idle also the new running
+    // row, the mirror and the displays. Nothing inside a locked timesheet period.
+    void StartTiming(CLogEntry* pEntry);
+    void RestartTiming() { StartTiming(&m_CurrentEntry); }
+    // Stops the timed task at stop (0 = now) and stores it; false when nothing is timed, else the result
+    // of the forced save.
+    bool StopTiming(CTime stop);
+    // Ends the timing with pEntry's fields in the running row (which keeps its GUID; a new row when none
+    // runs), stored in [Tasks] or kept pending before it returns; the mirror, recent tasks and displays
+    // follow.
+    void StoreStoppedEntry(CLogEntry* pEntry);
+    // A new log row copied from the entry: written to [Tasks] (pending on failure), the grid reloaded,
+    // saved; reselect keeps the grid's selection, select selects the new row.
+    void AddNewEntry(CLogEntry* pEntry, bool select, bool reselect);
+    // The log entry of the same GUID (or pEntry itself) takes its fields and is stored; the running entry
+    // keeps running.
+    void SaveEditedEntry(CLogEntry* pEntry);
+    // The log grid holds an unfinished row (message 41551 shown).
+    bool IsGridEditing();
+    // Collects a key of the log grid: typing a project's name starts timing it, or stops it when it is
+    // the one timed. tick: the key's time (milliseconds).
+    void TypeAheadProject(char ch, DWORD tick);
+
+protected:
+    CString m_TypeAhead;        // the project name typed so far
+    DWORD m_nTypeAheadTick = 0; // time of its last key
+    // The Log Task dialog's start with an optional entry made from the selected project task; 0
+    // without a project-task view.
+    int RunLogTaskForSelection(ILogDocDialogs& dialogs, CTime start);
+    // Sorted, filtered with the view filter and shaded again.
+    void ReloadLogView(ILogView& view);
+
+public:
+    // ================================================================ idle poll (CLogDocIdle.cpp)
+    // The background work of the document, in small steps each time the message queue runs empty: the
+    // log loaded in portions, the first pass after loading (reconciliation of the timing state), one
+    // retry of a pending entry every 2 s, the delayed view refresh, the change-counter poll every 15
+    // minutes. Intervals are measured with tick differences taken unsigned, so the poll goes on after
+    // the 32-bit counter wraps. Returns 0 (no more idle time wanted).
+    int OnIdleCheck();
+    int OnIdleCheck(DWORD tick);
+    // "DocViewUpdate" arrived: the views are refreshed once, a second after the last such message.
+    void ArmViewRefresh(DWORD tick);
+    // The log still loads its portions (type-ahead timing waits for it).
+    bool IsLogLoading() const { return m_bLogLoadPending || m_bLogLoading; }
+    // The first pass after loading has run.
+    bool IsFirstIdlePassDone() const { return m_bFirstPassDone; }
+
+protected:
+    bool m_bIdleStarted = false;
+    DWORD m_nFirstIdleTick = 0;
+    DWORD m_nRetryTick = 0;       // last 2-second step
+    DWORD m_nCounterPollTick = 0; // last 15-minute step
+    DWORD m_nViewRefreshTick = 0; // a delayed view refresh is armed (0: none)
+    bool m_bLogLoadPending = true;
+    bool m_bLogLoading = false;
+    bool m_bFirstPassDone = false;
+    // Loads the next portion of the log while a load is pending or running.
+    void LoadLogPortion();
+    // Once after loading: the log grid sorted, filtered, re-read and shaded; visibility; the timing
+    // state reconciled with the log.
+    void RunFirstIdlePass();
+    void RefreshViewsNow();
+    void PollSharedChanges();
 
 public:
     // ================================================================ project-task outline (CLogDocTree.cpp)

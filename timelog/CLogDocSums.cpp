@@ -127,6 +127,8 @@ void CLogDoc::SaveNow() {
 // ---------------------------------------------------------------- displays
 
 void CLogDoc::UpdateTimingDisplay() {
+    if (ILogDocFrame* pFrame = GetLogDocFrame())
+        pFrame->MarkRunningTask();
     if (ILogView* pView = GetLogView()) {
         pView->RefreshAllRows();
         pView->ApplyFilter(m_ViewFilter);

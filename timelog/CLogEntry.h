@@ -121,6 +121,17 @@ public:
     // Schema word 15; reads 1 to 15 and refuses 0 and newer words with badSchema.
     void Serialize(CArchive& ar) override;
 
+    // ---- the running-entry mirror under "Logging\" (CLogEntryRunning.cpp) ----
+    // Writes the active document's timing flag and start, this entry's times (0 written as now), object
+    // names, texts and project-server ids. Not "Guid". Nothing without an active document.
+    void SaveRunning();
+    // Reads the mirror back into this entry: times (absent: now), texts, ids (absent: kept) and the
+    // objects found by name in pDoc (unknown names: none). Duration is left as it is.
+    void LoadRunning(CLogDoc* pDoc);
+    // LoadRunning, then the timing flag ("Logging", absent: off) and its start ("Logging started",
+    // absent: now) into pDoc. Nothing without a document.
+    void LoadRunningState(CLogDoc* pDoc);
+
     CTime m_Created;
     CTime m_Modified;
     CTime m_StartTime{static_cast<__time64_t>(0)};

@@ -1,5 +1,6 @@
 // What the time-log document and its objects ask of the main window: the log view's document and
-// columns, the error list, and the views to reload. The main frame implements it and registers itself
+// columns, the error list, the views to reload, and what timing tells the shell (tray icon, inactivity,
+// task windows, the sibling product). The main frame implements it and registers itself
 // while it exists (SetLogDocFrame); without a registered frame every call is skipped, as the program
 // does when it has no main window.
 #pragma once
@@ -7,6 +8,7 @@
 #include "framework/core/CDWordArray.h"
 
 class CLogDoc;
+class CTask;
 class ILogView;
 
 class ILogDocFrame {
@@ -32,6 +34,19 @@ public:
     virtual void RefreshTimesheetView() = 0;
     virtual void RefreshInvoiceView() = 0;
     virtual void RefreshTaskView() = 0;
+
+    // ---- timing
+    // False when the frame keeps no project-task view; otherwise pTask is its first selected project
+    // task (nullptr when none is selected).
+    virtual bool GetSelectedProjectTask(CTask*& pTask) = 0;
+    // The main tray icon shows timing (animated) or idle.
+    virtual void ShowTimingIcon(bool timing) = 0;
+    // The inactivity monitor counts again from now (timing started).
+    virtual void ResetInactivity() = 0;
+    // Re-marks the project task of the entry being timed in the task windows.
+    virtual void MarkRunningTask() = 0;
+    // Tells the sibling product which task is timed: its GUID in "Send value1" (empty: none), command 107.
+    virtual void NotifySiblingTask(const char* taskGUID) = 0;
 };
 
 // The registered frame, or nullptr.

@@ -41,6 +41,14 @@ public:
     void RefreshTimesheetView() override { ++refreshes; }
     void RefreshInvoiceView() override { ++refreshes; }
     void RefreshTaskView() override { ++refreshes; }
+    bool GetSelectedProjectTask(CTask*& pTask) override {
+        pTask = selectedTask;
+        return hasTaskView;
+    }
+    void ShowTimingIcon(bool timing) override { timingIcon = timing; }
+    void ResetInactivity() override { ++inactivityResets; }
+    void MarkRunningTask() override { ++runningMarks; }
+    void NotifySiblingTask(const char* taskGUID) override { siblingNotices.emplace_back(taskGUID); }
 
     struct Error {
         std::string message;
@@ -54,6 +62,12 @@ public:
     std::vector<Error> errors;
     bool suppress = false;
     int refreshes = 0;
+    bool hasTaskView = true;
+    CTask* selectedTask = nullptr;
+    bool timingIcon = false;
+    int inactivityResets = 0;
+    int runningMarks = 0;
+    std::vector<std::string> siblingNotices;
 };
 
 // Records message boxes instead of showing them.

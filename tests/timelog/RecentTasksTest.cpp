@@ -29,8 +29,11 @@ protected:
         std::string order;
         for (int i = 0; i < doc.m_RecentTasks.GetCount(); ++i) {
             const CRecentTask* task = doc.m_RecentTasks.GetAt(i);
-            order += (i ? "|" : "") + std::string(task->m_Text.GetString()) + "#" +
-                     std::to_string(task->m_TimesUsed);
+            if (i != 0)
+                order += '|';
+            order += task->m_Text.GetString();
+            order += '#';
+            order += std::to_string(task->m_TimesUsed);
         }
         return order;
     }

@@ -1,0 +1,108 @@
+// CLogDoc: the idle poll — background work done in small steps from the application's idle handler.
+#include "timelog/CLogDoc.h"
+
+#include "foundation/Registry.h"
+#include "timelog/CLogHint.h"
+#include "timelog/ILogDocFrame.h"
+#include "timelog/ILogView.h"
+
+namespace {
+constexpr DWORD kStartDelayMs = 100;
+constexpr DWORD kRetryMs = 2000;
+constexpr DWORD kViewRefreshDelayMs = 1000;
+constexpr DWORD kCounterPollMs = 900000;
+
+// Tick differences are unsigned: they stay right when the 32-bit counter wraps.
+bool Elapsed(DWORD now, DWORD since, DWORD interval) {
+    return static_cast<DWORD>(now - since) >= interval;
+}
+} // namespace
+
+int CLogDoc::OnIdleCheck() {
+    return OnIdleCheck(::GetTickCount());
+}
+
+int CLogDoc::OnIdleCheck(DWORD tick) {
+    if (!m_bIdleStarted) {
+        m_bIdleStarted = true;
+        m_nFirstIdleTick = m_nRetryTick = m_nCounterPollTick = tick;
+    }
+    if (!Elapsed(tick, m_nFirstIdleTick, kStartDelayMs))
+        return 0;
+    LoadLogPortion();
+    const bool loaded = !IsLogLoading();
+    if (loaded && !m_bFirstPassDone)
+        RunFirstIdlePass();
+    if (Elapsed(tick, m_nRetryTick, kRetryMs)) {
+        m_nRetryTick = tick;
+        FlushCachedEntry();
+    }
+    if (m_nViewRefreshTick != 0 && static_cast<DWORD>(tick - m_nViewRefreshTick) > kViewRefreshDelayMs) {
+        m_nViewRefreshTick = 0;
+        RefreshViewsNow();
+    }
+    if (Elapsed(tick, m_nCounterPollTick, kCounterPollMs)) {
+        m_nCounterPollTick = tick;
+        PollSharedChanges();
+    }
+    return 0;
+}
+
+void CLogDoc::ArmViewRefresh(DWORD tick) {
+    // 0 means "not armed": a message at tick 0 counts from tick 1.
+    m_nViewRefreshTick = tick != 0 ? tick : 1;
+}
+
+void CLogDoc::LoadLogPortion() {
+    if (!IsLogLoading())
+        return;
+    if (!CanWriteTables()) {
+        m_bLogLoadPending = m_bLogLoading = false;
+        return;
+    }
+    bool more = false;
+    if (!m_TaskSet.LoadNextBatch(this, m_bLogLoadPending, &more))
+        more = false;
+    m_bLogLoadPending = false;
+    m_bLogLoading = more;
+}
+
+void CLogDoc::RunFirstIdlePass() {
+    m_bFirstPassDone = true;
+    if (ILogView* pView = GetLogView()) {
+        pView->ApplySort();
+        pView->ApplyFilter(m_ViewFilter);
+        pView->RefreshAllRows();
+        pView->ApplyGrayBar();
+        pView->ResetRowHeights();
+    }
+    DoAutoSave(true);
+    ApplyUserVisibility(true, true, true);
+    bool checkStatus = false;
+    RegReadBool(REG_LOGGING, "Check status", &checkStatus);
+    RegWriteBool(REG_LOGGING, "Check status", false);
+    SyncTimingState();
+    ::RefreshTimesheetView();
+}
+
+void CLogDoc::RefreshViewsNow() {
+    CLogHint hint;
+    UpdateAllViews(nullptr, 0, &hint);
+    if (ILogView* pView = GetLogView()) {
+        pView->Redraw();
+        pView->ApplySort();
+        pView->ApplyGrayBar();
+        pView->RefreshAllRows();
+        pView->ResetRowHeights();
+    }
+    ::RefreshTimesheetView();
+    DoAutoSave(true);
+}
+
+void CLogDoc::PollSharedChanges() {
+    if (!CanWriteTables())
+        return;
+    m_UpdateSet.PollCounter(this);
+    ::RefreshTaskView();
+    ::RefreshTimesheetView();
+}
