@@ -578,6 +578,7 @@ protected:
     bool m_bTimeCacheRefused = false;
     // The same for the QuickBooks cache.
     bool m_bQBCacheRefused = false;
+
 public:
     // ================================================================ opening, loading, log-in
     // (CLogDocLoad.cpp) A new, empty log; no table is read.
@@ -1034,6 +1035,47 @@ protected:
     void AddImportedEntry(const CLogTextRow& row);
     // Whether a ", "-separated list of names holds the name.
     static bool ContainsUserName(const CString& list, const CString& name);
+
+public:
+    // ================================================================ toggling and deleting log entries
+    // (CLogDocDelete.cpp)
+    // A task chosen from a list of tasks: while timing the timed task is stopped now and stored; unless
+    // pEntry is that same task, pEntry then starts now. Nothing for nullptr.
+    void ToggleTiming(CLogEntry* pEntry);
+    // StoreStoppedEntry, then OnStoppedEntryStored.
+    void StoreStoppedEntryAndNotify(CLogEntry* pEntry);
+    // Removes every log entry with that GUID (ignoring case), newest first: the timed entry ends the
+    // timing, the [Tasks] row goes while "Use ODBC" is on, the entry is deleted. When any went,
+    // "Sync\Num objects" := -1 and the document is saved; noteTime records the tick count of the deletion.
+    // Whether anything was removed.
+    bool DeleteLogEntryByGUID(const char* guid, bool noteTime);
+    // The entries of the log grid's selected row ranges (rows without an entry skipped), each removed
+    // once, from the last row to the first, taken off QuickBooks first; timing ends when the timed entry
+    // is among them. Then saved and the timesheet reloads.
+    void DeleteSelectedLogEntries(const CDWordArray& starts, const CDWordArray& ends);
+    // Whether the entry of a selected row was read from the document file while the database failed.
+    bool SelectionHasOpenPendingEntry(const CDWordArray& starts, const CDWordArray& ends);
+    // Tick count of the last deletion that asked to be noted (0: none).
+    DWORD GetLastDeletionTick() const { return m_nLastDeletionTick; }
+
+protected:
+    // Called after StoreStoppedEntryAndNotify stored the entry; nothing here.
+    virtual void OnStoppedEntryStored(CLogEntry* /*pEntry*/) {}
+    DWORD m_nLastDeletionTick = 0;
+    // The entry shown in a log grid row (rows count from 1): the log view's, else the log in list order.
+    CLogEntry* GetEntryAtLogRow(DWORD row);
+    // The last row that can show an entry (rows further down are skipped).
+    DWORD LastLogRow() const;
+    // The GUIDs of the selected rows' entries, from the last row to the first, each once.
+    void CollectSelectedGUIDs(const CDWordArray& starts, const CDWordArray& ends, CStringArray& guids);
+    // Whether the entry is the one being timed: running, timing on, and "Logging\Guid" names it (or is
+    // empty and it is the log's running entry).
+    bool IsTimedEntry(const CLogEntry* pEntry) const;
+    // The timing ends because its entry is being removed: idle, mirrored, modified.
+    void EndTimingOfRemovedEntry();
+    // Takes one entry out of the log (and the time-cache list), its row too while "Use ODBC" is on, and
+    // deletes it.
+    void RemoveLogEntryAt(INT_PTR index);
     DECLARE_MESSAGE_MAP()
 };
 
