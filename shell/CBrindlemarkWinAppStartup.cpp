@@ -69,6 +69,7 @@ BOOL CBrindlemarkWinApp::StartUp() {
     RegWriteBool(REG_PREFS, "Restarting", false);
     m_pDialogHook = std::make_unique<CDialogPositionHook>();
     m_pDialogHook->Install();
+    SetLogDocDialogs(&m_EntryDialogs);
 
     AddDocTemplate(new CSingleDocTemplate(IDR_LOGTYPE, RUNTIME_CLASS(CLogDoc), RUNTIME_CLASS(CMainFrame),
                                           LogViewClass()));
@@ -150,6 +151,8 @@ CRuntimeClass* CBrindlemarkWinApp::LogViewClass() {
 
 int CBrindlemarkWinApp::ExitInstance() {
     const int code = CAcxWinApp::ExitInstance();
+    if (GetLogDocDialogs() == &m_EntryDialogs)
+        SetLogDocDialogs(nullptr);
     if (m_bComInitialized)
         ::CoUninitialize();
     m_bComInitialized = false;
