@@ -92,6 +92,15 @@
 #define GE_IDS_CHOICES_DATETIME_VALIDMODE 20061
 #define GE_IDS_CHOICES_DATETIME_FORMATTYPE 20062
 
+// Calculator and currency gadgets: the currency cell's calculator button, the calculator's Enter key, the
+// calculator's texts and the placement choices of the currency attributes
+#define GE_IDB_CALC_BUTTON 20036
+#define GE_IDB_CALC_ENTER 20037
+#define GE_IDS_CALC_ENTER 20124
+#define GE_IDS_CALC_ERROR 20125
+#define GE_IDS_CHOICES_CURRENCY_NEGATIVE 20064
+#define GE_IDS_CHOICES_CURRENCY_POSITIVE 20065
+
 // Cursors
 #define GE_IDC_COL_SIZE 20190
 #define GE_IDC_ROW_SIZE 20191

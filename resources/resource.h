@@ -408,6 +408,32 @@
 #define IDS_ATTACH_COMMA_IN_PATH 53331
 #define IDS_TEXT_TOO_LONG 53332
 
+// Time-log document: opening, saving, log-in, copy into the database, locked timesheets, summaries
+#define IDS_CLOSE_UNFINISHED_TASK 53700
+#define IDS_LOGIN_QUIT 53701
+#define IDS_PASSWORD_MISMATCH 53702
+#define IDS_GROUP_COMPANY 53703
+#define IDS_READ_DATABASE 53704
+#define IDS_WRITE_DATABASE 53705
+#define IDS_DATABASE_ERROR 53706
+#define IDS_COPY_USER_HAS_RECORDS 53707
+#define IDS_COPY_DELETE_TASKS 53708
+#define IDS_COPY_WITH_PROJECTS 53709
+#define IDS_COPY_CANNOT_OPEN 53710
+#define IDS_COPY_FINISHED 53711
+#define IDS_LOCKED_TIMESHEET_TIME 53712
+#define IDS_MY_COMPANY 53713
+#define IDS_NOT_SPECIFIED 53714
+#define IDS_TIMER_IDLE 53715
+#define IDS_TIMER_STATUS_HOURS 53716
+
+
+// ---- logged-time sums, QuickBooks time logging, caches, recent tasks ----
+#define IDS_HOURS_COUNT 51453
+#define IDS_QB_LIST_FILE_ERROR 42496
+#define IDS_QB_LIST_FILE_OPEN_FAILED 42497
+#define IDS_NO_RECENT_TASKS 53360
+#define ID_RECENT_TASK_FIRST 40000 // to 40009
 // ---- document commands: reference lists, export and import, view-dependent commands ----
 #define ID_CREATE_BILL 32786
 #define ID_EDIT_PROJECTS 32788

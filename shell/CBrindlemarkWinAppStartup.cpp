@@ -9,6 +9,7 @@
 #include "grid/core/CGELibraryState.h"
 #include "resource.h"
 #include "shell/CAppCommandLineInfo.h"
+#include "shell/CLogDocShellLink.h"
 #include "shell/CMainFrame.h"
 #include "shell/IOptionsSheet.h"
 #include "shell/LogFileLocation.h"
@@ -71,6 +72,7 @@ BOOL CBrindlemarkWinApp::StartUp() {
     m_pDialogHook->Install();
     SetLogDocDialogs(&m_EntryDialogs);
 
+    CLogDocShellLink::Register();
     AddDocTemplate(new CSingleDocTemplate(IDR_LOGTYPE, RUNTIME_CLASS(CLogDoc), RUNTIME_CLASS(CMainFrame),
                                           LogViewClass()));
     CAppCommandLineInfo commandLine;
@@ -150,6 +152,7 @@ CRuntimeClass* CBrindlemarkWinApp::LogViewClass() {
 }
 
 int CBrindlemarkWinApp::ExitInstance() {
+    CLogDocShellLink::Unregister();
     const int code = CAcxWinApp::ExitInstance();
     if (GetLogDocDialogs() == &m_EntryDialogs)
         SetLogDocDialogs(nullptr);

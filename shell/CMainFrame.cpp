@@ -292,17 +292,16 @@ CLogDoc* CMainFrame::GetLogViewDocument() {
     return pView != nullptr ? dynamic_cast<CLogDoc*>(pView->GetDocument()) : nullptr;
 }
 
+ILogView* CMainFrame::GetLogView() {
+    return m_pViewHost != nullptr ? dynamic_cast<CLogView*>(m_pViewHost->GetView(viewTimeLog)) : nullptr;
+}
+
 bool CMainFrame::GetLogColumnIds(CDWordArray& ids) {
-    auto* pView =
-        m_pViewHost != nullptr ? dynamic_cast<CLogView*>(m_pViewHost->GetView(viewTimeLog)) : nullptr;
+    auto* pView = dynamic_cast<CLogView*>(GetLogView());
     if (pView == nullptr)
         return false;
     pView->GetShownColumnIds(ids);
     return true;
-}
-
-ILogView* CMainFrame::GetLogView() {
-    return m_pViewHost != nullptr ? dynamic_cast<CLogView*>(m_pViewHost->GetView(viewTimeLog)) : nullptr;
 }
 
 bool CMainFrame::GetSelectedProjectTask(CTask*& pTask) {

@@ -72,6 +72,7 @@ public:
     // The document of the time log view in the view host (while the frame is registered, GetLogDoc
     // answers it).
     CLogDoc* GetLogViewDocument() override;
+    ILogView* GetLogView() override;
     // The column ids the time log view shows, in its order; false when there is no log view.
     bool GetLogColumnIds(CDWordArray& ids) override;
     // The timesheet, invoice and project task views are not part of this version: nothing to reload.
@@ -80,8 +81,6 @@ public:
     void RefreshTaskView() override {}
 
     // ---- what timing asks of the main window ----
-    // The time log view, when the view host has made it.
-    ILogView* GetLogView() override;
     // The project-task view is not part of this version: it never has a selection.
     bool GetSelectedProjectTask(CTask*& pTask) override;
     // Starts or stops the main tray icon's timing animation.

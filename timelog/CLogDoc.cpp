@@ -4,6 +4,7 @@
 #include "data/COrgGroup.h"
 #include "foundation/Registry.h"
 #include "resource.h"
+#include "timelog/LogClock.h"
 
 IMPLEMENT_DYNCREATE(CLogDoc, CAcxAutoSaveDoc)
 
@@ -48,7 +49,7 @@ CLogDoc::CLogDoc() {
     m_bLoadFinished = false;
     m_bDatabaseUsable = true;
     SetAutoSave(kAutoSaveSeconds, autoSaveOnModify);
-    m_TimingStart = CTime::GetCurrentTime();
+    m_TimingStart = LogClock::Now();
     m_nIdleTick = GetTickCount() + kIdleStartDelayMs;
     m_nActivityTick1 = m_nActivityTick2 = GetTickCount();
 }
@@ -93,6 +94,7 @@ void CLogDoc::DeleteContents() {
     // Organization groups belong to the organization tree, and the time cache's entries to the log.
     m_OrgGroupMap.RemoveAll();
     m_TimeCacheEntries.RemoveAll();
+    DeleteArchiveOrphans();
     CAcxAutoSaveDoc::DeleteContents();
 }
 

@@ -51,12 +51,15 @@
 #include "data/CUserSet.h"
 #include "data/CViewFilter.h"
 #include "foundation/CAcxAutoSaveDoc.h"
+#include "framework/core/CDWordArray.h"
 #include "framework/core/CMapStringToPtr.h"
 #include "framework/core/CObList.h"
 #include "framework/core/CStringArray.h"
 #include "projecttasks/CTask.h"
 #include "timelog/CLogEntry.h"
+#include "timelog/CRecentTaskList.h"
 
+#include <memory>
 #include <functional>
 #include <vector>
 
@@ -64,6 +67,9 @@ class COrgGroup;
 class CLogTextRow;
 class CCmdUI;
 class CException;
+class CProgressCtrl;
+class CStatic;
+class CWnd;
 class ILogDocDialogs;
 class ILogView;
 
@@ -411,6 +417,123 @@ public:
     // is deleted; with refresh the views reload. Nothing when it is not in the subsystem list.
     void RemoveSubsystem(CSubsystem* pSubsystem, bool refresh);
 
+    // ================================================================ timing primitives and sums
+    // (CLogDocSums.cpp)
+    // The newest log entry that is still running (no stop time), or nullptr.
+    CLogEntry* GetRunningEntry() const;
+    // The current entry, first made a copy of the running entry when there is one.
+    CLogEntry* GetCurrentEntry();
+    // Stores one entry everywhere it belongs: its GUID is made, its [Tasks] row written (kept pending
+    // when the database is in use but did not take it), it is logged to QuickBooks, its row in the log
+    // view is read again and the document is saved. Nothing for nullptr.
+    void CommitLogEntry(CLogEntry* pEntry);
+    // The task windows re-mark the running task; the log view rebuilds its rows with the view filter,
+    // sorts and redraws; the timesheet reloads.
+    void UpdateTimingDisplay();
+    // The same, keeping the log grid's selected rows.
+    void UpdateTimingDisplayKeepSelection();
+    // Appends an entry to the log (it takes the current entry's project-server and plan ids), writes it
+    // (pending when the tables cannot take it) and saves; a running entry becomes "Logging\Guid".
+    void AppendLogEntry(CLogEntry* pEntry);
+    // The log slot takes pEntry (the old entry is not deleted: the caller owns it); then saved, written
+    // to [Tasks] (pending on failure) and logged to QuickBooks. Nothing for an index outside the log.
+    void ReplaceLogEntryAt(int index, CLogEntry* pEntry);
+
+    // What SumLoggedTime counts, beside the period. Every condition given must hold.
+    struct LoggedTimeSelection {
+        // The entry's project; the "<None>" project also matches entries without a project.
+        CProject* pProject = nullptr;
+        // kWithoutProjectType: entries of a real project that has no type; another type: entries whose
+        // project has it. With no type asked for, pClient selects the entries of that client.
+        const CProjectType* pProjectType = nullptr;
+        CClient* pClient = nullptr;
+        // 0 any, 1 billed entries only, 2 entries not billed.
+        int billedMode = 0;
+        // When textColumn is not 0: the entry's text of that column (CLogEntry::Column) equals text,
+        // ignoring case.
+        int textColumn = 0;
+        CString text{};
+    };
+    static const CProjectType* const kWithoutProjectType;
+    // Total rounded time of the selected entries of pList (the log when nullptr) within [from, to): each
+    // entry's stretch clipped to the period (a running entry up to now). to 0 = no end. The scan runs
+    // from the newest entry and stops after 100 entries that ended before the period. A null item in
+    // the list makes the total 0.
+    CTimeSpan SumLoggedTime(CTime from, CTime to, const LoggedTimeSelection& selection,
+                            const CLogEntryArray* pList = nullptr) const;
+    // The same total in hours.
+    double GetLoggedHours(CTime from, CTime to, const LoggedTimeSelection& selection,
+                          const CLogEntryArray* pList = nullptr) const;
+    // "%1 hours" with the hours to 2 decimals.
+    CString FormatLoggedHours(CTime from, CTime to, const LoggedTimeSelection& selection,
+                              const CLogEntryArray* pList = nullptr) const;
+    // The same time of day, days calendar days later (earlier for negative days), also across a
+    // daylight-saving change.
+    static CTime AddDaysToTime(CTime time, int days);
+    static CTime SubtractSeconds(CTime time, long seconds);
+
+    // ================================================================ local caches (CLogDocCaches.cpp)
+    // Two files in the program folder keep per-machine state between runs: "Time cache.bmk" the log
+    // entries the database has not taken yet (pending), "QuickBooks cache.bmk" the QuickBooks queue.
+    // Both are written whole to a temporary file that then replaces the old one. A file that cannot be
+    // read (damaged, cut short, from a newer version) is refused with a message, nothing of it is taken,
+    // and it is never overwritten afterwards.
+    static CString GetTimeCachePath();
+    static CString GetQuickBooksCachePath();
+    // Writes the time-cache list. False (after a message) when it could not be written or the file was
+    // refused when it was read.
+    bool SaveTimeCache();
+    // Reads the file into the time-cache list (every entry pending); a missing file empties the list.
+    // The entries read are the document's until MergeTimeCache puts them into the log. False (after a
+    // message) when the file was refused; the list is then unchanged.
+    bool LoadTimeCache();
+    // Version 3: the entries as objects; versions 2 and 3 are read.
+    void SerializeTimeCache(CArchive& ar);
+    // The same for the QuickBooks queue; queued GUIDs of log entries get the queued mark. Version 2.
+    bool SaveQuickBooksCache();
+    bool LoadQuickBooksCache();
+    void SerializeQuickBooksCache(CArchive& ar);
+    // Once merged: the list becomes every pending log entry, in log order, and is written.
+    void PrepareTimeCache();
+    // Once per document: the cached entries come back into the log (a log entry with the same GUID takes
+    // the cached fields, else the cached entry is appended); they point at the document's own projects,
+    // categories, subsystems and clients (ones the document lacks are added to it).
+    void MergeTimeCache();
+    // Writes the oldest pending entry to [Tasks] (errors not reported) while the tables can be written;
+    // on success the mark goes, its row is read again and the document saved. At most one per call.
+    void FlushCachedEntry();
+    bool IsTimeCacheMerged() const { return m_bTimeCacheMerged; }
+
+    // ================================================================ QuickBooks (CLogDocQuickBooks.cpp)
+    // "QuickBooks\" settings are read each time. The IIF files are reached through IQuickBooksFiles.
+    // Loads "List file" when "Log to QuickBooks" is on; a failure goes to the error list.
+    void OpenQuickBooksListFile();
+    // Whether an entry can be logged now; timePath receives "Time file". False when logging is off, the
+    // list file is missing or the same as the time file, or no time file is named while exporting. Opens
+    // the list file when it is to be reopened, and makes the time file when it does not exist.
+    bool CheckQuickBooksFiles(CString& timePath);
+    // Appends (remove clear) or deletes (remove set) the entry's time-activity row; true when the time
+    // file was loaded and saved.
+    bool WriteEntryToQuickBooks(CLogEntry* pEntry, bool remove, int value);
+    // Logs the entry now, or queues it (marks, GUID in the queue once, QuickBooks cache written) when
+    // that fails. True when logged, or when logging is off or "No Export" is on.
+    bool QueueEntryForQuickBooks(CLogEntry* pEntry, bool remove, int value);
+    // Takes the entry's GUID out of the queue (ignoring case) and writes the QuickBooks cache.
+    void DequeueEntry(CLogEntry* pEntry);
+    // Logs the first queued entry that still carries its queued mark again, with its stored arguments;
+    // on success its marks go, it leaves the queue, its row is read again and the document saved. True
+    // when one was logged.
+    bool RetryQuickBooksQueue();
+
+    // ================================================================ recent tasks (CLogDocRecent.cpp)
+    // Recently used pairs of project and category ("Recent tasks\").
+    CRecentTaskList m_RecentTasks;
+    // Gives the list its document and reads it (while the document is opened).
+    void LoadRecentTasks();
+    // Records the pair of a stopped entry.
+    void RecordRecentTask(const CLogEntry& entry);
+    // The update handler of the first recent-task command (ID_RECENT_TASK_FIRST).
+    void OnUpdateRecentTask(CCmdUI* pCmdUI);
     // ================================================================ completed time (CLogDocCompleted.cpp)
     // Adds a copy of a finished entry (own GUID) to the log and stores it: written to [Tasks] when the
     // database is used, else (or when the write fails) kept pending; the document is then saved. Returns
@@ -446,14 +569,156 @@ protected:
     // [Tasks], [ProjectTasks] or [Expenses] name the subsystem (while the tables can be used).
     bool IsSubsystemUsedByRows(CSubsystem* pSubsystem);
 
+    // ---- timing primitives, caches (CLogDocSums.cpp, CLogDocCaches.cpp)
+    // Marks the document modified and saves it at once.
+    void SaveNow();
+    // Entries read from the time cache that are not in the log yet.
+    std::vector<std::unique_ptr<CLogEntry>> m_TimeCacheRead;
+    // The time cache file could not be read: it is kept as it is and not written again.
+    bool m_bTimeCacheRefused = false;
+    // The same for the QuickBooks cache.
+    bool m_bQBCacheRefused = false;
 public:
+    // ================================================================ opening, loading, log-in
+    // (CLogDocLoad.cpp) A new, empty log; no table is read.
+    BOOL OnNewDocument() override;
+    // Loads every table when the database is used and usable, else reads the document file (false only
+    // when that read failed; a damaged, truncated or too new file is refused with its message and left
+    // as it is). Then first-run defaults, the current user, the log-in, the active log, the running entry
+    // and the main window's refresh.
+    BOOL OnOpenDocument(LPCSTR lpszPathName) override;
+    // Reads every table into the lists; the database is usable only when every table loaded.
+    bool LoadAllTables();
+    // False at once while offline, else the database's compatibility check.
+    bool CheckDatabaseCompatibility();
+    // Whether the path (nullptr: the document's own) is "Database\ActiveLog", ignoring case.
+    bool IsActiveLog(const char* path = nullptr) const;
+    // The active log of a database-backed document keeps out of the recently used files and is titled
+    // by its data source.
+    void SetPathName(LPCSTR lpszPathName, BOOL bAddToMRU = TRUE) override;
+    // The title is always the data source name, whatever is asked.
+    void SetTitle(LPCSTR lpszTitle) override;
+    // True when the user may work: no current user, right 10, or the stored name and password match
+    // (after the Data Access dialog and the Options' User page once more). A refusal posts the exit.
+    bool LoginUser();
+    // The password, through the stored-password transform, into "Database\FILTiming".
+    void StorePassword(const char* password);
+    // Reads the stored password back and stores it again the same way.
+    void RestorePassword();
+    // Whether the user of that name has that password (ignoring case); a user unknown passes, an empty
+    // name fails. showMessage: a mismatch is told.
+    bool CheckUserPassword(const char* name, const char* password, bool showMessage);
+    // Parents from their GUIDs, tree order, the logged-in mark and the all-rights and full-access
+    // switches.
+    void ResolveUsersAndRights();
+
+protected:
+    // Steps of OnOpenDocument.
+    BOOL OpenLog(LPCSTR lpszPathName);
+    void CreateFirstRunDefaults();
+    void EnsureUsers();
+    void ConvertQuickPicksOnce();
+    void FinishOpen();
+    // The project tasks and quick tasks read again.
+    void ReloadProjectTasks();
+    // The stored password in plain text ("" when none or unreadable).
+    static CString ReadStoredPassword();
+
+public:
+    // ================================================================ the document file and saving
+    // (CLogDocSave.cpp) The document file: version 11 written, versions 2 to 11 read; anything else, or a
+    // damaged file, throws the archive exception and leaves the document empty.
+    void Serialize(CArchive& ar) override;
+    // Another path forgets this document as the active log and matches it again; then the autosave's save.
+    BOOL OnSaveDocument(LPCSTR lpszPathName) override;
+    // Save As: the file dialog without a path (title cut at the first of " #%;/\" plus the extension).
+    BOOL DoSave(LPCSTR lpszPathName, BOOL bReplace = TRUE) override;
+    // Refuses to close while the log grid holds an unfinished row and the user says No; otherwise saves
+    // now without asking.
+    BOOL SaveModified() override;
+    // Idle tray icon, the application forgets this document, a forced save, then the framework's close.
+    void OnCloseDocument() override;
+    // Objects a document file referred to that no list owns (kept alive for the pointers at them).
+    CObArray m_ArchiveOrphans;
+
+protected:
+    // Reads the file's fields into fresh lists and takes them over only when the whole file was read.
+    void LoadDocumentFile(CArchive& ar);
+    void StoreDocumentFile(CArchive& ar);
+    // Deletes the objects a document file left without a list.
+    void DeleteArchiveOrphans();
+
+public:
+    // ================================================================ copying the log into the database
+    // (CLogDocCopy.cpp) Asks about existing rows of the user and about deleting them, then runs the Writing
+    // Database window.
+    void WriteLogToDatabase();
+    // False when the user does not go on; otherwise deleteFirst tells whether the task table is emptied.
+    bool ChooseDeleteFirst(bool& deleteFirst);
+    // The whole log (with projects, project types, categories and clients when the user says so), after
+    // emptying the task table when deleteFirst; progress and "Finished" in the window.
+    void CopyLogToDatabase(CWnd* pDialog, CStatic* pStatus, CProgressCtrl* pProgress, bool deleteFirst);
+    // Every log entry, nothing else.
+    void CopyTasksToDatabase(CWnd* pDialog, CStatic* pStatus, CProgressCtrl* pProgress);
+    // Whether each of ten tables can be opened (tasks, projects, project types, categories, clients,
+    // users, subsystems, project tasks, accounts, expense types); false when any cannot.
+    bool PrepareAllTables();
+
+protected:
+    // Opens and closes the task table; false (with its message) when it cannot be opened.
+    bool CanOpenTaskTable();
+    // Writes every entry with progress and shows "Finished"; false on a database error.
+    bool CopyEntries(CWnd* pDialog, CStatic* pStatus, CProgressCtrl* pProgress);
+
+public:
+    // ================================================================ locked timesheet periods
+    // (CLogDocLocks.cpp) Reads the locked periods of the user (nullptr: the current one) unless they are
+    // cached; force reads them again. Without a current user nothing is locked.
+    void LoadLockedTimesheets(CUser* pUser, bool force);
+    // Whether the moment lies in a locked period (start inclusive, end exclusive); warn tells the user.
+    bool IsInLockedTimesheet(CTime moment, bool warn);
+    bool m_bLockedCacheValid = false;
+    CDWordArray m_LockedStarts;
+    CDWordArray m_LockedEnds;
+
+public:
+    // ================================================================ choice lists and summary texts
+    // (CLogDocChoices.cpp) Items separated by "\n", in list order. Active (or all while inactive ones are
+    // shown), visible projects, of the client when one is given; firstOnly: the first such name alone.
+    CString GetProjectChoiceList(const CClient* pClient, bool firstOnly) const;
+    // Active, visible categories of no project or of the given one ("<None>" or none: every one).
+    CString GetCategoryChoiceList(const CProject* pProject) const;
+    // Company names of all clients; withAll puts "<All clients>" first.
+    CString GetClientChoiceList(bool withAll) const;
+    // Lines of full name, name and indented name (tabs between) of the active accounts of the type,
+    // depth first; for a type other than bank, those below bank accounts come first.
+    CString GetAccountChoiceList(int type) const;
+    // Active, visible expense types.
+    CString GetExpenseTypeChoiceList() const;
+    // Active, visible trips: name, tab, date text.
+    CString GetTripChoiceList() const;
+    // The "This company" client, else the one named "My company", else the oldest; nullptr without any.
+    CClient* GetMyCompanyClient() const;
+    // Records that are not groups.
+    int CountPersons() const;
+    // Position in the user list; -1 when absent.
+    int IndexOfUser(const CUser* pUser) const;
+    // GUIDs up the parent chain from the group itself or the person's group; skipTop stops before the
+    // record without parent.
+    void GetGroupChainIds(const CUser* pUser, CStringArray& ids, bool skipTop) const;
+    // The group's GUID and those of every group below it, depth first.
+    void GetGroupTreeIds(const CUser* pGroup, CStringArray& ids) const;
+    // The amounts of the expenses in the period that match the selection; flagMode 1 billed only,
+    // 2 unbilled only.
+    double GetExpenseTotal(CTime from, CTime to, const CProject* pProject, const CClient* pClient,
+                           const CExpenseTrip* pTrip, int flagMode) const;
+    CString FormatExpenseTotal(CTime from, CTime to, const CProject* pProject, const CClient* pClient,
+                               const CExpenseTrip* pTrip, int flagMode) const;
+    // Project, category and hours of the timed entry, or "Brindlemark is idle".
+    void GetTimerStatusText(CString& text) const;
     // ================================================================ running entry (CLogDocRunning.cpp)
     // While a task is timed: the timing flag, the time timing began and the current entry (a copy of the
     // running log entry), mirrored under "Logging\" so that a restart and other processes see it.
-    // The newest log entry that is still running (EndTime 0), or nullptr.
-    CLogEntry* GetRunningEntry() const;
-    // The current entry, first refreshed from the running entry when there is one.
-    CLogEntry* GetCurrentEntry();
     CTime GetLoggingStarted() const { return m_TimingStart; }
     void SetLoggingStarted(CTime time) { m_TimingStart = time; }
     // Sets the timing flag alone (the mirror is read back at open).
@@ -473,11 +738,6 @@ public:
     // An entry received from the handheld changes what is timed: a different running entry stops the
     // timing here; the ended running entry ends the timing; a running one becomes the timed entry.
     void ApplySyncedRunningState(CLogEntry* pSynced);
-    // The task windows re-mark the running task; the log view rebuilds its rows with the view filter,
-    // re-sorts and redraws; the timesheet reloads.
-    void UpdateTimingDisplay();
-    // The same, keeping the log grid's selected rows.
-    void UpdateTimingDisplayKeepSelection();
 
 protected:
     bool m_bStarting = false; // StartTiming runs
@@ -538,8 +798,6 @@ protected:
     // The Log Task dialog's start with an optional entry made from the selected project task; 0
     // without a project-task view.
     int RunLogTaskForSelection(ILogDocDialogs& dialogs, CTime start);
-    // The stopped entry reaches [Tasks] (or stays pending), its row is re-read and the document saved.
-    void CommitStoppedEntry(CLogEntry* pEntry);
     // Sorted, filtered with the view filter and shaded again.
     void ReloadLogView(ILogView& view);
 
@@ -573,8 +831,6 @@ protected:
     // Once after loading: the log grid sorted, filtered, re-read and shaded; visibility; the timing
     // state reconciled with the log.
     void RunFirstIdlePass();
-    // One entry still pending is written again (errors not reported); true when one was written.
-    bool RetryPendingEntry();
     void RefreshViewsNow();
     void PollSharedChanges();
 
@@ -728,6 +984,23 @@ public:
     void OnCreateBill();
     // Import by the type of file the user picks: time logs, UTBMS codes, project tasks.
     void OnImport();
+
+    // ================================================================ loads and links (CLogDocLoads.cpp)
+    // Clear the list, then load it from its table: expenses, invoices; the quick tasks of the current
+    // user (only while the database is usable).
+    void LoadExpenses();
+    void LoadInvoices();
+    void LoadQuickTasks();
+    // Each account's parent from its parent GUID; an unknown (or its own) parent becomes none and the
+    // GUID is emptied.
+    void LinkAccountParents();
+    // Gives each project the subsystems whose project key names it.
+    void AttachSubsystems();
+    // Writes every subsystem marked modified and clears the mark of each one written.
+    void SaveModifiedSubsystems();
+    // The project tasks of the task view's selected ranges (a summary: the tasks below it), from the last
+    // row up; a row without task stops everything before anything is deleted. Nothing without a task view.
+    void DeleteSelectedProjectTasks(const CDWordArray& firstRows, const CDWordArray& lastRows);
 
     // ================================================================ database saves (CLogDocSaves.cpp)
     // Each writes the object to its table while "Use ODBC" is on and the tables can be written; nothing

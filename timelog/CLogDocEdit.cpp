@@ -15,9 +15,15 @@ CString Text(UINT id) {
 } // namespace
 
 void CLogDoc::WriteEntryOrKeepPending(CLogEntry* pEntry) {
-    // An entry the database did not take stays pending and is written again later.
-    if (m_bUseDatabase && (!m_bDatabaseUsable || !m_TaskSet.SaveEntry(this, pEntry)))
-        pEntry->m_Pending = 1;
+    if (!m_bUseDatabase)
+        return;
+    // An entry the database did not take stays pending and is written again later; one it took is no
+    // longer pending.
+    const BYTE wasPending = pEntry->m_Pending;
+    pEntry->m_Pending = m_bDatabaseUsable && m_TaskSet.SaveEntry(this, pEntry) ? 0 : 1;
+    // The time cache follows at once, so a pending entry outlives a crash before the next save.
+    if (pEntry->m_Pending != 0 || wasPending != 0)
+        PrepareTimeCache();
 }
 
 CProject* CLogDoc::FindOrAddProject(const char* name, const char* description) {
@@ -458,6 +464,11 @@ void CLogDoc::ForgetReferences(const void* pGone) {
         forget(e.m_pBill);
     };
     forgetEntry(m_CurrentEntry);
+    forgetEntry(m_RecentTasks.m_Template);
+    for (int i = 0; i < m_RecentTasks.GetCount(); ++i) {
+        forget(m_RecentTasks.GetAt(i)->m_pProject);
+        forget(m_RecentTasks.GetAt(i)->m_pCategory);
+    }
     for (INT_PTR i = 0; i < m_LogEntries.GetSize(); ++i)
         forgetEntry(*m_LogEntries.GetAt(i));
     for (INT_PTR i = 0; i < m_QuickPicks.GetSize(); ++i)

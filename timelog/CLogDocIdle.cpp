@@ -35,7 +35,7 @@ int CLogDoc::OnIdleCheck(DWORD tick) {
         RunFirstIdlePass();
     if (Elapsed(tick, m_nRetryTick, kRetryMs)) {
         m_nRetryTick = tick;
-        RetryPendingEntry();
+        FlushCachedEntry();
     }
     if (m_nViewRefreshTick != 0 && static_cast<DWORD>(tick - m_nViewRefreshTick) > kViewRefreshDelayMs) {
         m_nViewRefreshTick = 0;
@@ -83,31 +83,6 @@ void CLogDoc::RunFirstIdlePass() {
     RegWriteBool(REG_LOGGING, "Check status", false);
     SyncTimingState();
     ::RefreshTimesheetView();
-}
-
-bool CLogDoc::RetryPendingEntry() {
-    if (!CanWriteTables())
-        return false;
-    CLogEntry* pPending = nullptr;
-    for (INT_PTR i = 0; i < m_LogEntries.GetSize() && pPending == nullptr; ++i) {
-        CLogEntry* pEntry = m_LogEntries.GetAt(i);
-        if (pEntry != nullptr && pEntry->m_Pending != 0)
-            pPending = pEntry;
-    }
-    if (pPending == nullptr)
-        return false;
-    const bool suppressed = GetErrorSuppression();
-    SetErrorSuppression(true);
-    const bool written = m_TaskSet.SaveEntry(this, pPending);
-    SetErrorSuppression(suppressed);
-    if (!written)
-        return false;
-    pPending->m_Pending = 0;
-    if (ILogView* pView = GetLogView())
-        pView->RefreshEntryRow(pPending);
-    SetModifiedFlag();
-    DoAutoSave(true);
-    return true;
 }
 
 void CLogDoc::RefreshViewsNow() {

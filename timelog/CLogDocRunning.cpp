@@ -7,21 +7,6 @@
 #include "timelog/ILogDocFrame.h"
 #include "timelog/ILogView.h"
 
-CLogEntry* CLogDoc::GetRunningEntry() const {
-    for (INT_PTR i = m_LogEntries.GetSize() - 1; i >= 0; --i) {
-        CLogEntry* pEntry = m_LogEntries.GetAt(i);
-        if (pEntry != nullptr && pEntry->IsRunning())
-            return pEntry;
-    }
-    return nullptr;
-}
-
-CLogEntry* CLogDoc::GetCurrentEntry() {
-    if (CLogEntry* pRunning = GetRunningEntry())
-        m_CurrentEntry = *pRunning;
-    return &m_CurrentEntry;
-}
-
 CString CLogDoc::GetRunningGUID() {
     CString guid;
     RegReadString(REG_LOGGING, "Guid", guid);
@@ -99,27 +84,4 @@ void CLogDoc::ApplySyncedRunningState(CLogEntry* pSynced) {
         pFrame->ResetInactivity();
     UpdateTimingDisplay();
     m_CurrentEntry.SaveRunning();
-}
-
-void CLogDoc::UpdateTimingDisplay() {
-    if (ILogDocFrame* pFrame = GetLogDocFrame())
-        pFrame->MarkRunningTask();
-    if (ILogView* pView = GetLogView()) {
-        pView->RefreshAllRows();
-        pView->ApplyFilter(m_ViewFilter);
-        pView->ApplySort();
-        pView->Redraw();
-    }
-    ::RefreshTimesheetView();
-}
-
-void CLogDoc::UpdateTimingDisplayKeepSelection() {
-    ILogView* pView = GetLogView();
-    CDWordArray starts;
-    CDWordArray ends;
-    if (pView != nullptr)
-        pView->GetSelectedRows(starts, ends);
-    UpdateTimingDisplay();
-    if (pView != nullptr)
-        pView->SelectRows(starts, ends);
 }

@@ -226,7 +226,7 @@ void CLogDoc::StoreStoppedEntry(CLogEntry* pEntry) {
     *pRunning = m_CurrentEntry;
     pRunning->m_GUID = rowGUID;
     pRunning->SetModified(TRUE);
-    CommitStoppedEntry(pRunning);
+    CommitLogEntry(pRunning);
 
     m_CurrentEntry.SaveRunning();
     UpdateTimingDisplay();
@@ -280,14 +280,6 @@ void CLogDoc::SaveEditedEntry(CLogEntry* pEntry) {
         pStored->RecalcElapsed();
     WriteEntryOrKeepPending(pStored);
     SetModifiedFlag();
-    DoAutoSave(true);
-}
-
-void CLogDoc::CommitStoppedEntry(CLogEntry* pEntry) {
-    pEntry->GetGUID();
-    WriteEntryOrKeepPending(pEntry);
-    if (ILogView* pView = GetLogView())
-        pView->RefreshEntryRow(pEntry);
     DoAutoSave(true);
 }
 

@@ -11,6 +11,7 @@
 #include "projecttasks/CTask.h"
 #include "resource.h"
 #include "timelog/CLogDoc.h"
+#include "timelog/LogClock.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,7 +26,7 @@ CRoundingSettings& Rounding() {
 }
 } // namespace
 
-CLogEntry::CLogEntry() : m_Created(CTime::GetCurrentTime()), m_Modified(m_Created) {}
+CLogEntry::CLogEntry() : m_Created(LogClock::Now()), m_Modified(m_Created) {}
 
 CLogEntry::CLogEntry(const CLogEntry& other) : CObject() {
     *this = other;

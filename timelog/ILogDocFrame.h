@@ -17,6 +17,8 @@ public:
 
     // The document of the log view the frame keeps; nullptr when there is none.
     virtual CLogDoc* GetLogViewDocument() = 0;
+    // The log view the frame keeps; nullptr when there is none.
+    virtual ILogView* GetLogView() { return nullptr; }
     // The column ids of the log grid in display order; false when there is no log grid.
     virtual bool GetLogColumnIds(CDWordArray& ids) = 0;
 
@@ -34,8 +36,6 @@ public:
     virtual void RefreshTaskView() = 0;
 
     // ---- timing
-    // The log grid the frame keeps; nullptr when there is none (the document then does no timing work).
-    virtual ILogView* GetLogView() = 0;
     // False when the frame keeps no project-task view; otherwise pTask is its first selected project
     // task (nullptr when none is selected).
     virtual bool GetSelectedProjectTask(CTask*& pTask) = 0;
@@ -53,5 +53,5 @@ public:
 ILogDocFrame* GetLogDocFrame();
 // Registers the frame (nullptr when it goes).
 void SetLogDocFrame(ILogDocFrame* pFrame);
-// The registered frame's log grid, or nullptr.
+// The registered frame's log view, or nullptr.
 ILogView* GetLogView();

@@ -1,15 +1,17 @@
 #include "grid/controls/CGEDrawingAndFormatting.h"
 
 #include "framework/win/CDC.h"
+#include "grid/core/CGEAbstractDrawRotatedTextImp.h"
 #include "grid/core/CGEControl.h"
+#include "grid/core/CGEFont.h"
 #include "grid/core/CGEGridCore.h"
+#include "grid/core/CGELibraryState.h"
 #include "grid/core/CGEProperties.h"
 #include "grid/core/CGEStyle.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <numbers>
 
 namespace {
 
@@ -239,32 +241,7 @@ void CGEDrawingAndFormatting::DrawEllipsisText(CDC* pDC, LPCSTR pszText, const C
 
 void CGEDrawingAndFormatting::DrawRotatedText(CDC* pDC, LPCSTR pszText, const CRect& rect, UINT nFormat,
                                               int nDegrees) {
-    const CSize size = pDC->GetTextExtent(pszText, -1);
-    const double a = nDegrees * std::numbers::pi / 180.0;
-    // Corners of the turned text box relative to its starting point (top left of the first character).
-    const double xs[4] = {0, size.cx * std::cos(a), size.cy * std::sin(a),
-                          size.cx * std::cos(a) + size.cy * std::sin(a)};
-    const double ys[4] = {0, -size.cx * std::sin(a), size.cy * std::cos(a),
-                          -size.cx * std::sin(a) + size.cy * std::cos(a)};
-    const double minX = *std::min_element(xs, xs + 4);
-    const double maxX = *std::max_element(xs, xs + 4);
-    const double minY = *std::min_element(ys, ys + 4);
-    const double maxY = *std::max_element(ys, ys + 4);
-    const int cx = static_cast<int>(std::lround(maxX - minX));
-    const int cy = static_cast<int>(std::lround(maxY - minY));
-    int left = rect.left;
-    if ((nFormat & DT_RIGHT) != 0)
-        left = rect.right - cx;
-    else if ((nFormat & DT_CENTER) != 0)
-        left = rect.left + (rect.Width() - cx) / 2;
-    int top = rect.top;
-    if ((nFormat & DT_BOTTOM) != 0)
-        top = rect.bottom - cy;
-    else if ((nFormat & DT_VCENTER) != 0)
-        top = rect.top + (rect.Height() - cy) / 2;
-    const int x = left - static_cast<int>(std::lround(minX));
-    const int y = top - static_cast<int>(std::lround(minY));
-    const UINT nOldAlign = pDC->SetTextAlign(TA_TOP | TA_LEFT);
-    pDC->ExtTextOut(x, y, ETO_CLIPPED, &rect, pszText, static_cast<UINT>(std::strlen(pszText)), nullptr);
-    pDC->SetTextAlign(nOldAlign);
+    // The start point belongs to the rotated-text feature; without it nothing is drawn.
+    if (CGEAbstractDrawRotatedTextImp* pImp = GEGetLibraryState()->m_pDrawRotatedTextImp)
+        pImp->DrawRotatedText(pDC, pszText, -1, rect, nFormat, CGEFont::DecodeOrientation(nDegrees), nullptr);
 }

@@ -20,6 +20,7 @@
 #include "grid/controls/combo/CGETabbedComboBox.h"
 #include "grid/controls/combo/CGETabbedComboBoxWnd.h"
 #include "grid/controls/datetime/CGEDateTimeCtrl.h"
+#include "grid/controls/gadgets/CGECurrencyEdit.h"
 #include "grid/controls/edit/CGEEditControl.h"
 #include "grid/controls/edit/CGEHotSpotEdit.h"
 #include "grid/controls/edit/CGEPasswordControl.h"
@@ -35,9 +36,14 @@
 #include "grid/core/CGESpanCellPoolImp.h"
 #include "grid/features/CGECoveredCellPoolImp.h"
 #include "grid/features/CGEDataCopyMoveCellsImp.h"
+#include "grid/features/CGEDrawRotatedTextImp.h"
+#include "grid/features/CGEGridDocSerializeImp.h"
+#include "grid/features/CGEGridParamCopyOperatorImp.h"
+#include "grid/features/CGEGridProfileImp.h"
 #include "grid/features/CGEGridSortMoveDataImp.h"
 #include "grid/features/CGELongOperationImp.h"
 #include "grid/features/CGEPrintDeviceImp.h"
+#include "grid/features/CGESerializeLegacyCompatibleImp.h"
 #include "grid/features/CGEStyleCompareSubsetImp.h"
 #include "grid/features/CGEStyleSerializeImp.h"
 
@@ -153,6 +159,8 @@ CGEControl* MakeControl(UINT nID, CGEGridCore* pGrid) {
         return WithTip(std::make_unique<CGEDateTimeCtrl>(pGrid, nID, GEB_DTS_DROPDOWN | GEB_DTS_SPIN));
     case GE_IDS_CTRL_DATETIMENOCAL:
         return WithTip(std::make_unique<CGEDateTimeCtrl>(pGrid, nID, GEB_DTS_SPIN));
+    case GE_IDS_CTRL_CURRENCY:
+        return WithTip(std::make_unique<CGECurrencyEdit>(pGrid, nID));
     case GE_IDS_CTRL_OLEPREVIEW:
         // The object preview belongs to record browsers only.
         if (dynamic_cast<CGEBrowserGrid*>(pGrid) == nullptr)
@@ -245,6 +253,7 @@ void CGEControlFactory::RegisterUserAttributes(CGEStylesMap& stylesMap) {
     CGESpinEdit::AddUserAttributes(stylesMap);
     CGEProgressCtrl::AddUserAttributes(stylesMap);
     CGEDateTimeCtrl::AddUserAttributes(stylesMap);
+    CGECurrencyEdit::AddUserAttributes(stylesMap);
 }
 
 void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
@@ -284,6 +293,11 @@ void CGEControlFactory::InstallApplicationFeatures() {
     GEInstallPrintDevice();
     GEInstallStyleCompareSubset();
     GEInstallStyleSerialize();
+    GEInstallLegacyCompatibleSerialize();
+    GEInstallGridProfile();
+    GEInstallGridDocSerialize();
+    GEInstallGridParamCopyOperator();
+    GEInstallDrawRotatedText();
     GEInstallNumberFormatting();
     GEInstallOleDateTime();
     GEInstallSortMoveData();

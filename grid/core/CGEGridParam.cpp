@@ -3,6 +3,7 @@
 #include "framework/core/CArchive.h"
 #include "grid/core/CGEAbstractCoveredCellPoolImp.h"
 #include "grid/core/CGEAbstractGridDocSerializeImp.h"
+#include "grid/core/CGEAbstractGridParamCopyOperatorImp.h"
 #include "grid/core/CGEData.h"
 #include "grid/core/CGEDelayedRangePool.h"
 #include "grid/core/CGESpanCellPool.h"
@@ -55,6 +56,14 @@ void CGEGridParam::RebuildSpanCellPool() {
     CGEAbstractCoveredCellPoolImp* pImp = GEGetLibraryState()->m_pCoveredCellPoolImp;
     if (pImp != nullptr && m_pCoveredCellPool != nullptr)
         pImp->RebuildPool(m_pCoveredCellPool, m_CoveredRanges);
+}
+
+CGEGridParam& CGEGridParam::operator=(const CGEGridParam& src) {
+    if (this != &src) {
+        if (CGEAbstractGridParamCopyOperatorImp* pImp = GEGetLibraryState()->m_pParamCopyOperatorImp)
+            pImp->CopyParam(*this, src);
+    }
+    return *this;
 }
 
 void CGEGridParam::Serialize(CArchive& ar) {

@@ -30,6 +30,8 @@ public:
     // Deletes the owned styles map, data, properties, print device and pools, and the undo lists.
     ~CGEGridParam() override;
 
+    // Assignment belongs to the parameter-copy feature (a deep copy); nothing without it.
+    CGEGridParam& operator=(const CGEGridParam& src);
     // The archive form belongs to the document-serialisation feature; nothing without it.
     void Serialize(CArchive& ar) override;
 
@@ -186,7 +188,7 @@ public:
     BOOL m_bAlternateLook = TRUE;
     BOOL m_bOldDrawing = FALSE;
     BOOL m_bPrintFrameAdjust = FALSE; // the printed frame closes one pixel tighter around the cells
-    BOOL m_bNoDrawing = FALSE; // painting is switched off
+    BOOL m_bNoDrawing = FALSE;        // painting is switched off
     BOOL m_bMeasureStoredValues = FALSE;
 
     BOOL m_bNumberedRowHeaders = TRUE; // row headers show the row number

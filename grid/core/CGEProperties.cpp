@@ -3,6 +3,8 @@
 #include "framework/core/CArchive.h"
 #include "grid/GridResource.h"
 #include "grid/core/CGEAbstractGridDocSerializeImp.h"
+#include "grid/core/CGEAbstractGridParamCopyOperatorImp.h"
+#include "grid/core/CGEAbstractGridProfileImp.h"
 #include "grid/core/CGEAbstractGridPrintImp.h"
 #include "grid/core/CGEData.h"
 #include "grid/core/CGEGridCore.h"
@@ -53,8 +55,16 @@ template <class TArray> void CopyArray(TArray& dst, const TArray& src) {
 } // namespace
 
 CGEProperties& CGEProperties::operator=(const CGEProperties& src) {
+    if (this != &src) {
+        if (CGEAbstractGridParamCopyOperatorImp* pImp = GEGetLibraryState()->m_pParamCopyOperatorImp)
+            pImp->CopyProperties(*this, src);
+    }
+    return *this;
+}
+
+void CGEProperties::CopyFrom(const CGEProperties& src) {
     if (this == &src)
-        return *this;
+        return;
     m_strSection = src.m_strSection;
     m_nZoom = src.m_nZoom;
     m_b3dHeaders = src.m_b3dHeaders;
@@ -102,7 +112,6 @@ CGEProperties& CGEProperties::operator=(const CGEProperties& src) {
         copy.strName = entry.strName;
         copy.pStyle.reset(entry.pStyle != nullptr ? entry.pStyle->Clone() : nullptr);
     }
-    return *this;
 }
 
 void CGEProperties::AddDefaults() {
@@ -119,6 +128,16 @@ void CGEProperties::AddDefaults() {
 void CGEProperties::Serialize(CArchive& ar) {
     if (CGEAbstractGridDocSerializeImp* pImp = GEGetLibraryState()->m_pDocSerializeImp)
         pImp->SerializeProperties(this, ar);
+}
+
+void CGEProperties::WriteProfile() const {
+    if (CGEAbstractGridProfileImp* pImp = GEGetLibraryState()->m_pProfileImp)
+        pImp->WriteProperties(const_cast<CGEProperties*>(this));
+}
+
+BOOL CGEProperties::ReadProfile() {
+    CGEAbstractGridProfileImp* pImp = GEGetLibraryState()->m_pProfileImp;
+    return pImp != nullptr ? pImp->ReadProperties(this) : FALSE;
 }
 
 COLORREF CGEProperties::GetColorValue(int nIndex) const {

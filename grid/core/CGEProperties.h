@@ -37,14 +37,20 @@ public:
 
     CGEProperties();
     ~CGEProperties() override;
-    // A deep copy of every setting, the user properties and the header and footer blocks.
+    // Assignment belongs to the parameter-copy feature (which copies through CopyFrom); nothing without it.
     CGEProperties& operator=(const CGEProperties& src);
+    // A deep copy of every setting, the user properties and the header and footer blocks.
+    void CopyFrom(const CGEProperties& src);
 
     // Colour names from the string table, the default colours, the print tokens and the user property
     // "Current Cell." (51005).
     void AddDefaults();
     // The archive form belongs to the document-serialisation feature; nothing without it.
     void Serialize(CArchive& ar) override;
+    // The settings in the profile section m_strSection, through the registry-profile feature (nothing
+    // without it; reading then returns FALSE).
+    void WriteProfile() const;
+    BOOL ReadProfile();
 
     // The drawable colour of a colour-table entry (system-colour references resolved); black when the
     // index is outside the table.

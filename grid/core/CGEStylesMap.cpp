@@ -1,12 +1,14 @@
 #include "grid/core/CGEStylesMap.h"
 
 #include "framework/core/CResourceException.h"
+#include "grid/core/CGEAbstractGridDocSerializeImp.h"
+#include "grid/core/CGEAbstractGridParamCopyOperatorImp.h"
 #include "grid/core/CGEAbstractGridProfileImp.h"
 #include "grid/core/CGELibraryState.h"
 
 #include <algorithm>
 
-IMPLEMENT_DYNCREATE(CGEStylesMap, CObject)
+IMPLEMENT_SERIAL(CGEStylesMap, CObject, 2)
 
 namespace {
 
@@ -201,6 +203,19 @@ CGEStyle* CGEStylesMap::CreateStyle() const {
             return static_cast<CGEStyle*>(created);
     }
     return new CGEStyle;
+}
+
+CGEStylesMap& CGEStylesMap::operator=(const CGEStylesMap& src) {
+    if (this != &src) {
+        if (CGEAbstractGridParamCopyOperatorImp* feature = GEGetLibraryState()->m_pParamCopyOperatorImp)
+            feature->CopyStylesMap(*this, src);
+    }
+    return *this;
+}
+
+void CGEStylesMap::Serialize(CArchive& ar) {
+    if (CGEAbstractGridDocSerializeImp* feature = GEGetLibraryState()->m_pDocSerializeImp)
+        feature->SerializeStylesMap(this, ar);
 }
 
 void CGEStylesMap::WriteProfile() const {

@@ -15,7 +15,7 @@
 #include <vector>
 
 class CGEStylesMap : public CObject {
-    DECLARE_DYNCREATE(CGEStylesMap)
+    DECLARE_SERIAL(CGEStylesMap)
 public:
     static constexpr UINT maxStyleId = 255;
     // String resources naming the three built-in base styles.
@@ -39,7 +39,8 @@ public:
     CGEStylesMap();
     ~CGEStylesMap() override;
     CGEStylesMap(const CGEStylesMap&) = delete;
-    CGEStylesMap& operator=(const CGEStylesMap&) = delete;
+    // Assignment belongs to the parameter-copy feature; nothing without it.
+    CGEStylesMap& operator=(const CGEStylesMap& src);
 
     // ---- base styles
     // Registers a copy of style under a name (an existing name keeps its id and gets the new style).
@@ -108,6 +109,9 @@ public:
     CGEStyle* CreateStyle() const;
     void SetStyleClass(CRuntimeClass* pStyleClass) { m_pStyleClass = pStyleClass; }
     CRuntimeClass* GetStyleClass() const { return m_pStyleClass; }
+
+    // The archive form belongs to the document-serialisation feature; nothing without it.
+    void Serialize(CArchive& ar) override;
 
     // The base styles in the profile, through the registry-profile feature (nothing without it; reading then
     // returns FALSE).

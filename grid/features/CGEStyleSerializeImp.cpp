@@ -5,8 +5,7 @@
 #include "grid/core/CGELinePen.h"
 #include "grid/core/CGEStyle.h"
 #include "grid/core/CGEStyleBrush.h"
-
-#include <memory>
+#include "grid/features/GEInstallAppFeature.h"
 
 void CGEStyleSerializeImp::SerializeFont(CGEFont& font, CArchive& ar) {
     font.SerializeLayout(ar);
@@ -25,10 +24,5 @@ void CGEStyleSerializeImp::SerializeStyle(CGEStyle& style, CArchive& ar, const C
 }
 
 void GEInstallStyleSerialize() {
-    CGELibraryState* state = GEGetLibraryState();
-    if (state->m_pStyleSerializeImp != nullptr)
-        return;
-    auto imp = std::make_unique<CGEStyleSerializeImp>();
-    state->m_pStyleSerializeImp = imp.get();
-    state->AddAutoDeleteObject(imp.release());
+    GEInstallAppFeature<CGEStyleSerializeImp>(GEGetLibraryState()->m_pStyleSerializeImp);
 }

@@ -23,9 +23,16 @@ public:
     RecordingApp() : CWinApp("Data Tests") {}
     int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt) override {
         prompts.emplace_back(lpszPrompt);
+        if (!answers.empty()) {
+            const int answer = answers.front();
+            answers.erase(answers.begin());
+            return answer;
+        }
         return showMessageBoxes ? CWinApp::DoMessageBox(lpszPrompt, nType, nIDPrompt) : IDOK;
     }
     std::vector<std::string> prompts;
+    // The answers of the next message boxes, in order (IDOK once they run out).
+    std::vector<int> answers;
     bool showMessageBoxes = false;
 };
 

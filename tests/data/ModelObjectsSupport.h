@@ -42,6 +42,26 @@ template <typename Make> void ExpectTruncationsRefused(const Bytes& valid, Make 
             << "prefix of " << length << " bytes";
     }
 }
+// One to four changed, removed or inserted bytes of a valid archive.
+inline Bytes Mutate(const Bytes& valid, std::mt19937& random) {
+    Bytes bytes = valid;
+    const int changes = 1 + static_cast<int>(random() % 4);
+    for (int i = 0; i < changes && !bytes.empty(); ++i) {
+        const size_t at = random() % bytes.size();
+        switch (random() % 3) {
+        case 0:
+            bytes[at] = static_cast<BYTE>(random());
+            break;
+        case 1:
+            bytes.erase(bytes.begin() + static_cast<ptrdiff_t>(at));
+            break;
+        default:
+            bytes.insert(bytes.begin() + static_cast<ptrdiff_t>(at), static_cast<BYTE>(random()));
+            break;
+        }
+    }
+    return bytes;
+}
 // Mutations (changed, removed and inserted bytes) of a valid archive; each loads or is refused. loaded
 // (when given) sees each object that loaded; the number of refusals is returned.
 template <typename Make>
@@ -50,22 +70,7 @@ int FuzzLoads(const Bytes& valid, Make make, int rounds, unsigned seed,
     int refused = 0;
     std::mt19937 random(seed);
     for (int round = 0; round < rounds; ++round) {
-        Bytes bytes = valid;
-        const int changes = 1 + static_cast<int>(random() % 4);
-        for (int i = 0; i < changes && !bytes.empty(); ++i) {
-            const size_t at = random() % bytes.size();
-            switch (random() % 3) {
-            case 0:
-                bytes[at] = static_cast<BYTE>(random());
-                break;
-            case 1:
-                bytes.erase(bytes.begin() + static_cast<ptrdiff_t>(at));
-                break;
-            default:
-                bytes.insert(bytes.begin() + static_cast<ptrdiff_t>(at), static_cast<BYTE>(random()));
-                break;
-            }
-        }
+        const Bytes bytes = Mutate(valid, random);
         auto obj = make();
         if (Refused(*obj, bytes))
             ++refused;

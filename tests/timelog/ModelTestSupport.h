@@ -24,6 +24,7 @@ public:
     RecordingFrame& operator=(const RecordingFrame&) = delete;
 
     CLogDoc* GetLogViewDocument() override { return doc; }
+    ILogView* GetLogView() override { return logView; }
     bool GetLogColumnIds(CDWordArray& ids) override {
         if (!hasLogGrid)
             return false;
@@ -40,7 +41,6 @@ public:
     void RefreshTimesheetView() override { ++refreshes; }
     void RefreshInvoiceView() override { ++refreshes; }
     void RefreshTaskView() override { ++refreshes; }
-    ILogView* GetLogView() override { return logView; }
     bool GetSelectedProjectTask(CTask*& pTask) override {
         pTask = selectedTask;
         return hasTaskView;
@@ -56,12 +56,12 @@ public:
         std::string detail;
     };
     CLogDoc* doc = nullptr;
+    ILogView* logView = nullptr;
     bool hasLogGrid = true;
     CDWordArray columns;
     std::vector<Error> errors;
     bool suppress = false;
     int refreshes = 0;
-    ILogView* logView = nullptr;
     bool hasTaskView = true;
     CTask* selectedTask = nullptr;
     bool timingIcon = false;

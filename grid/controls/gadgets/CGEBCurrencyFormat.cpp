@@ -131,9 +131,7 @@ BOOL CGEBCurrencyFormat::operator==(const CGEBCurrencyFormat& o) const {
 
 // ---- formatting ----
 
-void CGEBCurrencyFormat::FormatValue(double dValue, CString& strText, BOOL bNegative) {
-    strText.Empty();
-    // Too many integer digits keep the leading ones (for display only: the caller's amount is untouched).
+double CGEBCurrencyFormat::CutIntegerDigits(double dValue) const {
     if (dValue != 0.0 && !m_bOverflowMode && m_nIntDigits != -1) {
         const int nPower = static_cast<int>(std::log10(dValue));
         const int nExcess = nPower - (m_nIntDigits - 1);
@@ -142,6 +140,13 @@ void CGEBCurrencyFormat::FormatValue(double dValue, CString& strText, BOOL bNega
             dValue = (dValue - dInteger) + std::floor(dInteger / std::pow(10.0, nExcess));
         }
     }
+    return dValue;
+}
+
+void CGEBCurrencyFormat::FormatValue(double dValue, CString& strText, BOOL bNegative) {
+    strText.Empty();
+    // For display only: the caller's amount is untouched.
+    dValue = CutIntegerDigits(dValue);
     // A row outside its table (set directly) is shown as row 0.
     const int nRow = bNegative ? m_nNegativeFormat : m_nPositiveFormat;
     const int nRows = bNegative ? negativeFormats : positiveFormats;

@@ -35,6 +35,9 @@ public:
     virtual BOOL operator==(const CGEBCurrencyFormat& other) const;
     virtual BOOL operator!=(const CGEBCurrencyFormat& other) const { return !(*this == other); }
 
+    // An amount with more integer digits than the limit keeps its leading ones (unless in overflow mode);
+    // the amount itself otherwise.
+    double CutIntegerDigits(double dValue) const;
     // Reads the user's currency settings; the integer digit limit stays.
     void InitFromLocale();
     // A digit other than '0' is refused.

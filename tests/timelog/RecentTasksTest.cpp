@@ -1,0 +1,211 @@
+// The recent tasks: order by use, the ten-item limit, what a new run drops, the registry layout and the
+// menu built from the items.
+#include "LogDocTestViews.h"
+#include "ModelTestSupport.h"
+
+#include "foundation/Registry.h"
+#include "framework/win/CCmdUI.h"
+#include "framework/win/CMenu.h"
+#include "resource.h"
+
+#include <string>
+
+using namespace modeltest;
+
+namespace {
+
+class RecentTasks : public ModelTest {
+protected:
+    RecentTasks() : clock(At(2026, 6, 1, 12)) { doc.LoadRecentTasks(); }
+
+    // A stopped entry of a new pair project N / category N.
+    CLogEntry Pair(int n) {
+        CLogEntry entry;
+        entry.m_pProject = doc.FindOrAddProject(("Project " + std::to_string(n)).c_str(), "");
+        entry.m_pCategory = doc.FindOrAddCategory(("Category " + std::to_string(n)).c_str(), "");
+        return entry;
+    }
+    std::string Order() const {
+        std::string order;
+        for (int i = 0; i < doc.m_RecentTasks.GetCount(); ++i) {
+            const CRecentTask* task = doc.m_RecentTasks.GetAt(i);
+            if (i != 0)
+                order += '|';
+            order += task->m_Text.GetString();
+            order += '#';
+            order += std::to_string(task->m_TimesUsed);
+        }
+        return order;
+    }
+
+    FixedClock clock;
+    RecordingApp app;
+    CLogDoc doc;
+};
+
+TEST_F(RecentTasks, APairUsedAgainMovesUpPastSmallerCountsOnly) {
+    const CLogEntry a = Pair(1);
+    const CLogEntry b = Pair(2);
+    const CLogEntry c = Pair(3);
+    doc.RecordRecentTask(a);
+    doc.RecordRecentTask(b);
+    doc.RecordRecentTask(b);
+    doc.RecordRecentTask(c);
+    doc.RecordRecentTask(c);
+    EXPECT_EQ(Order(), "Project 2, Category 2#2|Project 3, Category 3#2|Project 1, Category 1#1");
+    doc.RecordRecentTask(c);
+    EXPECT_EQ(Order(), "Project 3, Category 3#3|Project 2, Category 2#2|Project 1, Category 1#1");
+    for (int i = 0; i < doc.m_RecentTasks.GetCount(); ++i)
+        EXPECT_EQ(doc.m_RecentTasks.GetAt(i)->m_Number, i + 1);
+
+    // An entry without project or category is not recorded.
+    CLogEntry half = Pair(4);
+    half.m_pCategory = nullptr;
+    doc.RecordRecentTask(half);
+    EXPECT_EQ(doc.m_RecentTasks.GetCount(), 3);
+}
+
+TEST_F(RecentTasks, AnEleventhPairPushesOutTheLastAndTheRegistryFollows) {
+    for (int n = 1; n <= 10; ++n) {
+        doc.RecordRecentTask(Pair(n));
+        if (n <= 9)
+            doc.RecordRecentTask(Pair(n)); // pairs 1-9 used twice, pair 10 once
+    }
+    doc.RecordRecentTask(Pair(11));
+    ASSERT_EQ(doc.m_RecentTasks.GetCount(), 10);
+    EXPECT_EQ(doc.m_RecentTasks.GetAt(9)->m_Text, "Project 11, Category 11") << "the newcomer is last";
+    for (int i = 0; i < 10; ++i)
+        EXPECT_NE(doc.m_RecentTasks.GetAt(i)->m_Text, "Project 10, Category 10");
+
+    int count = 0;
+    RegReadInt(REG_RECENT_TASKS, "Num tasks", &count);
+    EXPECT_EQ(count, 10);
+    CString project;
+    CString category;
+    CTime used;
+    int times = 0;
+    RegReadString(REG_RECENT_TASKS "Task 10\\", "Project", project);
+    RegReadString(REG_RECENT_TASKS "Task 10\\", "Category", category);
+    RegReadTime(REG_RECENT_TASKS "Task 10\\", "Last time used", &used);
+    RegReadInt(REG_RECENT_TASKS "Task 10\\", "Num times used", &times);
+    EXPECT_EQ(project, "Project 11");
+    EXPECT_EQ(category, "Category 11");
+    EXPECT_EQ(used, At(2026, 6, 1, 12));
+    EXPECT_EQ(times, 1);
+}
+
+TEST_F(RecentTasks, ANewRunDropsStaleAndUnknownPairsAndSortsTheRest) {
+    const auto write = [](int n, const char* project, const char* category, CTime used, int times) {
+        CString key;
+        key.Format(REG_RECENT_TASKS "Task %d\\", n);
+        RegWriteString(key, "Project", project);
+        RegWriteString(key, "Category", category);
+        RegWriteTime(key, "Last time used", used);
+        RegWriteInt(key, "Num times used", times);
+    };
+    Pair(1);
+    Pair(2);
+    Pair(3);
+    const CTime now = At(2026, 6, 1, 12);
+    write(1, "Project 1", "Category 1", now - CTimeSpan(CRecentTaskList::kMaxAgeSeconds + 60), 9); // stale
+    write(2, "Project 2", "Category 2", now - CTimeSpan(86400), 1);
+    write(3, "Gone", "Category 1", now, 5); // unknown
+    write(4, "project 3", "CATEGORY 3", now - CTimeSpan(CRecentTaskList::kMaxAgeSeconds - 60), 4);
+    RegWriteInt(REG_RECENT_TASKS, "Num tasks", 4);
+
+    doc.LoadRecentTasks();
+    EXPECT_EQ(Order(), "Project 3, Category 3#4|Project 2, Category 2#1");
+    // What was dropped is gone from the registry too.
+    int count = 0;
+    RegReadInt(REG_RECENT_TASKS, "Num tasks", &count);
+    EXPECT_EQ(count, 2);
+    CString project;
+    RegReadString(REG_RECENT_TASKS "Task 1\\", "Project", project);
+    EXPECT_EQ(project, "Project 3");
+    EXPECT_FALSE(RegReadString(REG_RECENT_TASKS "Task 3\\", "Project", project));
+
+    // A damaged count is not followed beyond the ten items ever saved.
+    RegWriteInt(REG_RECENT_TASKS, "Num tasks", 2000000000);
+    doc.LoadRecentTasks();
+    EXPECT_EQ(doc.m_RecentTasks.GetCount(), 2);
+}
+
+TEST_F(RecentTasks, DeletedProjectsLeaveNoDanglingItems) {
+    CLogEntry a = Pair(1);
+    doc.RecordRecentTask(a);
+    EXPECT_TRUE(doc.m_RecentTasks.RefersToProject(a.m_pProject));
+    EXPECT_TRUE(doc.m_RecentTasks.RefersToCategory(a.m_pCategory));
+    CProject* other = doc.FindOrAddProject("Other", "");
+    doc.m_RecentTasks.ReplaceProject(a.m_pProject, other);
+    EXPECT_EQ(doc.m_RecentTasks.GetAt(0)->m_Text, "Other, Category 1");
+    doc.ForgetReferences(other);
+    EXPECT_EQ(doc.m_RecentTasks.GetAt(0)->m_pProject, nullptr);
+    EXPECT_FALSE(doc.m_RecentTasks.RefersToProject(other));
+}
+
+// ---------------------------------------------------------------- the menu
+
+class RecentTaskMenu : public RecentTasks {
+protected:
+    RecentTaskMenu() {
+        menu.CreatePopupMenu();
+        menu.AppendMenu(MF_STRING, 100, "Before");
+        menu.AppendMenu(MF_STRING, ID_RECENT_TASK_FIRST, "placeholder");
+        menu.AppendMenu(MF_STRING, 101, "After");
+    }
+    void Update() {
+        CCmdUI ui;
+        ui.m_pMenu = &menu;
+        ui.m_nID = ID_RECENT_TASK_FIRST;
+        ui.m_nIndex = 1;
+        ui.m_nIndexMax = menu.GetMenuItemCount();
+        doc.OnUpdateRecentTask(&ui);
+        lastIndex = ui.m_nIndex;
+        lastMax = ui.m_nIndexMax;
+    }
+    std::string Label(UINT position) {
+        char text[256] = {};
+        ::GetMenuStringA(menu.m_hMenu, position, text, sizeof text, MF_BYPOSITION);
+        return text;
+    }
+    bool Grayed(UINT position) { return (menu.GetMenuState(position, MF_BYPOSITION) & MF_GRAYED) != 0; }
+
+    CMenu menu;
+    UINT lastIndex = 0;
+    UINT lastMax = 0;
+};
+
+TEST_F(RecentTaskMenu, ItemsReplaceThePlaceholderWithNumberedLabels) {
+    CLogEntry amp = Pair(1);
+    amp.m_pProject->m_Name = "R&D";
+    for (int n = 1; n <= 10; ++n)
+        doc.RecordRecentTask(n == 1 ? amp : Pair(n));
+    Update();
+    ASSERT_EQ(menu.GetMenuItemCount(), 12u);
+    EXPECT_EQ(Label(0), "Before");
+    EXPECT_EQ(Label(1), "&1 R&&D, Category 1");
+    EXPECT_EQ(Label(10), "&0 Project 10, Category 10") << "the tenth item has the digit 0";
+    EXPECT_EQ(Label(11), "After");
+    EXPECT_EQ(menu.GetMenuItemID(10), static_cast<UINT>(ID_RECENT_TASK_FIRST + 9));
+    EXPECT_EQ(doc.m_RecentTasks.FindByCommand(ID_RECENT_TASK_FIRST + 9), doc.m_RecentTasks.GetAt(9));
+    EXPECT_FALSE(Grayed(1));
+    EXPECT_EQ(lastIndex, 10u);
+    EXPECT_EQ(lastMax, 12u);
+
+    // Built again while timing: the same items, disabled.
+    doc.m_bTiming = true;
+    Update();
+    EXPECT_EQ(menu.GetMenuItemCount(), 12u);
+    EXPECT_TRUE(Grayed(1));
+    EXPECT_TRUE(Grayed(10));
+}
+
+TEST_F(RecentTaskMenu, WithoutItemsThePlaceholderSaysSoAndIsDisabled) {
+    Update();
+    ASSERT_EQ(menu.GetMenuItemCount(), 3u);
+    EXPECT_EQ(Label(1), "<No recently used tasks>");
+    EXPECT_TRUE(Grayed(1));
+    EXPECT_EQ(RecentTaskLabel(12, "a&b&&c"), "&2 a&&b&&&&c");
+}
+
+} // namespace
