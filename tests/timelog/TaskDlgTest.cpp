@@ -72,11 +72,7 @@ protected:
             dlg->DestroyWindow();
         owner.DestroyWindow();
     }
-    CProject* AddProject(const char* name) {
-        auto* p = new CProject(name, 0.0);
-        doc.AddProject(p);
-        return p;
-    }
+    CProject* AddProject(const char* name) { return AddProjectTo(doc, name); }
     CSubsystem* AddSubsystem(CProject* project, const char* name) {
         auto* s = new CSubsystem(name);
         s->m_pProject = project;
@@ -84,12 +80,7 @@ protected:
         doc.AddSubsystem(s);
         return s;
     }
-    CCategory* AddCategory(const char* name) {
-        auto* c = new CCategory();
-        c->m_Name = name;
-        doc.AddCategory(c);
-        return c;
-    }
+    CCategory* AddCategory(const char* name) { return AddCategoryTo(doc, name); }
     CLogEntry* AddEntry(CProject* project, CCategory* category, const char* desc, CTime start, CTime stop) {
         auto* e = new CLogEntry();
         e->m_pProject = project;
