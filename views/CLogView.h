@@ -137,7 +137,8 @@ public:
     // round to the bottom once, for an entry that matches the settings (copied into the view's own);
     // on a match selects its row when asked, gives its GUID and the column id matched, and remembers the
     // row. FALSE when nothing matches.
-    BOOL FindNext(const CFindRequest& spec, BOOL bSelect, CString& foundGUID, int* pFoundColumnId = nullptr);
+    BOOL FindNext(const CFindRequest& request, BOOL bSelect, CString& foundGUID,
+                  int* pFoundColumnId = nullptr);
     // Find Next is enabled while the view holds a find text.
     void UpdateFindNext(CCmdUI* pCmdUI);
     ROWCOL GetLastFoundRow() const { return m_nLastFoundRow; }
