@@ -7,7 +7,9 @@
 #include "data/CSubsystem.h"
 #include "foundation/LocaleFormat.h"
 #include "grid/core/CGELibraryState.h"
+#include "projecttasks/CTask.h"
 #include "resource.h"
+#include "shell/IOptionsSheet.h"
 #include "timelog/CTaskDlg.h"
 
 #include <gmock/gmock.h>
@@ -572,6 +574,68 @@ TEST_F(TaskDlgTest, CancelLeavesTheDocumentAlone) {
     EXPECT_FALSE(::IsWindowVisible(hDlg));
     EXPECT_TRUE(doc.IsTiming());
     EXPECT_EQ(doc.GetRunningEntry()->m_Desc, "timed work");
+}
+
+} // namespace
+
+namespace {
+
+// Opens nothing: records the page it was asked for and changes the rounding as a user would there.
+class RoundingPageSheet : public IOptionsSheet {
+public:
+    RoundingPageSheet() { SetOptionsSheet(this); }
+    ~RoundingPageSheet() override { SetOptionsSheet(nullptr); }
+    RoundingPageSheet(const RoundingPageSheet&) = delete;
+    RoundingPageSheet& operator=(const RoundingPageSheet&) = delete;
+    void Show(CWnd*, UINT pageId) override {
+        pages.push_back(pageId);
+        RegWriteBool(REG_ROUNDING, "Enabled", true);
+        RegWriteInt(REG_ROUNDING, "Minutes", 15);
+    }
+    std::vector<UINT> pages;
+};
+
+TEST_F(TaskDlgTest, TheRoundedDurationOpensTheRoundingPageAndShowsItsNewResult) {
+    RoundingPageSheet sheet;
+    CLogEntry source;
+    source.m_pProject = alpha;
+    source.m_pCategory = design;
+    source.SetStartTime(kTime - CTimeSpan(60));
+    HWND hDlg = Open(Mode::stop, &source);
+    const std::string before = Value(Column::colRounded);
+    ::SendMessageA(hDlg, CNameValueGridWnd::BtnPostMessage(), Column::colRounded, 0);
+    EXPECT_THAT(sheet.pages, ElementsAre(12016u));
+    EXPECT_NE(Value(Column::colRounded), before);
+    EXPECT_EQ(Value(Column::colRounded), Text(*dlg->GetWorkingEntry(), Column::colRounded));
+    // Another field's button does nothing.
+    ::SendMessageA(hDlg, CNameValueGridWnd::BtnPostMessage(), Column::colElapsed, 0);
+    EXPECT_EQ(sheet.pages.size(), 1u);
+    CLogEntry::SetRoundingSettings(CRoundingSettings{});
+}
+
+TEST_F(TaskDlgTest, TheFormFollowsItsGroupsAndNamesTheLinkedProjectTask) {
+    auto* task = new CTask();
+    task->m_Name = "Write the manual";
+    doc.AddProjectTask(task);
+    CLogEntry source;
+    source.m_pProject = alpha;
+    source.m_ProjectTaskID = task->GetGUID();
+    HWND hDlg = Open(Mode::completed, &source);
+    EXPECT_EQ(dlg->GetProjectTaskText(), "Write the manual");
+
+    CRect dialogBefore, okBefore;
+    ::GetWindowRect(hDlg, &dialogBefore);
+    ::GetWindowRect(Item(hDlg, IDOK), &okBefore);
+    const int extras = dlg->GetPairs().FindName("-Extras");
+    ASSERT_GE(extras, 0);
+    dlg->GetGrid().SendMessage(CNameValueGridWnd::CollapseGroupMessage(), static_cast<WPARAM>(extras) + 1, 0);
+    PumpPending();
+    CRect dialogAfter, okAfter;
+    ::GetWindowRect(hDlg, &dialogAfter);
+    ::GetWindowRect(Item(hDlg, IDOK), &okAfter);
+    const int shrink = dialogBefore.Height() - dialogAfter.Height();
+    EXPECT_GT(shrink, 0);
+    EXPECT_EQ(okBefore.top - okAfter.top, shrink) << "the buttons move with the grid";
 }
 
 } // namespace
