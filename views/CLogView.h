@@ -78,6 +78,8 @@ public:
     BOOL IsColumnHidden(int columnId) const;
     // The title of the column with that id; empty when none.
     CString GetColumnTitle(int columnId) const;
+    // The title a log column with that id has (whether the view shows it or not); empty for no column.
+    static CString GetDefaultColumnTitle(int columnId);
     // The share (1/10000 of the data width) of the column at a list index.
     DWORD GetColumnShare(int index) const;
     // The ids of the shown columns in the order the grid shows them.
