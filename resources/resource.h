@@ -475,3 +475,6 @@
 #define IDS_COMPLETED_TASK_FORMAT 11861
 #define IDS_START_LIKE_THIS_ONE 11862
 #define IDS_SWITCH_LIKE_THIS_ONE 11863
+// ---- document: handheld synchronisation, list maintenance, view-dependent commands ----
+#define IDS_EXPENSE_TYPE_MILEAGE 11700
+#define IDS_EXPENSE_TYPE_OTHER 11701

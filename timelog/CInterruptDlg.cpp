@@ -53,14 +53,13 @@ BOOL CInterruptDlg::OnInitDialog() {
     if (m_pDoc == nullptr)
         return TRUE;
     m_interrupted = *m_pDoc->GetCurrentEntry();
-    SetDlgItemText(IDC_INTERRUPT_OLD_PROJECT, TextOr(m_interrupted.m_pProject != nullptr
-                                                         ? m_interrupted.m_pProject->m_Name
-                                                         : CString(),
-                                                     IDS_PAUSE_NO_PROJECT));
-    SetDlgItemText(IDC_INTERRUPT_OLD_CATEGORY, TextOr(m_interrupted.m_pCategory != nullptr
-                                                          ? m_interrupted.m_pCategory->m_Name
-                                                          : CString(),
-                                                      IDS_PAUSE_NO_CATEGORY));
+    SetDlgItemText(IDC_INTERRUPT_OLD_PROJECT,
+                   TextOr(m_interrupted.m_pProject != nullptr ? m_interrupted.m_pProject->m_Name : CString(),
+                          IDS_PAUSE_NO_PROJECT));
+    SetDlgItemText(
+        IDC_INTERRUPT_OLD_CATEGORY,
+        TextOr(m_interrupted.m_pCategory != nullptr ? m_interrupted.m_pCategory->m_Name : CString(),
+               IDS_PAUSE_NO_CATEGORY));
     SetDlgItemText(IDC_INTERRUPT_OLD_DESCRIPTION, TextOr(m_interrupted.m_Desc, IDS_PAUSE_NO_DESCRIPTION));
     m_interruptStart = LogClock::Now();
     SetPickerTime(m_interruptStart);
@@ -79,7 +78,8 @@ BOOL CInterruptDlg::OnInitDialog() {
     RegReadString(REG_INTERRUPT, "Description", m_description);
     CProject* pProject = m_pDoc->FindProjectByName(project);
     FillProjects(pProject);
-    FillSubsystems(pProject != nullptr && !subsystem.IsEmpty() ? pProject->FindSubsystem(subsystem) : nullptr);
+    FillSubsystems(pProject != nullptr && !subsystem.IsEmpty() ? pProject->FindSubsystem(subsystem)
+                                                               : nullptr);
     FillCategories(m_pDoc->FindCategoryByName(category));
     SetDlgItemText(IDC_INTERRUPT_DESCRIPTION, m_description);
 

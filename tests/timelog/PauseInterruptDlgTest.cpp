@@ -284,7 +284,7 @@ TEST_F(InterruptTest, AChangeOfChoiceWhileInterruptingReachesTheStoredRow) {
 TEST_F(InterruptTest, IncompleteChoicesAreReported) {
     struct Case {
         const char* name;
-        bool quickTask;     // interrupt with a quick task (none exists)
+        bool quickTask;      // interrupt with a quick task (none exists)
         const char* project; // nullptr: "<Not Specified>"
         const char* category;
         const char* message;
