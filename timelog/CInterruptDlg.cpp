@@ -270,6 +270,9 @@ void CInterruptDlg::OnOK() {
 }
 
 void CInterruptDlg::OnKindChoice() {
+    // The quick-task combo starts a group of its own between the radios: keep exactly one checked.
+    const int clicked = static_cast<int>(LOWORD(GetCurrentMessage()->wParam));
+    CheckRadioButton(IDC_INTERRUPT_WITH_QUICK_TASK, IDC_INTERRUPT_WITH_TASK, clicked);
     EnableChoiceControls();
 }
 

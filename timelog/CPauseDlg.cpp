@@ -112,6 +112,9 @@ void CPauseDlg::OnDestroy() {
 }
 
 void CPauseDlg::OnResumeChoice() {
+    // The quick-task combo starts a group of its own between the radios: keep exactly one checked.
+    const int clicked = static_cast<int>(LOWORD(GetCurrentMessage()->wParam));
+    CheckRadioButton(IDC_PAUSE_RESUME_ORIGINAL, IDC_PAUSE_RESUME_NEW, clicked);
     EnableQuickTaskChoice();
 }
 

@@ -4,6 +4,7 @@
 // pause start as the stop time; Cancel leaves the task running.
 #pragma once
 
+#include "framework/core/CTime.h"
 #include "framework/win/AfxWin.h"
 #include "framework/win/CComboBox.h"
 #include "framework/win/CFont.h"

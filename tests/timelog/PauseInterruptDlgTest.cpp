@@ -120,7 +120,7 @@ TEST_F(PauseTest, ShowsPlaceholdersForATaskWithoutProjectCategoryOrDescription) 
 }
 
 TEST_F(PauseTest, ResumesWithTheChosenQuickTaskAndRefusesWhenNoneIsChosen) {
-    for (const bool haveQuickTask : {true, false}) {
+    for (const bool haveQuickTask : {false, true}) {
         SCOPED_TRACE(haveQuickTask);
         if (haveQuickTask)
             AddQuickTask("Support call");
