@@ -1035,6 +1035,15 @@ protected:
     // Whether a ", "-separated list of names holds the name.
     static bool ContainsUserName(const CString& list, const CString& name);
     DECLARE_MESSAGE_MAP()
+
+public:
+    // ================================================================ the open in progress
+    // (CLogDocLoad.cpp) True while OnOpenDocument runs (its log-in dialogs pump messages): the commands
+    // on the timed task wait until the log is open.
+    bool IsOpening() const { return m_bOpening; }
+
+protected:
+    bool m_bOpening = false;
 };
 
 // ==================================================================== the open document

@@ -62,6 +62,12 @@ BOOL CLogDoc::OnOpenDocument(LPCSTR lpszPathName) {
     // before, and a save now would write an empty or half-read model over that file.
     const bool autoSave = m_bAutoSaveEnabled;
     EnableAutoSave(false);
+    // Cleared however the open ends.
+    struct OpeningMark {
+        bool& flag;
+        explicit OpeningMark(bool& f) : flag(f) { flag = true; }
+        ~OpeningMark() { flag = false; }
+    } opening(m_bOpening);
     const BOOL opened = OpenLog(lpszPathName);
     EnableAutoSave(autoSave);
     return opened;
