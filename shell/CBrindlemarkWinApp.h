@@ -10,6 +10,7 @@
 
 #include "foundation/CAcxWinApp.h"
 #include "foundation/CDialogPositionHook.h"
+#include "shell/CEntryDialogs.h"
 #include "shell/CHideNoticeDlg.h"
 
 #include <memory>
@@ -116,6 +117,7 @@ protected:
     int m_nStartupShow = SW_SHOWNORMAL; // the show command the program was started with
     std::unique_ptr<CDialogPositionHook> m_pDialogHook;
     std::unique_ptr<CHideNoticeDlg> m_pHideNotice;
+    CEntryDialogs m_EntryDialogs; // registered with the time-log document while the program runs
     HMODULE m_hMonitor = nullptr; // "Monitor.dll", or nullptr
     HWND m_hWndRelayDialog = nullptr;
     HWND m_hWndRelayTip = nullptr;
