@@ -4,9 +4,25 @@
 #include "timelog/CCompletedTimeDlg.h"
 #include "timelog/CStartLoggingDlg.h"
 #include "timelog/CSwitchNoticeDlg.h"
+#include "timelog/CTaskDlg.h"
 
-int CEntryDialogs::RunLogTask(CLogDoc&, LogTaskMode, CTime, CLogEntry*) {
-    return 0;
+int CEntryDialogs::RunLogTask(CLogDoc& doc, LogTaskMode mode, CTime time, CLogEntry* initial) {
+    CTaskDlg dlg(&doc, AfxGetMainWnd());
+    if (time.GetTime() != 0)
+        dlg.SetTime(time);
+    dlg.m_pSourceEntry = initial;
+    dlg.m_bStartMode = mode == LogTaskMode::start;
+    dlg.m_bStopMode = mode == LogTaskMode::stop;
+    dlg.m_bCompletedMode = mode == LogTaskMode::completedTime;
+    return static_cast<int>(dlg.DoModal());
+}
+
+int CEntryDialogs::RunEditLogEntry(CLogDoc& doc, CLogEntry& entry, DWORD row) {
+    CTaskDlg dlg(&doc, AfxGetMainWnd());
+    dlg.m_pSourceEntry = &entry;
+    dlg.m_bEditMode = true;
+    dlg.m_EditRow = row;
+    return static_cast<int>(dlg.DoModal());
 }
 
 int CEntryDialogs::RunStartLogging(CLogDoc& doc, CLogEntry& entry, StartLoggingMode mode, CTime time) {

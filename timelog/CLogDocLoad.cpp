@@ -145,8 +145,7 @@ bool CLogDoc::LoadAllTables() {
     DeleteContents();
     m_bDatabaseUsable = false;
     try {
-        if (m_TaskSet.Open()) {
-            m_TaskSet.Close();
+        if (m_TaskSet.CanReadTable()) {
             // Every table is tried, so the lists hold whatever loaded.
             bool loaded = m_ProjTypeSet.LoadProjectTypes(this);
             loaded = m_CategorySet.LoadCategories(this) && loaded;

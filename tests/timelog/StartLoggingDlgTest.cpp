@@ -39,17 +39,8 @@ protected:
         owner.DestroyWindow();
         CLogDoc::s_bShowInactiveProjects = false;
     }
-    CProject* AddProject(const char* name) {
-        auto* p = new CProject(name, 0.0);
-        doc.AddProject(p);
-        return p;
-    }
-    CCategory* AddCategory(const char* name) {
-        auto* c = new CCategory();
-        c->m_Name = name;
-        doc.AddCategory(c);
-        return c;
-    }
+    CProject* AddProject(const char* name) { return AddProjectTo(doc, name); }
+    CCategory* AddCategory(const char* name) { return AddCategoryTo(doc, name); }
     HWND Open(int mode, CTime time = CTime(2026, 3, 2, 9, 30, 0)) {
         dlg = std::make_unique<CStartLoggingDlg>(&doc, entry, mode);
         dlg->SetTime(time);
