@@ -1118,6 +1118,15 @@ public:
     bool AddNewExpense(const CExpense* pExpense);
 
     DECLARE_MESSAGE_MAP()
+
+public:
+    // ================================================================ the open in progress
+    // (CLogDocLoad.cpp) True while OnOpenDocument runs (its log-in dialogs pump messages): the commands
+    // on the timed task wait until the log is open.
+    bool IsOpening() const { return m_bOpening; }
+
+protected:
+    bool m_bOpening = false;
 };
 
 // ==================================================================== the open document
