@@ -461,3 +461,6 @@
 #define ID_INVOICE_DOCUMENT 32897
 #define ID_PAYMENT_ENTER 32898
 #define ID_PAYMENTS_VIEW 32899
+// ---- document: handheld synchronisation, list maintenance, view-dependent commands ----
+#define IDS_EXPENSE_TYPE_MILEAGE 11700
+#define IDS_EXPENSE_TYPE_OTHER 11701

@@ -1034,7 +1034,41 @@ protected:
     void AddImportedEntry(const CLogTextRow& row);
     // Whether a ", "-separated list of names holds the name.
     static bool ContainsUserName(const CString& list, const CString& name);
+
+public:
+    // ================================================================ handheld synchronisation
+    // (CLogDocSync.cpp) What the handheld companion exchanges with the document.
+    // "Sync\Num objects": the running count of objects received (absent counts as -1) grows by n.
+    void AddSyncObjectCount(int n);
+    enum class SyncKind { quickPicks, projects, clients, categories, logEntries };
+    // Whether an object of the kind was modified after since.
+    bool HasChangedSince(SyncKind kind, CTime since) const;
+    // A received project or category: the document's one of the same GUID (ignoring case), else of the
+    // same name, takes its data but keeps its own identity (a project also its client, type and
+    // subsystems, which are copied into the received object first); with none a copy is added (counted).
+    // Either is written to its table and the document saved. Nothing for nullptr or the "<None>" project.
+    void ReceiveSyncedProject(CProject* pProject);
+    // A new category's GUID is given back to the received object.
+    void ReceiveSyncedCategory(CCategory* pCategory);
+    // Expenses written in an entry's description with the tags "[ex]" (an amount) or "[mi]" (odometer
+    // readings), and "[py]", "[tr]", "[ck]", "[bk]", "[ac]" followed by a bracketed value: one expense of
+    // the current user is made from the entry and stored (AddNewExpense). False when the description holds
+    // neither "[ex]" nor "[mi]".
+    bool ImportTaggedExpense(const CLogEntry* pEntry);
+    // While an expense view exists: a copy of the expense, created and modified now, written to
+    // [Expenses]; the expense list is left to the view's reload. True when the row was written.
+    bool AddNewExpense(const CExpense* pExpense);
+
     DECLARE_MESSAGE_MAP()
+
+public:
+    // ================================================================ the open in progress
+    // (CLogDocLoad.cpp) True while OnOpenDocument runs (its log-in dialogs pump messages): the commands
+    // on the timed task wait until the log is open.
+    bool IsOpening() const { return m_bOpening; }
+
+protected:
+    bool m_bOpening = false;
 };
 
 // ==================================================================== the open document
