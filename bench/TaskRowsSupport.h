@@ -111,14 +111,8 @@ inline CString Row(const Model& model, int i) {
     return values;
 }
 
-inline void CreateTasks(CDatabase& db, const Model& model, int rows) {
-    CString create = "CREATE TABLE [Tasks] (";
-    bool first = true;
-    for (const SchemaRow* c : TaskColumns()) {
-        create += CString(first ? "" : ", ") + "[" + c->column + "] " + c->type;
-        first = false;
-    }
-    db.ExecuteSQL(create + ")");
+// Adds n rows of the model's user to an existing [Tasks] table, in one transaction.
+inline void InsertTasks(CDatabase& db, const Model& model, int rows) {
     const CString columns =
         "([GUID], [Created], [Modified], [Username], [StartTime], [EndTime], [Duration], "
         "[ClientID], [ProjectID], [CategoryID], [SubsystemID], [UserID], [Desc], [Billed], "
@@ -133,6 +127,17 @@ inline void CreateTasks(CDatabase& db, const Model& model, int rows) {
         db.ExecuteSQL(insert);
     }
     db.CommitTrans();
+}
+
+inline void CreateTasks(CDatabase& db, const Model& model, int rows) {
+    CString create = "CREATE TABLE [Tasks] (";
+    bool first = true;
+    for (const SchemaRow* c : TaskColumns()) {
+        create += CString(first ? "" : ", ") + "[" + c->column + "] " + c->type;
+        first = false;
+    }
+    db.ExecuteSQL(create + ")");
+    InsertTasks(db, model, rows);
 }
 
 // One row as a plain reader keeps it.

@@ -120,8 +120,8 @@ public:
     void ToggleColumn(int columnId);
     // The find command's match over columnIds (the expense view's columns in display order) from
     // firstIndex on: the first column that matches gives foundIndex and foundColumnId.
-    bool MatchesFind(const CFindRequest& spec, const CDWordArray& columnIds, int firstIndex, int& foundIndex,
-                     int& foundColumnId);
+    bool MatchesFind(const CFindRequest& request, const CDWordArray& columnIds, int firstIndex,
+                     int& foundIndex, int& foundColumnId);
 
     // Schema word 6. Expenses live in [Expenses] only: nothing is written or read.
     void Serialize(CArchive& ar) override;

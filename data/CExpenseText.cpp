@@ -238,10 +238,11 @@ void CExpense::ToggleColumn(int columnId) {
         SetColumnText(GetColumnText(columnId) == "1" ? "0" : "1", columnId);
 }
 
-bool CExpense::MatchesFind(const CFindRequest& spec, const CDWordArray& columnIds, int firstIndex,
+bool CExpense::MatchesFind(const CFindRequest& request, const CDWordArray& columnIds, int firstIndex,
                            int& foundIndex, int& foundColumnId) {
-    if (spec.pProject != nullptr && spec.pProject != GetProject())
+    if (request.pProject != nullptr && request.pProject != GetProject())
         return false;
     return MatchFindColumns(
-        spec, columnIds, firstIndex, [this](int id) { return GetColumnText(id); }, foundIndex, foundColumnId);
+        request, columnIds, firstIndex, [this](int id) { return GetColumnText(id); }, foundIndex,
+        foundColumnId);
 }

@@ -9,7 +9,7 @@
 // columnText(id) gives the text of column id. The columns from firstIndex on are searched, ignoring
 // case; when the object matches, foundIndex and foundColumnId name the column of the last hit.
 template <typename ColumnText>
-bool MatchFindColumns(const CFindRequest& spec, const CDWordArray& columnIds, int firstIndex,
+bool MatchFindColumns(const CFindRequest& request, const CDWordArray& columnIds, int firstIndex,
                       ColumnText columnText, int& foundIndex, int& foundColumnId) {
     int hitIndex = -1;
     int hitColumn = -1;
@@ -27,13 +27,13 @@ bool MatchFindColumns(const CFindRequest& spec, const CDWordArray& columnIds, in
         return false;
     };
     // Without words, match-all holds vacuously and match-any finds nothing.
-    bool matches = spec.allWords;
-    if (spec.exactPhrase) {
-        matches = search(spec.phrase);
+    bool matches = request.allWords;
+    if (request.exactPhrase) {
+        matches = search(request.phrase);
     } else {
-        for (INT_PTR i = 0; i < spec.words.GetSize(); ++i) {
-            const bool found = search(spec.words.GetAt(i));
-            if (spec.allWords != found) {
+        for (INT_PTR i = 0; i < request.words.GetSize(); ++i) {
+            const bool found = search(request.words.GetAt(i));
+            if (request.allWords != found) {
                 matches = found;
                 break;
             }

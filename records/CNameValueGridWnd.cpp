@@ -7,6 +7,8 @@
 #include "grid/core/CGEFont.h"
 #include "grid/core/CGEGridParam.h"
 #include "grid/core/CGEStyle.h"
+#include "views/CGETabbedIntegralHeightCombo.h"
+#include "views/CellButtonControls.h"
 
 IMPLEMENT_DYNCREATE(CNameValueGridWnd, CGEGridWnd)
 
@@ -19,10 +21,12 @@ const UINT g_getCollapsedMessage = ::RegisterWindowMessageA("ACX_GetCollapsed");
 const UINT g_btnPostMessage = ::RegisterWindowMessageA("ACX_BtnPost");
 
 // The program's cell controls of property grids (their names are string resources of the same numbers).
-constexpr WORD kGroupStaticControl = 11547; // "DS_CTRL_GROUPSTATIC"
-constexpr WORD kTabbedComboControl = 11640; // "DS_CTRL_TABBED_COMBO"
-constexpr WORD kPostComboControl = 11641;   // "DS_CTRL_POST_COMBO"
-constexpr WORD kCheckListControl = 51722;   // "DS_CTRL_CHECKLIST"
+constexpr WORD kParentPostEditControl = 11554;   // "DS_CTRL_PARENTPOST_EDIT"
+constexpr WORD kParentPostStaticControl = 11555; // "DS_CTRL_PARENTPOST_STATIC"
+constexpr WORD kGroupStaticControl = 11547;      // "DS_CTRL_GROUPSTATIC"
+constexpr WORD kTabbedComboControl = 11640;      // "DS_CTRL_TABBED_COMBO"
+constexpr WORD kPostComboControl = 11641;        // "DS_CTRL_POST_COMBO"
+constexpr WORD kCheckListControl = 51722;        // "DS_CTRL_CHECKLIST"
 
 constexpr COLORREF kNameInterior = RGB(240, 240, 255);
 constexpr COLORREF kGroupInterior = RGB(192, 192, 255);
@@ -49,6 +53,19 @@ bool IsChoiceControl(UINT control) {
         return false;
     }
 }
+
+// The bitmaps of the buttons in the cells.
+constexpr UINT kPostEditBitmap = 100;
+constexpr UINT kPostStaticBitmap = 218;
+
+// A button in a field's cell tells the grid, which names the field to its host.
+class CFieldPostButton : public CParentPostButton {
+public:
+    using CParentPostButton::CParentPostButton;
+
+protected:
+    CWnd* GetPostTarget(CWnd* pGridWnd) const override { return pGridWnd; }
+};
 
 } // namespace
 
@@ -85,6 +102,18 @@ void CNameValueGridWnd::Initialize() {
     CGEGridWnd::Initialize();
     SetFloatCellsMode(1, TRUE);
     SetMergeCellsMode(1, TRUE);
+    RegisterControl(kParentPostEditControl,
+                    new CGEEditBtnControl(this, GE_IDS_CTRL_EDIT, MakeCellButtonFactory<CFieldPostButton>(),
+                                          kPostEditBitmap),
+                    FALSE, FALSE);
+    RegisterControl(
+        kParentPostStaticControl,
+        new CGEStaticBtnControl(this, MakeCellButtonFactory<CFieldPostButton>(), kPostStaticBitmap), FALSE,
+        FALSE);
+    auto* pTabbedCombo =
+        new CGETabbedIntegralHeightCombo(this, GE_IDS_CTRL_TABBED_COMBOBOX, GE_IDS_CTRL_TABBED_COMBOBOX);
+    pTabbedCombo->AttachCellTip();
+    RegisterControl(kTabbedComboControl, pTabbedCombo, FALSE, FALSE);
     GetParam()->SetColSizingFlags(42);
     GetParam()->SetRowSizingFlags(0);
     GetParam()->EnableUndo(FALSE);

@@ -70,6 +70,7 @@ BOOL CBrindlemarkWinApp::StartUp() {
     RegWriteBool(REG_PREFS, "Restarting", false);
     m_pDialogHook = std::make_unique<CDialogPositionHook>();
     m_pDialogHook->Install();
+    SetLogDocDialogs(&m_EntryDialogs);
 
     CLogDocShellLink::Register();
     AddDocTemplate(new CSingleDocTemplate(IDR_LOGTYPE, RUNTIME_CLASS(CLogDoc), RUNTIME_CLASS(CMainFrame),
@@ -153,6 +154,8 @@ CRuntimeClass* CBrindlemarkWinApp::LogViewClass() {
 int CBrindlemarkWinApp::ExitInstance() {
     CLogDocShellLink::Unregister();
     const int code = CAcxWinApp::ExitInstance();
+    if (GetLogDocDialogs() == &m_EntryDialogs)
+        SetLogDocDialogs(nullptr);
     if (m_bComInitialized)
         ::CoUninitialize();
     m_bComInitialized = false;

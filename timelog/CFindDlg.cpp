@@ -40,12 +40,12 @@ void CFindDlg::SplitWords(const CString& text, CStringArray& words) {
     }
 }
 
-void CFindDlg::GetFindSpec(CFindRequest& spec) const {
-    spec.phrase = m_findText;
-    SplitWords(m_findText, spec.words);
-    spec.allWords = m_match == 1;
-    spec.exactPhrase = m_match == 2;
-    spec.pProject = m_pProject;
+void CFindDlg::GetFindSpec(CFindRequest& request) const {
+    request.phrase = m_findText;
+    SplitWords(m_findText, request.words);
+    request.allWords = m_match == 1;
+    request.exactPhrase = m_match == 2;
+    request.pProject = m_pProject;
 }
 
 void CFindDlg::DoDataExchange(CDataExchange* pDX) {
@@ -120,12 +120,12 @@ void CFindDlg::OnFindNext() {
         return;
     m_foundGUID.Empty();
     m_foundColumnId = -1;
-    CFindRequest spec;
-    GetFindSpec(spec);
+    CFindRequest request;
+    GetFindSpec(request);
     CString guid;
     int columnId = -1;
     // An empty text finds nothing (as a search for nothing should).
-    if (spec.words.GetSize() == 0 || !m_pService->FindItem(spec, guid, columnId)) {
+    if (request.words.GetSize() == 0 || !m_pService->FindItem(request, guid, columnId)) {
         SetDlgItemText(IDC_FIND_RESULT, "");
         SetExpanded(false);
         AfxMessageBox(IDS_FIND_NOTHING_FOUND, MB_OK | MB_ICONINFORMATION);

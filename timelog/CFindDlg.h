@@ -22,7 +22,7 @@ public:
     virtual CString GetLastFindText() = 0;
     // Searches the active view on from its last hit; on a hit the item's GUID and the id of the column in
     // which the text was found.
-    virtual bool FindItem(const CFindRequest& spec, CString& guid, int& columnId) = 0;
+    virtual bool FindItem(const CFindRequest& request, CString& guid, int& columnId) = 0;
     // The found item's text for that column: the column's caption in the active view, ":", a line break
     // (carriage return, line feed) and the item's text; empty when the item is unknown.
     virtual CString GetFoundItemText(const CString& guid, int columnId) = 0;
@@ -42,7 +42,7 @@ public:
     void DoDataExchange(CDataExchange* pDX) override;
 
     // The search as the dialog holds it (after the values were taken from the controls).
-    void GetFindSpec(CFindRequest& spec) const;
+    void GetFindSpec(CFindRequest& request) const;
     // The text split at blanks, pieces trimmed, empty pieces left out.
     static void SplitWords(const CString& text, CStringArray& words);
 

@@ -99,10 +99,10 @@ public:
     void SetColumnText(CLogDoc* pDoc, const CString& text, int columnId);
     // Searches the columns of the log grid from firstIndex on; false when the entry does not match or
     // there is no log grid.
-    bool MatchesFind(const CFindRequest& spec, int firstIndex, int& foundIndex, int& foundColumnId) const;
+    bool MatchesFind(const CFindRequest& request, int firstIndex, int& foundIndex, int& foundColumnId) const;
     // The same over the given column ids.
-    bool MatchesFind(const CFindRequest& spec, const CDWordArray& columnIds, int firstIndex, int& foundIndex,
-                     int& foundColumnId) const;
+    bool MatchesFind(const CFindRequest& request, const CDWordArray& columnIds, int firstIndex,
+                     int& foundIndex, int& foundColumnId) const;
 
     // ---- amounts ----
     // CostSalary and CostClient from the hours and GetRates (the client cost is 0 when not billable).

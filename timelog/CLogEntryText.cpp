@@ -164,18 +164,18 @@ void CLogEntry::SetColumnText(CLogDoc* pDoc, const CString& text, int columnId) 
     }
 }
 
-bool CLogEntry::MatchesFind(const CFindRequest& spec, int firstIndex, int& foundIndex,
+bool CLogEntry::MatchesFind(const CFindRequest& request, int firstIndex, int& foundIndex,
                             int& foundColumnId) const {
     CDWordArray columns;
     ILogDocFrame* pFrame = GetLogDocFrame();
     if (pFrame == nullptr || !pFrame->GetLogColumnIds(columns))
         return false;
-    return MatchesFind(spec, columns, firstIndex, foundIndex, foundColumnId);
+    return MatchesFind(request, columns, firstIndex, foundIndex, foundColumnId);
 }
 
-bool CLogEntry::MatchesFind(const CFindRequest& spec, const CDWordArray& columnIds, int firstIndex,
+bool CLogEntry::MatchesFind(const CFindRequest& request, const CDWordArray& columnIds, int firstIndex,
                             int& foundIndex, int& foundColumnId) const {
-    if (spec.pProject != nullptr && spec.pProject != m_pProject)
+    if (request.pProject != nullptr && request.pProject != m_pProject)
         return false;
     // The place of the last hit; reported only when the entry matches.
     int hitIndex = -1;
@@ -194,13 +194,13 @@ bool CLogEntry::MatchesFind(const CFindRequest& spec, const CDWordArray& columnI
         }
         return false;
     };
-    bool matches = spec.allWords;
-    if (spec.exactPhrase) {
-        matches = search(spec.phrase);
+    bool matches = request.allWords;
+    if (request.exactPhrase) {
+        matches = search(request.phrase);
     } else {
-        for (INT_PTR i = 0; i < spec.words.GetSize(); ++i) {
-            const bool found = search(spec.words.GetAt(i));
-            if (spec.allWords != found) {
+        for (INT_PTR i = 0; i < request.words.GetSize(); ++i) {
+            const bool found = search(request.words.GetAt(i));
+            if (request.allWords != found) {
                 matches = found;
                 break;
             }

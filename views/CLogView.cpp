@@ -278,6 +278,14 @@ CString CLogView::GetColumnTitle(int columnId) const {
     return pColumn != nullptr ? pColumn->m_Title : CString();
 }
 
+CString CLogView::GetDefaultColumnTitle(int columnId) {
+    for (const ColumnDefinition& definition : kColumns) {
+        if (definition.id == columnId)
+            return CString(MAKEINTRESOURCE(definition.titleId));
+    }
+    return CString();
+}
+
 DWORD CLogView::GetColumnShare(int index) const {
     return index >= 0 && index < m_Shares.GetSize() ? m_Shares[index] : 0;
 }

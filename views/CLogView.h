@@ -78,6 +78,8 @@ public:
     BOOL IsColumnHidden(int columnId) const;
     // The title of the column with that id; empty when none.
     CString GetColumnTitle(int columnId) const;
+    // The title a log column with that id has (whether the view shows it or not); empty for no column.
+    static CString GetDefaultColumnTitle(int columnId);
     // The share (1/10000 of the data width) of the column at a list index.
     DWORD GetColumnShare(int index) const;
     // The ids of the shown columns in the order the grid shows them.
@@ -135,7 +137,8 @@ public:
     // round to the bottom once, for an entry that matches the settings (copied into the view's own);
     // on a match selects its row when asked, gives its GUID and the column id matched, and remembers the
     // row. FALSE when nothing matches.
-    BOOL FindNext(const CFindRequest& spec, BOOL bSelect, CString& foundGUID, int* pFoundColumnId = nullptr);
+    BOOL FindNext(const CFindRequest& request, BOOL bSelect, CString& foundGUID,
+                  int* pFoundColumnId = nullptr);
     // Find Next is enabled while the view holds a find text.
     void UpdateFindNext(CCmdUI* pCmdUI);
     ROWCOL GetLastFoundRow() const { return m_nLastFoundRow; }

@@ -316,9 +316,9 @@ void CLogView::SelectRows(const CDWordArray& starts, const CDWordArray& ends) {
 
 // ================================================================ Find Next
 
-BOOL CLogView::FindNext(const CFindRequest& spec, BOOL bSelect, CString& foundGUID, int* pFoundColumnId) {
-    if (&spec != &m_FindSpec)
-        CopyFindSpec(m_FindSpec, spec);
+BOOL CLogView::FindNext(const CFindRequest& request, BOOL bSelect, CString& foundGUID, int* pFoundColumnId) {
+    if (&request != &m_FindSpec)
+        CopyFindSpec(m_FindSpec, request);
     m_nFindResult = 0;
     foundGUID.Empty();
     const ROWCOL nFirst = GetHeaderRows() + 1;

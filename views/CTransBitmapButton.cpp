@@ -72,10 +72,13 @@ void CParentPostButton::OnClicked() {
         nRow = pFirst->top;
         nCol = pFirst->left;
     }
+    if (CWnd* pTarget = GetPostTarget(pGridWnd))
+        pTarget->PostMessage(BtnPostMessage(), nRow, nCol);
+}
+
+CWnd* CParentPostButton::GetPostTarget(CWnd* pGridWnd) const {
     CWnd* pOwner = pGridWnd->GetParent();
-    if (pOwner == nullptr)
-        pOwner = pGridWnd;
-    pOwner->PostMessage(BtnPostMessage(), nRow, nCol);
+    return pOwner != nullptr ? pOwner : pGridWnd;
 }
 
 CString CFileOpenButton::JoinChosenFiles(const char* buffer) {

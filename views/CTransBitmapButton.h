@@ -9,6 +9,8 @@
 #include <functional>
 #include <memory>
 
+class CWnd;
+
 class CTransBitmapButtonBase : public CGEButton {
 public:
     // bitmapId: the bitmap resource the face shows.
@@ -41,6 +43,10 @@ public:
     void OnClicked() override;
     // The registered message "ACX_BtnPost".
     static UINT BtnPostMessage();
+
+protected:
+    // The window told of a click: the grid window's parent (the grid window when it has none).
+    virtual CWnd* GetPostTarget(CWnd* pGridWnd) const;
 };
 
 // Lets the user choose existing files; the owner cell gets the path of one file, or of several joined

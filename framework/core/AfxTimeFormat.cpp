@@ -9,9 +9,9 @@ constexpr int kGregorianCycleYears = 400; // weekdays and leap years repeat exac
 
 // Formats one code; strftime's 0 result is an empty piece (%p or %Z can legitimately be empty).
 std::string FormatCode(const struct tm& value, bool alternate, char code) {
-    const char spec[] = {'%', alternate ? '#' : code, alternate ? code : '\0', '\0'};
+    const char format[] = {'%', alternate ? '#' : code, alternate ? code : '\0', '\0'};
     char buffer[256];
-    const size_t length = strftime(buffer, sizeof buffer, spec, &value);
+    const size_t length = strftime(buffer, sizeof buffer, format, &value);
     return std::string(buffer, length);
 }
 

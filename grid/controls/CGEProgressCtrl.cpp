@@ -64,20 +64,20 @@ CString CGEProgressCtrl::FormatCaption(const CString& strTemplate, long nValue) 
             p += 2;
             continue;
         }
-        std::string spec = "%";
+        std::string format = "%";
         const char* q = p + 1;
         while (*q != '\0' && std::strchr("-+ 0#", *q) != nullptr)
-            spec += *q++;
+            format += *q++;
         int nDigits = 0;
         while (std::isdigit(static_cast<unsigned char>(*q)) && nDigits < 3) {
-            spec += *q++;
+            format += *q++;
             ++nDigits;
         }
         if (*q == '.') {
-            spec += *q++;
+            format += *q++;
             nDigits = 0;
             while (std::isdigit(static_cast<unsigned char>(*q)) && nDigits < 3) {
-                spec += *q++;
+                format += *q++;
                 ++nDigits;
             }
         }
@@ -86,10 +86,10 @@ CString CGEProgressCtrl::FormatCaption(const CString& strTemplate, long nValue) 
         const char chType = *q;
         if (bPlaceholder || chType == '\0' || std::strchr("diuxXo", chType) == nullptr)
             return strTemplate; // not a template of one number: shown as it stands
-        spec += 'l';
-        spec += chType;
+        format += 'l';
+        format += chType;
         char buffer[64];
-        std::snprintf(buffer, sizeof buffer, spec.c_str(), nValue);
+        std::snprintf(buffer, sizeof buffer, format.c_str(), nValue);
         result += buffer;
         bPlaceholder = TRUE;
         p = q + 1;

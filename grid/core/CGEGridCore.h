@@ -394,6 +394,9 @@ public:
     virtual void OnInitCurrentCell(ROWCOL nRow, ROWCOL nCol);
     virtual void OnMovedCurrentCell(ROWCOL nRow, ROWCOL nCol);
     virtual void OnChildButtonClicked(ROWCOL nRow, ROWCOL nCol);
+    // A press inside the selected text of the current cell's window: the grid may start dragging that text
+    // (TRUE when it did). The engine has no text drag of its own: FALSE unless an application grid adds one.
+    virtual BOOL DragSelectedText(ROWCOL, ROWCOL) { return FALSE; }
     // Moving the current cell to another row (the browser grid stores its record there).
     virtual void OnCurrentRowChanging(ROWCOL nOldRow, ROWCOL nNewRow);
 
@@ -474,6 +477,12 @@ public:
     virtual void DrawCurrentCellFrameDefault(CDC* pDC, const CRect& rect);
     // Whether a cell is drawn selected (inverted).
     virtual BOOL IsCellSelectedForDrawing(ROWCOL nRow, ROWCOL nCol);
+    // The parts of a paint that every drawing path shares: the area beyond the last row and column, the
+    // grid lines (left out inside spans), and the closing step (selected cells inverted, the current
+    // cell's frame).
+    void DrawBeyondLastLines(CDC* pDC, const CGEPaintTable& table);
+    void DrawPaintGridLines(CDC* pDC, CGEPaintTable& table);
+    void DrawPaintClosing(CDC* pDC, CGEPaintTable& table);
     // Rectangles cut from the clip before a buffered image is copied (child windows, floating controls).
     void AddExclusionRect(const CRect& rect);
     // Rectangles the controls ask to refresh.
@@ -873,6 +882,8 @@ public:
     BOOL m_bUndoCellPending = FALSE;
     ROWCOL m_nUndoCellRow = 0, m_nUndoCellCol = 0;
     BOOL m_bSuppressUndoRecording = FALSE;
+    // Alternative drawing path: set while a paint goes that way.
+    BOOL m_bOldDrawingUnderWay = FALSE;
 
 protected:
     // Which rows and columns a paint shows, and the paint itself.

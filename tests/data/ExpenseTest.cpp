@@ -238,22 +238,22 @@ TEST_F(ExpenseTest, FindMatchesWordsOverTheViewsColumns) {
     columns.Add(CExpense::colPayee);
     columns.Add(CExpense::colProject);
 
-    CFindRequest spec;
-    spec.words.Add("cabs");
-    spec.words.Add("zebra");
+    CFindRequest request;
+    request.words.Add("cabs");
+    request.words.Add("zebra");
     int index = -1;
     int column = -1;
-    EXPECT_TRUE(expense.MatchesFind(spec, columns, 0, index, column)) << "any word";
+    EXPECT_TRUE(expense.MatchesFind(request, columns, 0, index, column)) << "any word";
     EXPECT_EQ(column, CExpense::colPayee);
     EXPECT_EQ(index, 1);
-    spec.allWords = true;
-    EXPECT_FALSE(expense.MatchesFind(spec, columns, 0, index, column));
-    spec.exactPhrase = true;
-    spec.phrase = "TO THE AIR";
-    EXPECT_TRUE(expense.MatchesFind(spec, columns, 0, index, column));
-    EXPECT_FALSE(expense.MatchesFind(spec, columns, 1, index, column)) << "from the second column on";
-    spec.pProject = none;
-    EXPECT_FALSE(expense.MatchesFind(spec, columns, 0, index, column)) << "another project";
+    request.allWords = true;
+    EXPECT_FALSE(expense.MatchesFind(request, columns, 0, index, column));
+    request.exactPhrase = true;
+    request.phrase = "TO THE AIR";
+    EXPECT_TRUE(expense.MatchesFind(request, columns, 0, index, column));
+    EXPECT_FALSE(expense.MatchesFind(request, columns, 1, index, column)) << "from the second column on";
+    request.pProject = none;
+    EXPECT_FALSE(expense.MatchesFind(request, columns, 0, index, column)) << "another project";
 }
 
 } // namespace

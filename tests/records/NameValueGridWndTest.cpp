@@ -6,6 +6,8 @@
 #include "framework/win/WindowTestCommon.h"
 #include "grid/core/CGELibraryState.h"
 #include "records/CNameValueGridWnd.h"
+#include "views/CGETabbedIntegralHeightCombo.h"
+#include "views/CellButtonControls.h"
 
 #include <gtest/gtest.h>
 
@@ -195,6 +197,24 @@ TEST_F(NameValueGridTest, ButtonClicksReachTheHostByFieldId) {
     PumpPending();
     ASSERT_EQ(host.Count(CNameValueGridWnd::BtnPostMessage()), 1u);
     EXPECT_EQ(host.notes[0].wParam, 103u);
+}
+
+// The button of a "DS_CTRL_PARENTPOST_STATIC" cell goes through the grid, which names the field.
+TEST_F(NameValueGridTest, TheProgramsCellControlsAreRegisteredAndAButtonCellNamesItsField) {
+    pairs.SetField("Rounded", "0.25 hours", 114, 11555);
+    grid.SetPairs(&pairs);
+    EXPECT_NE(dynamic_cast<CGETabbedIntegralHeightCombo*>(grid.GetRegisteredControl(11640)), nullptr);
+    EXPECT_NE(dynamic_cast<CGEEditBtnControl*>(grid.GetRegisteredControl(11554)), nullptr);
+    auto* pButtonCell = dynamic_cast<CGEStaticBtnControl*>(grid.GetRegisteredControl(11555));
+    ASSERT_NE(pButtonCell, nullptr);
+    ASSERT_NE(pButtonCell->GetButton(), nullptr);
+    EXPECT_EQ(grid.GetControl(7, 2), pButtonCell);
+
+    ASSERT_TRUE(grid.SetCurrentCell(7, 2, GE_NOREDRAW));
+    pButtonCell->OnChildButtonClicked(pButtonCell->GetButton());
+    PumpPending();
+    ASSERT_EQ(host.Count(CNameValueGridWnd::BtnPostMessage()), 1u);
+    EXPECT_EQ(host.notes.back().wParam, 114u);
 }
 
 TEST_F(NameValueGridTest, WithoutAListEveryMessageDoesNothing) {

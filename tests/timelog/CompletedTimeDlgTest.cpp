@@ -34,17 +34,8 @@ protected:
             dlg.DestroyWindow();
         owner.DestroyWindow();
     }
-    CProject* AddProject(const char* name) {
-        auto* p = new CProject(name, 0.0);
-        doc.AddProject(p);
-        return p;
-    }
-    CCategory* AddCategory(const char* name) {
-        auto* c = new CCategory();
-        c->m_Name = name;
-        doc.AddCategory(c);
-        return c;
-    }
+    CProject* AddProject(const char* name) { return AddProjectTo(doc, name); }
+    CCategory* AddCategory(const char* name) { return AddCategoryTo(doc, name); }
     CLogEntry* AddLogged(CProject* p, CCategory* c, const char* desc) {
         auto* e = new CLogEntry();
         e->m_pProject = p;

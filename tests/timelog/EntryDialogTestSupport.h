@@ -153,6 +153,19 @@ private:
     BYTE m_saved[256];
 };
 
+// A project or category of that name, owned by the document's lists.
+inline CProject* AddProjectTo(CLogDoc& doc, const char* name) {
+    auto* p = new CProject(name, 0.0);
+    doc.AddProject(p);
+    return p;
+}
+inline CCategory* AddCategoryTo(CLogDoc& doc, const char* name) {
+    auto* c = new CCategory();
+    c->m_Name = name;
+    doc.AddCategory(c);
+    return c;
+}
+
 // A scratch registry and an application that answers message boxes.
 class EntryDialogTest : public modeltest::ModelTest {
 protected:

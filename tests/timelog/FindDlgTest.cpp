@@ -16,15 +16,15 @@ namespace {
 class FakeFindService : public IFindService {
 public:
     CString GetLastFindText() override { return lastText; }
-    bool FindItem(const CFindRequest& spec, CString& guid, int& columnId) override {
+    bool FindItem(const CFindRequest& request, CString& guid, int& columnId) override {
         ++searches;
-        phrase = spec.phrase;
+        phrase = request.phrase;
         words.clear();
-        for (INT_PTR i = 0; i < spec.words.GetSize(); ++i)
-            words.emplace_back(static_cast<LPCSTR>(spec.words[i]));
-        allWords = spec.allWords;
-        exact = spec.exactPhrase;
-        project = spec.pProject;
+        for (INT_PTR i = 0; i < request.words.GetSize(); ++i)
+            words.emplace_back(static_cast<LPCSTR>(request.words[i]));
+        allWords = request.allWords;
+        exact = request.exactPhrase;
+        project = request.pProject;
         if (hitGuid.IsEmpty())
             return false;
         guid = hitGuid;

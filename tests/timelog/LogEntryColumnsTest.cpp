@@ -201,7 +201,7 @@ TEST_F(LogEntryColumns, FindTable) {
     };
     const Case cases[] = {
         {"phrase in the description, any case", "THE OUTLINE", {}, true, false, nullptr, 0, true, 3, 6},
-        {"phrase not present as a whole", "spec wrote", {}, true, false, nullptr, 0, false, -1, -1},
+        {"phrase not present as a whole", "request wrote", {}, true, false, nullptr, 0, false, -1, -1},
         {"any word: the first word found passes", "", {"zzz", "acme"}, false, false, nullptr, 0, true, 4, 9},
         {"any word: none found", "", {"zzz", "yyy"}, false, false, nullptr, 0, false, -1, -1},
         {"all words found", "", {"alpha", "design"}, false, true, nullptr, 0, true, 2, 5},
@@ -214,31 +214,31 @@ TEST_F(LogEntryColumns, FindTable) {
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
-        CFindRequest spec;
-        spec.phrase = c.phrase;
+        CFindRequest request;
+        request.phrase = c.phrase;
         for (const char* w : c.words)
-            spec.words.Add(w);
-        spec.exactPhrase = c.exact;
-        spec.allWords = c.all;
-        spec.pProject = i == 7 ? project : (i == 8 ? other : nullptr);
+            request.words.Add(w);
+        request.exactPhrase = c.exact;
+        request.allWords = c.all;
+        request.pProject = i == 7 ? project : (i == 8 ? other : nullptr);
         int index = -1;
         int column = -1;
-        EXPECT_EQ(entry.MatchesFind(spec, c.first, index, column), c.found) << c.what;
+        EXPECT_EQ(entry.MatchesFind(request, c.first, index, column), c.found) << c.what;
         EXPECT_EQ(index, c.index) << c.what;
         EXPECT_EQ(column, c.column) << c.what;
     }
 }
 
 TEST_F(LogEntryColumns, FindFailsWithoutALogGrid) {
-    CFindRequest spec;
-    spec.phrase = "alpha";
-    spec.exactPhrase = true;
+    CFindRequest request;
+    request.phrase = "alpha";
+    request.exactPhrase = true;
     int index = -1;
     int column = -1;
-    EXPECT_FALSE(entry.MatchesFind(spec, 0, index, column)) << "no main frame";
+    EXPECT_FALSE(entry.MatchesFind(request, 0, index, column)) << "no main frame";
     RecordingFrame frame;
     frame.hasLogGrid = false;
-    EXPECT_FALSE(entry.MatchesFind(spec, 0, index, column));
+    EXPECT_FALSE(entry.MatchesFind(request, 0, index, column));
 }
 
 // ---------------------------------------------------------------- German (Germany)

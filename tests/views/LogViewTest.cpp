@@ -273,13 +273,13 @@ TEST_F(LogViewRows, EntryRowsAreFoundAndWalked) {
 TEST_F(LogViewRows, FindNextSearchesUpwardFromTheBottomAndWrapsOnce) {
     AddEntry(At(2024, 3, 7, 9), At(2024, 3, 7, 10), beta, "Review the budget");
     ASSERT_NE(MakeView(), nullptr);
-    CFindRequest spec;
-    spec.phrase = "review";
-    spec.words.Add("review");
+    CFindRequest request;
+    request.phrase = "review";
+    request.words.Add("review");
     CString guid;
     int column = 0;
     // From the bottom: row 4 first, then row 1, then round to row 4 again.
-    ASSERT_TRUE(view->FindNext(spec, FALSE, guid, &column));
+    ASSERT_TRUE(view->FindNext(request, FALSE, guid, &column));
     EXPECT_EQ(view->GetLastFoundRow(), 4u);
     EXPECT_EQ(column, CLogView::colDescription);
     ASSERT_TRUE(view->FindNext(view->GetFindSpec(), FALSE, guid));
