@@ -580,6 +580,7 @@ protected:
     bool m_bTimeCacheRefused = false;
     // The same for the QuickBooks cache.
     bool m_bQBCacheRefused = false;
+
 public:
     // ================================================================ opening, loading, log-in
     // (CLogDocLoad.cpp) A new, empty log; no table is read.
@@ -809,7 +810,9 @@ public:
     // log loaded in portions, the first pass after loading (reconciliation of the timing state), one
     // retry of a pending entry every 2 s, the delayed view refresh, the change-counter poll every 15
     // minutes. Intervals are measured with tick differences taken unsigned, so the poll goes on after
-    // the 32-bit counter wraps. Returns 0 (no more idle time wanted).
+    // the 32-bit counter wraps. Returns nonzero while the log is still to be loaded or its first pass
+    // to be run, so the application keeps giving idle time until they are done even when no message
+    // arrives; 0 otherwise (no more idle time wanted).
     int OnIdleCheck();
     int OnIdleCheck(DWORD tick);
     // "DocViewUpdate" arrived: the views are refreshed once, a second after the last such message.
@@ -830,6 +833,8 @@ protected:
     bool m_bFirstPassDone = false;
     // Loads the next portion of the log while a load is pending or running.
     void LoadLogPortion();
+    // Nonzero while loading or the first pass is still to come.
+    int WantsMoreIdleTime() const;
     // Once after loading: the log grid sorted, filtered, re-read and shaded; visibility; the timing
     // state reconciled with the log.
     void RunFirstIdlePass();
@@ -1036,6 +1041,7 @@ protected:
     void AddImportedEntry(const CLogTextRow& row);
     // Whether a ", "-separated list of names holds the name.
     static bool ContainsUserName(const CString& list, const CString& name);
+
 public:
     // ================================================================ project-task timing
     // (CLogDocProjectTiming.cpp) Project tasks timed directly: quick tasks, time worked added to a task,
