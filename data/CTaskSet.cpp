@@ -249,6 +249,17 @@ bool CTaskSet::HasCurrentUserEntries() {
     return any;
 }
 
+bool CTaskSet::CanReadTable() {
+    const CString filter = m_strFilter;
+    const CString sort = m_strSort;
+    const BOOL opened = Query("1 = 0");
+    if (opened)
+        Close();
+    m_strFilter = filter;
+    m_strSort = sort;
+    return opened != FALSE;
+}
+
 bool CTaskSet::LoadNextBatch(CLogDoc* doc, bool restart, bool* more) {
     if (!doc)
         return false;

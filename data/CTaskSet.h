@@ -56,6 +56,9 @@ public:
     bool DeleteUserEntries(CLogDoc* doc, CWnd* dialog, UINT textId, UINT progressId);
     // Whether the table holds a row of the current user (of anyone without a current user name).
     bool HasCurrentUserEntries();
+    // Opens and closes the set on no rows: the table and every column the set reads are checked without
+    // reading a row (on a large log a plain open costs as much as loading it). The filter and sort stay.
+    bool CanReadTable();
     // Loads up to kBatchSize more of the current user's entries, newest first, in front of the log (so
     // the log stays in start order); more is false after the last. The batch reads through a set of its
     // own, so other uses of this set meanwhile do not disturb it, and an entry whose GUID the log already

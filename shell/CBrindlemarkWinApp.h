@@ -74,7 +74,24 @@ public:
     // True once the user chose Exit: the main window then closes for good.
     bool IsExiting() const { return m_bExiting; }
 
+    // ---- timer commands ----
+    // Each goes to the active log document and does nothing while no log document is open.
+    // Whether the commands on a timed task (stop, stop now, switch, pause, interrupt) may run: the
+    // document times a task, is not being opened and its Pause dialog is not open.
+    static bool CanActOnTimedTask(const CLogDoc* pDoc);
+
 protected:
+    afx_msg void OnStartTimer();
+    afx_msg void OnStopTimer();
+    afx_msg void OnStopNow();
+    afx_msg void OnPauseTimer();
+    afx_msg void OnInterruptTimer();
+    afx_msg void OnEnterCompletedTime();
+    afx_msg void OnSwitchTask();
+    afx_msg void OnUpdateTimedTaskCommand(CCmdUI* pCmdUI);
+    // Start and Enter Completed Time: disabled without a document, otherwise the document's own update
+    // handler decides (enabled when it has none).
+    afx_msg void OnUpdateDocumentDecides(CCmdUI* pCmdUI);
     afx_msg void OnAppExit();
     afx_msg void OnAppAbout();
     afx_msg void OnOpenMainWindow();

@@ -7,8 +7,23 @@
 #include "shell/CAboutDlg.h"
 #include "shell/CMainFrame.h"
 #include "shell/IOptionsSheet.h"
+#include "timelog/CLogDoc.h"
 
 BEGIN_MESSAGE_MAP(CBrindlemarkWinApp, CAcxWinApp)
+ON_COMMAND(ID_TIMER_START, OnStartTimer)
+ON_COMMAND(ID_TIMER_STOP, OnStopTimer)
+ON_COMMAND(ID_TIMER_STOP_NOW, OnStopNow)
+ON_COMMAND(ID_TIMER_PAUSE, OnPauseTimer)
+ON_COMMAND(ID_TIMER_INTERRUPT, OnInterruptTimer)
+ON_COMMAND(ID_TIMER_COMPLETED, OnEnterCompletedTime)
+ON_COMMAND(ID_TIMER_SWITCH, OnSwitchTask)
+ON_UPDATE_COMMAND_UI(ID_TIMER_START, OnUpdateDocumentDecides)
+ON_UPDATE_COMMAND_UI(ID_TIMER_COMPLETED, OnUpdateDocumentDecides)
+ON_UPDATE_COMMAND_UI(ID_TIMER_STOP, OnUpdateTimedTaskCommand)
+ON_UPDATE_COMMAND_UI(ID_TIMER_STOP_NOW, OnUpdateTimedTaskCommand)
+ON_UPDATE_COMMAND_UI(ID_TIMER_PAUSE, OnUpdateTimedTaskCommand)
+ON_UPDATE_COMMAND_UI(ID_TIMER_INTERRUPT, OnUpdateTimedTaskCommand)
+ON_UPDATE_COMMAND_UI(ID_TIMER_SWITCH, OnUpdateTimedTaskCommand)
 ON_COMMAND(ID_SET_ACTIVE_LOG, OnSetActiveLog)
 ON_UPDATE_COMMAND_UI(ID_SET_ACTIVE_LOG, OnUpdateSetActiveLog)
 ON_UPDATE_COMMAND_UI(ID_QUICK_TASKS_MENU, OnUpdateQuickTasksMenu)
@@ -18,6 +33,66 @@ ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
 ON_COMMAND(ID_FILE_PRINT_SETUP, OnFilePrintSetup)
 ON_COMMAND(ID_APP_EXIT, OnAppExit)
 END_MESSAGE_MAP()
+
+// ---------------------------------------------------------------------------------------------------
+// Timer commands
+
+void CBrindlemarkWinApp::OnStartTimer() {
+    if (m_pActiveDoc != nullptr)
+        m_pActiveDoc->StartTimer();
+}
+
+void CBrindlemarkWinApp::OnStopTimer() {
+    if (m_pActiveDoc != nullptr)
+        m_pActiveDoc->StopTimer(CTime(static_cast<__time64_t>(0)));
+}
+
+void CBrindlemarkWinApp::OnStopNow() {
+    // Stops at the current time without a dialog (not while the log grid holds an unfinished row).
+    if (m_pActiveDoc != nullptr)
+        m_pActiveDoc->StopNow();
+}
+
+void CBrindlemarkWinApp::OnPauseTimer() {
+    if (m_pActiveDoc != nullptr)
+        m_pActiveDoc->PauseTimer();
+}
+
+void CBrindlemarkWinApp::OnInterruptTimer() {
+    if (m_pActiveDoc != nullptr)
+        m_pActiveDoc->InterruptTimer();
+}
+
+void CBrindlemarkWinApp::OnEnterCompletedTime() {
+    if (m_pActiveDoc != nullptr)
+        m_pActiveDoc->EnterCompletedTime();
+}
+
+void CBrindlemarkWinApp::OnSwitchTask() {
+    if (m_pActiveDoc != nullptr)
+        m_pActiveDoc->SwitchTask();
+}
+
+bool CBrindlemarkWinApp::CanActOnTimedTask(const CLogDoc* pDoc) {
+    return pDoc != nullptr && pDoc->IsTiming() && !pDoc->IsOpening() && !pDoc->IsPaused();
+}
+
+void CBrindlemarkWinApp::OnUpdateTimedTaskCommand(CCmdUI* pCmdUI) {
+    pCmdUI->Enable(CanActOnTimedTask(m_pActiveDoc));
+}
+
+void CBrindlemarkWinApp::OnUpdateDocumentDecides(CCmdUI* pCmdUI) {
+    if (m_pActiveDoc == nullptr) {
+        pCmdUI->Enable(FALSE);
+        return;
+    }
+    // The document's message map may hold the rule; the tray and the menus reach it through here too.
+    if (!m_pActiveDoc->OnCmdMsg(pCmdUI->m_nID, CN_UPDATE_COMMAND_UI, pCmdUI, nullptr))
+        pCmdUI->Enable(TRUE);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Other commands
 
 void CBrindlemarkWinApp::OnSetActiveLog() {
     if (CMainFrame* pFrame = GetMainFrame())

@@ -1073,6 +1073,15 @@ public:
     bool DeleteSelectedInvoices(const CDWordArray& firstRows, const CDWordArray& lastRows);
 
     DECLARE_MESSAGE_MAP()
+
+public:
+    // ================================================================ the open in progress
+    // (CLogDocLoad.cpp) True while OnOpenDocument runs (its log-in dialogs pump messages): the commands
+    // on the timed task wait until the log is open.
+    bool IsOpening() const { return m_bOpening; }
+
+protected:
+    bool m_bOpening = false;
 };
 
 // ==================================================================== the open document

@@ -65,11 +65,10 @@ void CLogDoc::WriteLogToDatabase() {
 }
 
 bool CLogDoc::CanOpenTaskTable() {
-    if (!m_TaskSet.Open()) {
+    if (!m_TaskSet.CanReadTable()) {
         AfxMessageBox(IDS_COPY_CANNOT_OPEN, MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
-    m_TaskSet.Close();
     return true;
 }
 

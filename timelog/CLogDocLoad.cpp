@@ -62,6 +62,12 @@ BOOL CLogDoc::OnOpenDocument(LPCSTR lpszPathName) {
     // before, and a save now would write an empty or half-read model over that file.
     const bool autoSave = m_bAutoSaveEnabled;
     EnableAutoSave(false);
+    // Cleared however the open ends.
+    struct OpeningMark {
+        bool& flag;
+        explicit OpeningMark(bool& f) : flag(f) { flag = true; }
+        ~OpeningMark() { flag = false; }
+    } opening(m_bOpening);
     const BOOL opened = OpenLog(lpszPathName);
     EnableAutoSave(autoSave);
     return opened;
@@ -139,8 +145,7 @@ bool CLogDoc::LoadAllTables() {
     DeleteContents();
     m_bDatabaseUsable = false;
     try {
-        if (m_TaskSet.Open()) {
-            m_TaskSet.Close();
+        if (m_TaskSet.CanReadTable()) {
             // Every table is tried, so the lists hold whatever loaded.
             bool loaded = m_ProjTypeSet.LoadProjectTypes(this);
             loaded = m_CategorySet.LoadCategories(this) && loaded;

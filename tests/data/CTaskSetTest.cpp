@@ -270,6 +270,25 @@ TEST_P(TaskSetTest, UserNamesWithQuotesAndWildcardsSelectOnlyTheirRows) {
     }
 }
 
+TEST_P(TaskSetTest, TheTableCheckPassesOnlyWhenEveryColumnCanBeReadAndKeepsTheSetsQuery) {
+    Save(Entry("mine", At(2, 1), At(2, 1, 1)));
+    Tasks().m_strFilter = "[Username] = 'bob'";
+    Tasks().m_strSort = "[StartTime]";
+    EXPECT_TRUE(Tasks().CanReadTable());
+    EXPECT_FALSE(Tasks().IsOpen());
+    EXPECT_EQ(Tasks().m_strFilter, "[Username] = 'bob'");
+    EXPECT_EQ(Tasks().m_strSort, "[StartTime]");
+    EXPECT_EQ(Errors().GetCount(), 0);
+
+    Exec("DROP TABLE [Tasks]");
+    Exec("CREATE TABLE [Tasks] ([GUID] varchar(50), [Username] varchar(255))");
+    EXPECT_FALSE(Tasks().CanReadTable()) << "a table without the set's columns";
+    EXPECT_FALSE(Tasks().IsOpen());
+    EXPECT_EQ(Errors().GetCount(), 1) << "the failure is reported";
+    Exec("DROP TABLE [Tasks]");
+    EXPECT_FALSE(Tasks().CanReadTable()) << "no table";
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, TaskSetTest, DATA_ENGINES);
 
 } // namespace
