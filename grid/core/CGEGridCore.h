@@ -394,6 +394,9 @@ public:
     virtual void OnInitCurrentCell(ROWCOL nRow, ROWCOL nCol);
     virtual void OnMovedCurrentCell(ROWCOL nRow, ROWCOL nCol);
     virtual void OnChildButtonClicked(ROWCOL nRow, ROWCOL nCol);
+    // A press inside the selected text of the current cell's window: the grid may start dragging that text
+    // (TRUE when it did). The engine has no text drag of its own: FALSE unless an application grid adds one.
+    virtual BOOL DragSelectedText(ROWCOL, ROWCOL) { return FALSE; }
     // Moving the current cell to another row (the browser grid stores its record there).
     virtual void OnCurrentRowChanging(ROWCOL nOldRow, ROWCOL nNewRow);
 

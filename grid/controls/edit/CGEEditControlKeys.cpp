@@ -364,12 +364,13 @@ void CGEEditControl::OnLButtonDown(UINT, CPoint point) {
     int nEnd = 0;
     GetSel(nStart, nEnd);
     if (nOldStart != nOldEnd && nStart == nEnd && nStart >= nOldStart && nStart <= nOldEnd) {
-        // A press inside the selection keeps it for dragging the text; the grid has no text drag yet, so
-        // the caret then goes where the press left it.
+        // A press inside the selection keeps it while the grid may drag the text; afterwards the caret
+        // goes where the press left it.
         SetSel(nOldStart, nOldEnd);
         SendMessage(EM_SCROLLCARET);
         const ROWCOL nRow = m_nRow;
         const ROWCOL nCol = m_nCol;
+        m_pGrid->DragSelectedText(nRow, nCol);
         if (IsBoundToCellAt(nRow, nCol) && m_bActive && m_pGrid->IsCurrentCell(nRow, nCol) && HasWindow()) {
             const int nChar = LOWORD(CharFromPos(point));
             SetSel(nChar, nChar);

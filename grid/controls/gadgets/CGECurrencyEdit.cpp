@@ -291,9 +291,19 @@ BOOL CGECurrencyEdit::GetDisplayValue(ROWCOL, ROWCOL, UINT, const CGEStyle& styl
 
 BOOL CGECurrencyEdit::StoreStyle(ROWCOL nRow, ROWCOL nCol, const CGEStyle* pStyle, int mt, int nType,
                                  UINT nFlags) {
+    // The base puts a stored value into the editor, which marks it modified: remember the state before.
+    const BOOL bWasModified = IsBoundToCellAt(nRow, nCol) && m_bModified;
     if (!CGEStatic::StoreStyle(nRow, nCol, pStyle, mt, nType, nFlags))
         return FALSE;
-    if (pStyle == nullptr || !IsBoundToCellAt(nRow, nCol) || !m_pGrid->IsCurrentCell(nRow, nCol))
+    if (pStyle == nullptr || (mt != geOverride && mt != geApplyNew) || !m_pGrid->IsCurrentCell(nRow, nCol))
+        return TRUE;
+    // A new value for a cell that was not being changed, or another control, ends the editing: the cell
+    // shows what was stored and leaving it writes nothing back.
+    if ((pStyle->GetIncludeValue() && !bWasModified) || pStyle->GetIncludeControl()) {
+        Reset();
+        return TRUE;
+    }
+    if (!IsBoundToCellAt(nRow, nCol))
         return TRUE;
     for (UINT nId = GE_IDS_UA_CURRENCY_ATTRIBUTES; nId <= GE_IDS_UA_CURRENCY_FRACDIGITS; ++nId) {
         if (pStyle->HasUserAttribute(nId)) {

@@ -105,6 +105,7 @@ protected:
     afx_msg LRESULT OnEditorKillFocus(WPARAM, LPARAM);
     afx_msg LRESULT OnEditorShowWindow(WPARAM, LPARAM);
     afx_msg LRESULT OnEditorContextMenu(WPARAM, LPARAM);
+    afx_msg LRESULT OnEditorLButtonDown(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
 
     // A stored value of a cell read under the cell's format (the hidden editor takes the style).

@@ -24,6 +24,7 @@ ON_MESSAGE(WM_SYSKEYDOWN, OnEditorSysKeyDown)
 ON_MESSAGE(WM_KILLFOCUS, OnEditorKillFocus)
 ON_MESSAGE(WM_SHOWWINDOW, OnEditorShowWindow)
 ON_MESSAGE(WM_CONTEXTMENU, OnEditorContextMenu)
+ON_MESSAGE(WM_LBUTTONDOWN, OnEditorLButtonDown)
 END_MESSAGE_MAP()
 
 BOOL CGECurrencyEdit::IsShiftDown() const {
@@ -315,4 +316,22 @@ LRESULT CGECurrencyEdit::OnEditorShowWindow(WPARAM, LPARAM) {
 
 LRESULT CGECurrencyEdit::OnEditorContextMenu(WPARAM, LPARAM) {
     return Default();
+}
+
+LRESULT CGECurrencyEdit::OnEditorLButtonDown(WPARAM wParam, LPARAM lParam) {
+    int nOldStart = 0;
+    int nOldEnd = 0;
+    const BOOL bHadSelection = m_model.GetSelection(nOldStart, nOldEnd);
+    const LRESULT lResult = OnLButtonDownMsg(wParam, lParam);
+    const int nCaret = m_model.GetCaret();
+    if (!bHadSelection || m_model.HasSelection() || nCaret < nOldStart || nCaret > nOldEnd)
+        return lResult;
+    // A press inside the selection keeps it while the grid may drag the text: no selecting by the mouse.
+    m_bMouseSelecting = FALSE;
+    if (::GetCapture() == GetSafeHwnd())
+        ::ReleaseCapture();
+    SetSel(nOldStart, nOldEnd);
+    if (m_bBound)
+        m_pGrid->DragSelectedText(m_nRow, m_nCol);
+    return lResult;
 }

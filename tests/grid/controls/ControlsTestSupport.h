@@ -113,9 +113,19 @@ public:
         return (nVirtKey == VK_CONTROL && ctrl) || (nVirtKey == VK_SHIFT && shift) ||
                (nVirtKey == VK_MENU && alt);
     }
+    // Records the cells whose selected text a control asked the grid to drag.
+    BOOL DragSelectedText(ROWCOL nRow, ROWCOL nCol) override {
+        dragRow = nRow;
+        dragCol = nCol;
+        ++drags;
+        return TRUE;
+    }
     BOOL ctrl = FALSE;
     BOOL shift = FALSE;
     BOOL alt = FALSE;
+    int drags = 0;
+    ROWCOL dragRow = 0;
+    ROWCOL dragCol = 0;
 };
 
 // A grid window in a top-level window of its own, with rows and columns, that has the focus.

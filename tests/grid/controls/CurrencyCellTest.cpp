@@ -164,3 +164,66 @@ TEST(CurrencyCell, FindAndReplaceWorkOnTheShownAmounts) {
     EXPECT_FALSE(pControl->ReplaceAll(state, 1, 1));
     EXPECT_STREQ(grid.GetStoredCellValue(1, 1), "9834.50");
 }
+
+TEST(CurrencyCell, AValueStoredIntoTheUnchangedCurrentCellEndsItsEditing) {
+    WindowGrid window;
+    PutStyle(window.grid, 2, 2, MoneyStyle("1234.5"));
+    window.Select(2, 2);
+    auto* pControl = ControlOf<CGECurrencyEdit>(window.grid, 2, 2);
+    ASSERT_NE(pControl, nullptr);
+    pControl->SetActive(TRUE);
+    pControl->Refresh();
+    window.Update();
+    ASSERT_FALSE(pControl->GetModify());
+    window.grid.SetValueRange(CGECellRange(2, 2, 2, 2), "99", geOverride, 1); // through the control
+    window.Update();
+    EXPECT_FALSE(pControl->IsActive());
+    EXPECT_FALSE(pControl->GetModify());
+    window.Select(3, 2);
+    EXPECT_STREQ(window.Value(2, 2), "99") << "leaving the cell writes nothing back";
+
+    // A cell being changed keeps its editing.
+    window.Select(2, 2);
+    TypeText("7");
+    PumpPending();
+    ASSERT_TRUE(pControl->GetModify());
+    CGEStyle attribute;
+    attribute.SetUserAttribute(GE_IDS_UA_CURRENCY_FRACDIGITS, "0");
+    window.grid.SetStyleRange(CGECellRange(2, 2, 2, 2), &attribute, geOverride, 1);
+    EXPECT_TRUE(pControl->IsActive());
+    EXPECT_TRUE(pControl->GetModify());
+}
+
+TEST(CurrencyCell, APressInsideTheSelectionKeepsItForDraggingTheText) {
+    WindowGrid window;
+    PutStyle(window.grid, 2, 2, MoneyStyle("1234.5"));
+    window.Select(2, 2);
+    auto* pControl = ControlOf<CGECurrencyEdit>(window.grid, 2, 2);
+    ASSERT_NE(pControl, nullptr);
+    pControl->SetActive(TRUE);
+    pControl->Refresh();
+    window.Update();
+    ASSERT_TRUE(pControl->IsWindowVisible());
+    CRect text;
+    pControl->GetTextRect(text);
+    const CPoint middle(text.CenterPoint());
+
+    pControl->SetSel(0, -1);
+    ::SendMessageA(pControl->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(middle.x, middle.y));
+    ::SendMessageA(pControl->m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(middle.x, middle.y));
+    int nStart = 0;
+    int nEnd = 0;
+    ASSERT_TRUE(pControl->GetModel().GetSelection(nStart, nEnd));
+    EXPECT_EQ(nStart, 0);
+    EXPECT_EQ(nEnd, TextOf(pControl).GetLength());
+    EXPECT_EQ(window.grid.drags, 1);
+    EXPECT_EQ(window.grid.dragRow, 2u);
+    EXPECT_EQ(window.grid.dragCol, 2u);
+
+    // Without a selection a press only places the caret.
+    pControl->SetSel(-1, 0);
+    ::SendMessageA(pControl->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(middle.x, middle.y));
+    ::SendMessageA(pControl->m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(middle.x, middle.y));
+    EXPECT_FALSE(pControl->GetModel().HasSelection());
+    EXPECT_EQ(window.grid.drags, 1);
+}
