@@ -2,6 +2,8 @@
 
 #include "framework/win/CWinApp.h"
 #include "timelog/CCompletedTimeDlg.h"
+#include "timelog/CInterruptDlg.h"
+#include "timelog/CPauseDlg.h"
 #include "timelog/CStartLoggingDlg.h"
 #include "timelog/CSwitchNoticeDlg.h"
 #include "timelog/CTaskDlg.h"
@@ -42,12 +44,14 @@ int CEntryDialogs::ShowSwitchNotice() {
     return static_cast<int>(dlg.DoModal());
 }
 
-int CEntryDialogs::RunPause(CLogDoc&) {
-    return 0;
+int CEntryDialogs::RunPause(CLogDoc& doc) {
+    CPauseDlg dlg(&doc, AfxGetMainWnd());
+    return static_cast<int>(dlg.DoModal());
 }
 
-int CEntryDialogs::RunInterrupt(CLogDoc&) {
-    return 0;
+int CEntryDialogs::RunInterrupt(CLogDoc& doc) {
+    CInterruptDlg dlg(&doc, AfxGetMainWnd());
+    return static_cast<int>(dlg.DoModal());
 }
 
 int CEntryDialogs::RunLogin(CLogDoc&) {

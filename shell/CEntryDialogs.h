@@ -12,9 +12,9 @@ public:
     int RunStartLogging(CLogDoc& doc, CLogEntry& entry, StartLoggingMode mode, CTime time) override;
     int RunCompletedTime(CLogDoc& doc) override;
     int ShowSwitchNotice() override;
-    // Not offered by this program yet: nothing is done (0).
     int RunPause(CLogDoc& doc) override;
     int RunInterrupt(CLogDoc& doc) override;
+    // Not offered by this program yet: nothing is done (0).
     int RunLogin(CLogDoc& doc) override;
     int RunDataAccess() override;
 };

@@ -59,7 +59,9 @@
 #include "timelog/CLogEntry.h"
 #include "timelog/CRecentTaskList.h"
 
+#include <map>
 #include <memory>
+#include <string>
 #include <functional>
 #include <vector>
 
@@ -1035,6 +1037,62 @@ protected:
     void AddImportedEntry(const CLogTextRow& row);
     // Whether a ", "-separated list of names holds the name.
     static bool ContainsUserName(const CString& list, const CString& name);
+public:
+    // ================================================================ project-task timing
+    // (CLogDocProjectTiming.cpp) Project tasks timed directly: quick tasks, time worked added to a task,
+    // rescheduling, and the task's logged totals kept up to date from the log. Summary tasks are never
+    // timed.
+    // While idle: times a new entry made from the task (current user) from start (0 = now).
+    void StartQuickTaskAt(CTask* pTask, CTime start);
+    // Stops what is timed; choosing the task being timed ends there. Otherwise the task starts where the
+    // stopped entry ended (now when nothing was timed).
+    void StartQuickTask(CTask* pTask);
+    // The sibling product asked to time the task: stops like StartQuickTask, then the Log Task dialog
+    // opens in start mode on an entry made from the task. The dialog's result (0 when none ran).
+    int StartTaskFromSibling(CTask* pTask);
+    // Inserts the first 30 quick tasks (project shown and active, unless inactive ones are shown) before
+    // the placeholder item, as commands kFirstQuickTaskCommand + their index; the one being timed is
+    // checked. The placeholder goes when an item was inserted. Returns how many were inserted.
+    int FillQuickTaskMenu(HMENU hMenu);
+    static constexpr UINT kFirstQuickTaskCommand = 100;
+    static constexpr int kMaxQuickTaskItems = 30;
+    static constexpr UINT kQuickTaskPlaceholder = 32794;
+    // Item kFirstQuickTaskCommand + i: StartQuickTask on quick task i (nothing out of range).
+    void OnQuickTaskCommand(UINT id);
+    // The quick tasks read again for the current user; the quick task window is refilled.
+    void RefreshQuickTasks();
+    // "Add Time Worked to Project Task" (32858-32870: 15 minutes to 10 hours) to the selected task.
+    void OnAddTimeWorked(UINT id);
+    void OnUpdateAddTimeWorked(CCmdUI* pCmdUI);
+    // Adds an entry of that many minutes ending now to the task, unless now lies in a locked timesheet
+    // period; the sibling product is told either way.
+    void AddTimeWorked(CTask* pTask, int minutes);
+    // "Reschedule Task" (32907-32913: 1, 2, 3 weeks; 1, 2, 4, 6 months) for the selected task.
+    void OnRescheduleTask(UINT id);
+    void RescheduleTask(CTask* pTask, int weeks, int months);
+    // A task date moved on by weeks or months (a month step lands on the same day of the month, or the
+    // next day that has it); a date of 0 counts from now and ends at 08:00.
+    static CTime MoveTaskDate(CTime date, int weeks, int months);
+    // The task's logged work and costs summed from [Tasks]; when they (or the last-logged time) changed,
+    // or force, they are stored and the task saved, its summaries rolled up, the task view redrawn
+    // (redraw) and the task written back to its plan. Nothing without a task view. True when saved.
+    bool UpdateTaskTotals(CTask* pTask, bool force, bool redraw);
+    // UpdateTaskTotals for the task the entry was made from (nothing when it has none).
+    void UpdateEntryTask(const CLogEntry* pEntry, bool force, bool redraw);
+    // "Show Time Logged...": the log entries of the selected task (and the tasks below a summary) in the
+    // task details; with none, message 11617.
+    void ShowTimeLogged();
+    void OnUpdateShowTimeLogged(CCmdUI* pCmdUI);
+    // When UpdateTaskTotals last wrote a task back to its plan (0: not since the plans were closed).
+    DWORD m_nPlanWriteTick = 0;
+
+protected:
+    // The project-task view's selected task when it may be timed (not a summary); else nullptr.
+    static CTask* GetSelectedTimableTask();
+    // The entries logged against the task (read from [Tasks] while it can be used, else from the log).
+    void GatherTaskEntries(const CString& taskGUID, CObArray& entries);
+    // Last end of the entries logged against each task (by GUID), as UpdateTaskTotals last stored it.
+    std::map<std::string, __time64_t> m_TaskLastLogged;
 
 public:
     // ================================================================ handheld synchronisation

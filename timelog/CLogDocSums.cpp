@@ -88,6 +88,7 @@ void CLogDoc::CommitLogEntry(CLogEntry* pEntry) {
     pEntry->GetGUID();
     WriteEntryOrKeepPending(pEntry);
     QueueEntryForQuickBooks(pEntry, false, 0);
+    UpdateEntryTask(pEntry, false, true);
     if (ILogView* pView = GetLogView())
         pView->RefreshEntryRow(pEntry);
     SaveNow();

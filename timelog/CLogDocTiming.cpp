@@ -253,6 +253,7 @@ void CLogDoc::AddNewEntry(CLogEntry* pEntry, bool select, bool reselect) {
         pNew->SetModified(TRUE);
     AddLogEntry(pNew);
     WriteEntryOrKeepPending(pNew);
+    UpdateEntryTask(pNew, false, true);
     ReloadLogView(*pView);
     SetModifiedFlag();
     DoAutoSave(true);
@@ -279,6 +280,7 @@ void CLogDoc::SaveEditedEntry(CLogEntry* pEntry) {
     else
         pStored->RecalcElapsed();
     WriteEntryOrKeepPending(pStored);
+    UpdateEntryTask(pStored, false, true);
     SetModifiedFlag();
     DoAutoSave(true);
 }

@@ -47,6 +47,8 @@ public:
     virtual void MarkRunningTask() = 0;
     // Tells the sibling product which task is timed: its GUID in "Send value1" (empty: none), command 107.
     virtual void NotifySiblingTask(const char* taskGUID) = 0;
+    // Fills the quick task window again from the document's quick tasks, marking the running one.
+    virtual void RefillQuickTaskWindow() {}
 };
 
 // The registered frame, or nullptr.

@@ -19,6 +19,10 @@ public:
     // The task shown in a grid row (rows count from 1), or nullptr for a row without a task.
     virtual CTask* GetTaskAtRow(DWORD row) = 0;
     virtual void ClearSelection() = 0;
+    // Repaints the grid (after a task's figures changed).
+    virtual void Redraw() {}
+    // The grid row that shows the task with that GUID; 0 when no row shows it.
+    virtual DWORD FindTaskRow(const char* /*guid*/) { return 0; }
 };
 
 // The registered view, or nullptr.

@@ -269,6 +269,7 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
     pGrid->InstallUpdateHint();
     pGrid->InstallCommandFactory();
     pGrid->InstallSort();
+    pGrid->InstallOldDrawing();
     pGrid->InstallCoveredCells();
     pGrid->InstallMergeCells();
     pGrid->InstallFloatCells();

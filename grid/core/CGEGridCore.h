@@ -477,6 +477,12 @@ public:
     virtual void DrawCurrentCellFrameDefault(CDC* pDC, const CRect& rect);
     // Whether a cell is drawn selected (inverted).
     virtual BOOL IsCellSelectedForDrawing(ROWCOL nRow, ROWCOL nCol);
+    // The parts of a paint that every drawing path shares: the area beyond the last row and column, the
+    // grid lines (left out inside spans), and the closing step (selected cells inverted, the current
+    // cell's frame).
+    void DrawBeyondLastLines(CDC* pDC, const CGEPaintTable& table);
+    void DrawPaintGridLines(CDC* pDC, CGEPaintTable& table);
+    void DrawPaintClosing(CDC* pDC, CGEPaintTable& table);
     // Rectangles cut from the clip before a buffered image is copied (child windows, floating controls).
     void AddExclusionRect(const CRect& rect);
     // Rectangles the controls ask to refresh.
@@ -876,6 +882,8 @@ public:
     BOOL m_bUndoCellPending = FALSE;
     ROWCOL m_nUndoCellRow = 0, m_nUndoCellCol = 0;
     BOOL m_bSuppressUndoRecording = FALSE;
+    // Alternative drawing path: set while a paint goes that way.
+    BOOL m_bOldDrawingUnderWay = FALSE;
 
 protected:
     // Which rows and columns a paint shows, and the paint itself.

@@ -224,25 +224,7 @@ void CGEGridCore::DrawGridArea(CDC* pDC, const CRect& rectClip) {
 }
 
 void CGEGridCore::DrawPaintTable(CDC* pDC, CGEPaintTable& table) {
-    CGEProperties* pProps = GetProperties();
-    // The area beyond the last row and column.
-    const COLORREF clrBack = pProps != nullptr ? pProps->GetColorValue(CGEProperties::colorBackground)
-                                               : ::GetSysColor(COLOR_BTNFACE);
-    const int nRight =
-        table.cols.empty() ? table.rectGrid.left : table.cols.back().nPos + table.cols.back().nSize;
-    const int nBottom =
-        table.rows.empty() ? table.rectGrid.top : table.rows.back().nPos + table.rows.back().nSize;
-    if (nRight < table.rectPaint.right)
-        pDC->FillSolidRect(nRight, table.rectPaint.top, table.rectPaint.right - nRight,
-                           table.rectPaint.Height(), clrBack);
-    if (nBottom < table.rectPaint.bottom)
-        pDC->FillSolidRect(table.rectPaint.left, nBottom, std::max<int>(0, nRight - table.rectPaint.left),
-                           table.rectPaint.bottom - nBottom, clrBack);
-
-    const ROWCOL nFrozenRows = GetFrozenRows();
-    const ROWCOL nFrozenCols = GetFrozenCols();
-    const BOOL bVertLines = pProps == nullptr || pProps->GetDisplayVertLines();
-    const BOOL bHorzLines = pProps == nullptr || pProps->GetDisplayHorzLines();
+    DrawBeyondLastLines(pDC, table);
     for (int i = 0; i < table.RowCount(); ++i) {
         for (int j = 0; j < table.ColCount(); ++j) {
             const WORD wFlags = table.FlagsAt(i, j);
@@ -258,6 +240,32 @@ void CGEGridCore::DrawPaintTable(CDC* pDC, CGEPaintTable& table) {
             DrawItem(pDC, nRow, nCol, rect, *table.StyleAt(i, j));
         }
     }
+    DrawPaintGridLines(pDC, table);
+    DrawPaintClosing(pDC, table);
+}
+
+void CGEGridCore::DrawBeyondLastLines(CDC* pDC, const CGEPaintTable& table) {
+    CGEProperties* pProps = GetProperties();
+    const COLORREF clrBack = pProps != nullptr ? pProps->GetColorValue(CGEProperties::colorBackground)
+                                               : ::GetSysColor(COLOR_BTNFACE);
+    const int nRight = table.Right();
+    const int nBottom = table.Bottom();
+    if (nRight < table.rectPaint.right)
+        pDC->FillSolidRect(nRight, table.rectPaint.top, table.rectPaint.right - nRight,
+                           table.rectPaint.Height(), clrBack);
+    if (nBottom < table.rectPaint.bottom)
+        pDC->FillSolidRect(table.rectPaint.left, nBottom, std::max<int>(0, nRight - table.rectPaint.left),
+                           table.rectPaint.bottom - nBottom, clrBack);
+}
+
+void CGEGridCore::DrawPaintGridLines(CDC* pDC, CGEPaintTable& table) {
+    CGEProperties* pProps = GetProperties();
+    const int nRight = table.Right();
+    const int nBottom = table.Bottom();
+    const ROWCOL nFrozenRows = GetFrozenRows();
+    const ROWCOL nFrozenCols = GetFrozenCols();
+    const BOOL bVertLines = pProps == nullptr || pProps->GetDisplayVertLines();
+    const BOOL bHorzLines = pProps == nullptr || pProps->GetDisplayHorzLines();
     // Grid lines on the right and bottom pixel of each line; the frozen boundary in the fixed colour.
     // Inside a span (cells marked by the spanned-cell drawing) the lines are left out.
     for (int j = 0; bVertLines && j < table.ColCount(); ++j) {
@@ -290,6 +298,9 @@ void CGEGridCore::DrawPaintTable(CDC* pDC, CGEPaintTable& table) {
         if (nRight > x)
             DrawGridLine(pDC, x, r.nPos + r.nSize - 1, nRight - x, 1, 2, r.nIndex, lineFlags);
     }
+}
+
+void CGEGridCore::DrawPaintClosing(CDC* pDC, CGEPaintTable& table) {
     // Selected cells inverted; the current cell gets its frame instead.
     for (int i = 0; i < table.RowCount(); ++i) {
         for (int j = 0; j < table.ColCount(); ++j) {

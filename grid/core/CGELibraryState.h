@@ -117,6 +117,8 @@ public:
     // Copied into each grid at construction: the alternative look (check boxes, frames).
     BOOL m_bAlternateLook = TRUE;
     BOOL m_bNoClipWhenPrinting = FALSE;
+    // The alternative drawing path clips each row to its band while this is set.
+    BOOL m_bClipRowsWhenDrawing = TRUE;
     // Set while a drop-down list or a gadget's pop-up is being created, closed or destroyed.
     BOOL m_bDropDownLock = FALSE;
     BOOL m_bPopupCreating = FALSE;

@@ -41,6 +41,9 @@ public:
     CGEStyle*& StyleAt(int nRow, int nCol) { return styles[static_cast<size_t>(nRow * ColCount() + nCol)]; }
     WORD& FlagsAt(int nRow, int nCol) { return flags[static_cast<size_t>(nRow * ColCount() + nCol)]; }
     CRect CellRect(int nRow, int nCol) const;
+    // The first pixel right of the last column (below the last row); the grid area's edge when none.
+    int Right() const { return cols.empty() ? rectGrid.left : cols.back().nPos + cols.back().nSize; }
+    int Bottom() const { return rows.empty() ? rectGrid.top : rows.back().nPos + rows.back().nSize; }
 
     std::vector<Line> rows;
     std::vector<Line> cols;
