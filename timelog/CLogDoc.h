@@ -1122,6 +1122,18 @@ public:
     // While an expense view exists: a copy of the expense, created and modified now, written to
     // [Expenses]; the expense list is left to the view's reload. True when the row was written.
     bool AddNewExpense(const CExpense* pExpense);
+    // A received log entry: the timing state follows it first; while offline (database mode) it is marked
+    // pending. The log entry of its GUID (ignoring case) takes it, keeping its own billing flags; with
+    // none a copy is appended (counted, its tagged expenses made). Either is written to [Tasks] (pending
+    // when not taken) and logged to QuickBooks; the document is saved and the delayed view refresh armed.
+    void ReceiveSyncedEntry(CLogEntry* pEntry);
+    // The log grid holds an unfinished row; nothing is shown.
+    bool IsGridEditingQuiet();
+    // The expenses (invoices) of the view's selected ranges, from the last row up: each row is deleted
+    // from its table (with "Use ODBC") and the object from the list. A row without object stops at once
+    // with 0 and no save; without the view 0. Otherwise the result of the forced save.
+    bool DeleteSelectedExpenses(const CDWordArray& firstRows, const CDWordArray& lastRows);
+    bool DeleteSelectedInvoices(const CDWordArray& firstRows, const CDWordArray& lastRows);
 
     DECLARE_MESSAGE_MAP()
 
