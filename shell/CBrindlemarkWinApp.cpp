@@ -56,9 +56,12 @@ void CBrindlemarkWinApp::UseProductRegistryKey() {
 // Idle work and messages
 
 BOOL CBrindlemarkWinApp::OnIdle(LONG lCount) {
+    // The open log's background work (portioned loading, pending retries, polls) runs first.
+    const BOOL bDocumentWantsMore = m_pActiveDoc != nullptr && m_pActiveDoc->OnIdleCheck() != 0;
     if (CMainFrame* pFrame = GetMainFrame(); pFrame != nullptr && pFrame->m_hWnd != nullptr)
         pFrame->OnIdleWork();
-    return CAcxWinApp::OnIdle(lCount);
+    const BOOL bBaseWantsMore = CAcxWinApp::OnIdle(lCount);
+    return bBaseWantsMore || bDocumentWantsMore;
 }
 
 void CBrindlemarkWinApp::SetToolTipRelay(CWnd* pDialog, CWnd* pToolTip) {

@@ -810,7 +810,9 @@ public:
     // log loaded in portions, the first pass after loading (reconciliation of the timing state), one
     // retry of a pending entry every 2 s, the delayed view refresh, the change-counter poll every 15
     // minutes. Intervals are measured with tick differences taken unsigned, so the poll goes on after
-    // the 32-bit counter wraps. Returns 0 (no more idle time wanted).
+    // the 32-bit counter wraps. Returns nonzero while the log is still to be loaded or its first pass
+    // to be run, so the application keeps giving idle time until they are done even when no message
+    // arrives; 0 otherwise (no more idle time wanted).
     int OnIdleCheck();
     int OnIdleCheck(DWORD tick);
     // "DocViewUpdate" arrived: the views are refreshed once, a second after the last such message.
@@ -831,6 +833,8 @@ protected:
     bool m_bFirstPassDone = false;
     // Loads the next portion of the log while a load is pending or running.
     void LoadLogPortion();
+    // Nonzero while loading or the first pass is still to come.
+    int WantsMoreIdleTime() const;
     // Once after loading: the log grid sorted, filtered, re-read and shaded; visibility; the timing
     // state reconciled with the log.
     void RunFirstIdlePass();
@@ -1159,6 +1163,18 @@ public:
     // While an expense view exists: a copy of the expense, created and modified now, written to
     // [Expenses]; the expense list is left to the view's reload. True when the row was written.
     bool AddNewExpense(const CExpense* pExpense);
+    // A received log entry: the timing state follows it first; while offline (database mode) it is marked
+    // pending. The log entry of its GUID (ignoring case) takes it, keeping its own billing flags; with
+    // none a copy is appended (counted, its tagged expenses made). Either is written to [Tasks] (pending
+    // when not taken) and logged to QuickBooks; the document is saved and the delayed view refresh armed.
+    void ReceiveSyncedEntry(CLogEntry* pEntry);
+    // The log grid holds an unfinished row; nothing is shown.
+    bool IsGridEditingQuiet();
+    // The expenses (invoices) of the view's selected ranges, from the last row up: each row is deleted
+    // from its table (with "Use ODBC") and the object from the list. A row without object stops at once
+    // with 0 and no save; without the view 0. Otherwise the result of the forced save.
+    bool DeleteSelectedExpenses(const CDWordArray& firstRows, const CDWordArray& lastRows);
+    bool DeleteSelectedInvoices(const CDWordArray& firstRows, const CDWordArray& lastRows);
 
     DECLARE_MESSAGE_MAP()
 

@@ -28,7 +28,7 @@ int CLogDoc::OnIdleCheck(DWORD tick) {
         m_nFirstIdleTick = m_nRetryTick = m_nCounterPollTick = tick;
     }
     if (!Elapsed(tick, m_nFirstIdleTick, kStartDelayMs))
-        return 0;
+        return WantsMoreIdleTime();
     LoadLogPortion();
     const bool loaded = !IsLogLoading();
     if (loaded && !m_bFirstPassDone)
@@ -45,7 +45,13 @@ int CLogDoc::OnIdleCheck(DWORD tick) {
         m_nCounterPollTick = tick;
         PollSharedChanges();
     }
-    return 0;
+    return WantsMoreIdleTime();
+}
+
+int CLogDoc::WantsMoreIdleTime() const {
+    // An untouched window gets no messages: without more idle time a large log would load only as
+    // messages happen to arrive.
+    return IsLogLoading() || !m_bFirstPassDone ? 1 : 0;
 }
 
 void CLogDoc::ArmViewRefresh(DWORD tick) {

@@ -6,7 +6,13 @@
 #include "framework/win/CWinApp.h"
 #include "resource.h"
 #include "timelog/CLogHint.h"
+#include "timelog/IExpenseView.h"
+#include "timelog/IInvoiceView.h"
+#include "timelog/ILogDocFrame.h"
+#include "timelog/ILogView.h"
 #include "timelog/IReplacementChooser.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -199,4 +205,60 @@ void CLogDoc::RemoveSubsystem(CSubsystem* pSubsystem, bool refresh) {
     UpdateAllViews(nullptr, 0, &hint);
     RefreshTimesheetView();
     RefreshTaskView();
+}
+
+// ---------------------------------------------------------------- the selections of the record views
+
+bool CLogDoc::IsGridEditingQuiet() {
+    ILogView* pView = GetLogView();
+    return pView != nullptr && pView->HasUnfinishedRow();
+}
+
+namespace {
+
+// Visits the rows of the ranges from the last range to the first and each from its last row up; false as
+// soon as visit refuses a row.
+template <typename Visit>
+bool VisitRowsBackwards(const CDWordArray& firstRows, const CDWordArray& lastRows, Visit visit) {
+    for (INT_PTR range = std::min(firstRows.GetSize(), lastRows.GetSize()) - 1; range >= 0; --range) {
+        for (DWORD row = lastRows.GetAt(range); row >= firstRows.GetAt(range) && row > 0; --row) {
+            if (!visit(row))
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool CLogDoc::DeleteSelectedExpenses(const CDWordArray& firstRows, const CDWordArray& lastRows) {
+    IExpenseView* pView = GetExpenseView();
+    if (pView == nullptr)
+        return false;
+    const bool complete = VisitRowsBackwards(firstRows, lastRows, [&](DWORD row) {
+        CExpense* pExpense = pView->GetExpenseAtRow(row);
+        if (pExpense == nullptr)
+            return false;
+        if (CanWriteTables())
+            m_ExpenseSet.DeleteExpense(this, pExpense);
+        RemoveExpense(pExpense);
+        return true;
+    });
+    return complete && DoAutoSave(true);
+}
+
+bool CLogDoc::DeleteSelectedInvoices(const CDWordArray& firstRows, const CDWordArray& lastRows) {
+    IInvoiceView* pView = GetInvoiceView();
+    if (pView == nullptr)
+        return false;
+    const bool complete = VisitRowsBackwards(firstRows, lastRows, [&](DWORD row) {
+        CInvoice* pInvoice = pView->GetInvoiceAtRow(row);
+        if (pInvoice == nullptr)
+            return false;
+        if (CanWriteTables())
+            m_InvoiceSet.DeleteInvoice(this, pInvoice);
+        RemoveInvoice(pInvoice);
+        return true;
+    });
+    return complete && DoAutoSave(true);
 }

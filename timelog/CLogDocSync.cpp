@@ -211,3 +211,33 @@ bool CLogDoc::AddNewExpense(const CExpense* pExpense) {
     added.m_Created = added.m_Modified = LogClock::Now();
     return SaveExpense(&added);
 }
+
+// ---------------------------------------------------------------- received log entries
+
+void CLogDoc::ReceiveSyncedEntry(CLogEntry* pEntry) {
+    if (pEntry == nullptr)
+        return;
+    ApplySyncedRunningState(pEntry);
+    if (m_bUseDatabase && CBaseRecordset::offline)
+        pEntry->m_Pending = 1;
+    CLogEntry* pFound = FindLogEntryByGUIDNoCase(pEntry->GetGUID());
+    if (pFound == nullptr) {
+        auto* pAdded = new CLogEntry(*pEntry);
+        AddLogEntry(pAdded);
+        AddSyncObjectCount(1);
+        pAdded->RecalcElapsed();
+        WriteEntryOrKeepPending(pAdded);
+        QueueEntryForQuickBooks(pAdded, false, 0);
+        ImportTaggedExpense(pAdded);
+    } else {
+        // Billing is decided here, not on the handheld.
+        pEntry->m_Billed = pFound->m_Billed;
+        pEntry->m_Billable = pFound->m_Billable;
+        *pFound = *pEntry;
+        pFound->RecalcElapsed();
+        QueueEntryForQuickBooks(pFound, false, 0);
+        WriteEntryOrKeepPending(pFound);
+    }
+    SaveNow();
+    ArmViewRefresh(LogClock::TickCount());
+}

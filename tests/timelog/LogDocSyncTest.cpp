@@ -5,6 +5,9 @@
 #include "data/CClient.h"
 #include "data/CProjectType.h"
 #include "data/CSubsystem.h"
+#include "timelog/IExpenseView.h"
+
+#include <vector>
 
 using namespace modeltest;
 
@@ -171,6 +174,91 @@ TEST_F(LogDocSync, ReceivedCategoriesMergeByIdentityThenName) {
 
     doc.ReceiveSyncedCategory(nullptr);
     EXPECT_EQ(doc.GetCategoryCount(), 3);
+}
+
+TEST_F(LogDocSync, ReceivedEntriesReplaceTheirOwnOrAreAdded) {
+    auto* mine = new CLogEntry;
+    mine->m_GUID = "{EEEE-1}";
+    mine->m_Desc = "ours";
+    mine->m_StartTime = kT;
+    mine->m_EndTime = kT + CTimeSpan(0, 1, 0, 0);
+    mine->m_Billed = 1;
+    mine->m_Billable = 0;
+    doc.AddLogEntry(mine);
+
+    CLogEntry changed(*mine);
+    changed.m_GUID = "{eeee-1}";
+    changed.m_Desc = "theirs";
+    changed.m_EndTime = kT + CTimeSpan(0, 2, 0, 0);
+    changed.m_Billed = 0;
+    changed.m_Billable = 1;
+    doc.ReceiveSyncedEntry(&changed);
+    ASSERT_EQ(doc.GetLogEntryCount(), 1);
+    EXPECT_EQ(doc.GetLogEntryAt(0), mine);
+    EXPECT_EQ(mine->m_Desc, "theirs");
+    EXPECT_EQ(mine->m_EndTime, kT + CTimeSpan(0, 2, 0, 0));
+    EXPECT_EQ(mine->m_Billed, 1) << "billing stays the document's";
+    EXPECT_EQ(mine->m_Billable, 0);
+    EXPECT_EQ(SyncCount(), -999);
+
+    CLogEntry fresh;
+    fresh.m_GUID = "{FFFF-2}";
+    fresh.m_StartTime = kT;
+    fresh.m_EndTime = kT + CTimeSpan(0, 0, 30, 0);
+    doc.ReceiveSyncedEntry(&fresh);
+    ASSERT_EQ(doc.GetLogEntryCount(), 2);
+    EXPECT_NE(doc.GetLogEntryAt(1), &fresh);
+    EXPECT_EQ(doc.GetLogEntryAt(1)->m_GUID, "{FFFF-2}");
+    EXPECT_EQ(SyncCount(), 0);
+    doc.ReceiveSyncedEntry(nullptr);
+    EXPECT_EQ(doc.GetLogEntryCount(), 2);
+}
+
+// An expense view whose rows show the expenses given (row 1 first; nullptr: a row without expense).
+class RowsExpenseView : public IExpenseView {
+public:
+    RowsExpenseView() { SetExpenseView(this); }
+    ~RowsExpenseView() override { SetExpenseView(nullptr); }
+    RowsExpenseView(const RowsExpenseView&) = delete;
+    RowsExpenseView& operator=(const RowsExpenseView&) = delete;
+    CExpense* GetSelectedExpense() override { return nullptr; }
+    CExpense* GetExpenseAtRow(DWORD row) override {
+        return row >= 1 && row <= rows.size() ? rows[row - 1] : nullptr;
+    }
+    std::vector<CExpense*> rows;
+};
+
+TEST_F(LogDocSync, SelectedExpensesLeaveTheListUnlessARowHasNone) {
+    std::vector<CExpense*> expenses;
+    for (int i = 0; i < 4; ++i) {
+        expenses.push_back(new CExpense);
+        doc.AddExpense(expenses.back());
+    }
+    RowsExpenseView view;
+    view.rows = {expenses[0], expenses[1], nullptr, expenses[2], expenses[3]};
+    CDWordArray first, last;
+    first.Add(2);
+    last.Add(4);
+    doc.DeleteSelectedExpenses(first, last);
+    EXPECT_EQ(doc.GetExpenseIndex(expenses[1]), 1) << "row 3 has no expense: the rows above stay";
+    // Row 4 was taken before the empty row stopped the operation.
+    EXPECT_EQ(doc.GetExpenseIndex(expenses[2]), -1);
+    EXPECT_EQ(doc.GetExpenseIndex(expenses[3]), 2);
+
+    CDWordArray first2, last2;
+    first2.Add(1);
+    last2.Add(2);
+    first2.Add(5);
+    last2.Add(5);
+    doc.DeleteSelectedExpenses(first2, last2);
+    EXPECT_EQ(doc.GetExpenseAt(0), nullptr);
+
+    SetExpenseView(nullptr);
+    auto* kept = new CExpense;
+    doc.AddExpense(kept);
+    EXPECT_FALSE(doc.DeleteSelectedExpenses(first2, last2));
+    EXPECT_EQ(doc.GetExpenseIndex(kept), 0);
+    SetExpenseView(&view);
 }
 
 } // namespace
