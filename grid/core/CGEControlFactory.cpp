@@ -275,6 +275,8 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
     pGrid->InstallFloatCells();
     pGrid->InstallPrinting();
     pGrid->InstallUserSelectRange();
+    pGrid->InstallExcelLikeFrame();
+    pGrid->InstallUserDragSelectRange();
     pGrid->InstallUserResizeCells();
     pGrid->InstallOptimizedUpdate();
     pGrid->InstallMarkEditHeader();
