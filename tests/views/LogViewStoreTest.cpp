@@ -286,3 +286,35 @@ TEST_F(LogViewStore, TheDeleteCommandDeletesTheSelectedRowThroughTheDeleteKey) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(LogViewStore, TypingTheTimedProjectsNameStopsItsTiming) {
+    CLogEntry task;
+    task.m_pProject = beta;
+    task.SetStartTime(CTime::GetCurrentTime());
+    doc.StartTiming(&task);
+    ASSERT_TRUE(doc.IsTiming());
+    for (char ch : std::string("bet"))
+        EXPECT_TRUE(view->HandleChar(static_cast<UINT>(ch), 1, 0)) << ch;
+    EXPECT_TRUE(doc.IsTiming()) << "no project is named yet";
+    EXPECT_TRUE(view->HandleChar('a', 1, 0));
+    EXPECT_FALSE(doc.IsTiming());
+    EXPECT_EQ(doc.GetLogEntryCount(), 4) << "the timed entry is stored";
+}
+
+TEST_F(LogViewStore, TheWheelScrollsOneLineAtATime) {
+    struct Case {
+        short delta;
+        WPARAM scroll;
+    };
+    for (const Case c : {Case{-120, SB_LINEDOWN}, Case{120, SB_LINEUP}}) {
+        PumpPending();
+        view->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(c.delta)), 0);
+        MSG msg;
+        ASSERT_TRUE(::PeekMessageA(&msg, view->GetSafeHwnd(), WM_VSCROLL, WM_VSCROLL, PM_REMOVE)) << c.delta;
+        EXPECT_EQ(LOWORD(msg.wParam), c.scroll) << c.delta;
+    }
+}
+
+} // namespace
