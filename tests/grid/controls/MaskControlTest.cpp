@@ -370,3 +370,51 @@ TEST(MaskControlClipboard, CopiedValuePastesIntoAnotherMask) {
     window.Update();
     EXPECT_STREQ(window.Value(3, 2), "5551234567");
 }
+
+TEST(MaskControl, AClickPutsTheCaretWithinTheEnteredText) {
+    WindowGrid window;
+    struct Case {
+        const char* mask;
+        const char* value;
+        bool atRight; // clicked at the window's right end, else its left end
+        int caret;    // where the caret lands
+        const char* typed;
+        const char* shown;
+    } const cases[] = {
+        {"###", "", false, 0, "7", "7__"},
+        {kPhone, "555", false, 1, "9", "(955) 5__-____"},
+        {kPhone, "555", true, 4, "1", "(555) 1__-____"},
+    };
+    ROWCOL nRow = 1;
+    for (const Case& c : cases) {
+        CGEMaskControl* pMask = StartMasked(window, ++nRow, 2, c.mask, c.value, 0);
+        ASSERT_NE(pMask, nullptr);
+        CRect client;
+        pMask->GetClientRect(&client);
+        const CPoint point(c.atRight ? client.right - 1 : 0, client.Height() / 2);
+        Click(pMask->m_hWnd, point);
+        EXPECT_EQ(Caret(pMask), c.caret) << c.mask << " " << c.value;
+        TypeText(c.typed);
+        EXPECT_STREQ(TextOf(pMask), c.shown) << c.mask << " " << c.value;
+        PressKey(VK_ESCAPE);
+        window.Update();
+    }
+}
+
+TEST(MaskControl, DeleteOnTheCurrentCellEmptiesItsValue) {
+    WindowGrid window;
+    window.grid.GetParam()->m_bRangeClipboard = FALSE;
+    window.grid.GetParam()->m_wEnterKeyDirection = GE_DOWN;
+    PutStyle(window.grid, 2, 2, MaskStyle(kPhone, nullptr, "5551234567"));
+    window.Select(2, 2);
+    auto* pMask = ControlOf<CGEMaskControl>(window.grid, 2, 2);
+    ASSERT_NE(pMask, nullptr);
+    EXPECT_FALSE(pMask->IsActive());
+    PressKey(VK_DELETE);
+    window.Update();
+    EXPECT_TRUE(pMask->IsActive());
+    EXPECT_STREQ(TextOf(pMask), "(___) ___-____");
+    PressKey(VK_RETURN);
+    window.Update();
+    EXPECT_STREQ(window.Value(2, 2), "");
+}
