@@ -267,3 +267,44 @@ TEST(SelectionFrame, InsertingOrRemovingLinesForgetsTheFrame) {
     grid.RemoveCols(5, 5);
     EXPECT_FALSE(grid.m_rangeFrame.IsValid());
 }
+
+TEST(SelectionFrame, TheHandleAloneIsToggledForRowsAndColumns) {
+    FrameFixture f;
+    CGEGridWnd& grid = f.grid;
+    auto* pMirrored = new MirroredFrame;
+    grid.AddAutoDeleteObject(pMirrored);
+    grid.m_pExcelLikeFrameImp = pMirrored;
+    grid.SelectRange(CGECellRange().SetCols(3, 4));
+    pMirrored->mirror.DC()->FillSolidRect(0, 0, kWidth, kHeight, RGB(255, 255, 255));
+    PixelCanvas handle(kWidth, kHeight, RGB(255, 255, 255));
+    pMirrored->recording = false;
+    grid.DrawSelectionFrame(handle.DC(), &grid.m_rangeFrame, 7, TRUE);
+    pMirrored->recording = true;
+    // Toggling draws exactly the handle, twice nothing.
+    grid.ToggleFrameHandle();
+    EXPECT_TRUE(pMirrored->mirror.SameAs(handle));
+    EXPECT_FALSE(handle.SameAs(PixelCanvas(kWidth, kHeight, RGB(255, 255, 255))));
+    grid.ToggleFrameHandle();
+    EXPECT_TRUE(pMirrored->mirror.SameAs(PixelCanvas(kWidth, kHeight, RGB(255, 255, 255))));
+    // A block of cells has its handle drawn with the frame only.
+    grid.SelectRange(CGECellRange(2, 2, 3, 3));
+    pMirrored->mirror.DC()->FillSolidRect(0, 0, kWidth, kHeight, RGB(255, 255, 255));
+    grid.ToggleFrameHandle();
+    EXPECT_TRUE(pMirrored->mirror.SameAs(PixelCanvas(kWidth, kHeight, RGB(255, 255, 255))));
+}
+
+TEST(SelectionFrame, MovedRowsTakeTheFrameAlong) {
+    FrameFixture f;
+    CGEGridWnd& grid = f.grid;
+    grid.SelectRange(CGECellRange().SetRows(3, 5));
+    const CPoint from = grid.GetCellRect(4, 0).CenterPoint();
+    const CPoint to = grid.GetCellRect(10, 0).CenterPoint();
+    grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+    grid.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+    grid.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+    EXPECT_FALSE(grid.m_bFrameHidden) << "shown again after the move";
+    ASSERT_TRUE(grid.m_rangeFrame.IsValid());
+    EXPECT_EQ(grid.m_rangeFrame.top, 7u);
+    EXPECT_EQ(grid.m_rangeFrame.bottom, 9u);
+    EXPECT_EQ(grid.m_nFrameHandle, 2);
+}
