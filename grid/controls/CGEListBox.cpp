@@ -2,6 +2,7 @@
 
 #include "framework/win/CDC.h"
 #include "grid/controls/CGEDrawingAndFormatting.h"
+#include "grid/controls/GECellWindowBackground.h"
 #include "grid/controls/GEChoiceList.h"
 #include "grid/core/CGEGridCore.h"
 #include "grid/core/CGEGridParam.h"
@@ -407,14 +408,7 @@ UINT CGEListBox::OnGetDlgCode() {
 }
 
 BOOL CGEListBox::OnEraseBkgnd(CDC* pDC) {
-    CRect client;
-    GetClientRect(&client);
-    pDC->FillSolidRect(&client, RGB(255, 255, 255));
-    if (m_bBound) {
-        const CGEStyle& style = GetCellStyle();
-        if (style.GetIncludeInterior())
-            m_pGrid->DrawBrushRect(pDC, client, style.GetInterior());
-    }
+    GEEraseCellWindowBackground(*this, pDC, m_pGrid, m_bBound ? &GetCellStyle() : nullptr);
     return TRUE;
 }
 

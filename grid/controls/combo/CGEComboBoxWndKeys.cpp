@@ -3,6 +3,7 @@
 
 #include "framework/win/CDC.h"
 #include "grid/controls/CGEComboBoxWndButton.h"
+#include "grid/controls/GECellWindowBackground.h"
 #include "grid/core/CGEGridCore.h"
 #include "grid/core/CGEGridParam.h"
 #include "grid/core/CGELibraryState.h"
@@ -191,11 +192,7 @@ void CGEComboBoxWnd::OnKillFocus(CWnd* pNewWnd) {
 }
 
 BOOL CGEComboBoxWnd::OnEraseBkgnd(CDC* pDC) {
-    CRect client;
-    GetClientRect(&client);
-    pDC->FillSolidRect(&client, RGB(255, 255, 255));
-    if (m_bBound && m_pStyle != nullptr && m_pStyle->GetIncludeInterior())
-        m_pGrid->DrawBrushRect(pDC, client, m_pStyle->GetInterior());
+    GEEraseCellWindowBackground(*this, pDC, m_pGrid, m_bBound ? m_pStyle : nullptr);
     return TRUE;
 }
 

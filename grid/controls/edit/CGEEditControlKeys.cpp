@@ -4,6 +4,7 @@
 #include "framework/win/CClientDC.h"
 #include "framework/win/CDC.h"
 #include "grid/controls/CGEDrawingAndFormatting.h"
+#include "grid/controls/GECellWindowBackground.h"
 #include "grid/core/CGEGridCore.h"
 #include "grid/core/CGEGridParam.h"
 #include "grid/core/CGEStyle.h"
@@ -383,14 +384,7 @@ void CGEEditControl::OnContextMenu(CWnd*, CPoint) {}
 // ---- the window's own messages ----
 
 BOOL CGEEditControl::OnEraseBkgnd(CDC* pDC) {
-    CRect client;
-    GetClientRect(&client);
-    pDC->FillSolidRect(&client, RGB(255, 255, 255));
-    if (m_bBound) {
-        const CGEStyle& style = GetCellStyle();
-        if (style.GetIncludeInterior())
-            m_pGrid->DrawBrushRect(pDC, client, style.GetInterior());
-    }
+    GEEraseCellWindowBackground(*this, pDC, m_pGrid, m_bBound ? &GetCellStyle() : nullptr);
     return TRUE;
 }
 

@@ -3,6 +3,7 @@
 
 #include "grid/controls/CGEDrawingAndFormatting.h"
 #include "grid/controls/CGEStatic.h"
+#include "grid/controls/GECellWindowBackground.h"
 #include "grid/controls/edit/CGEEditControl.h"
 #include "grid/core/CGEGridCore.h"
 #include "grid/core/CGEGridParam.h"
@@ -248,11 +249,7 @@ UINT CGERichEditCtrl::OnGetDlgCode() {
 }
 
 BOOL CGERichEditCtrl::OnEraseBkgnd(CDC* pDC) {
-    CRect client;
-    GetClientRect(&client);
-    pDC->FillSolidRect(&client, RGB(255, 255, 255));
-    if (m_bBound && m_pStyle != nullptr && m_pStyle->GetIncludeInterior())
-        m_pGrid->DrawBrushRect(pDC, client, m_pStyle->GetInterior());
+    GEEraseCellWindowBackground(*this, pDC, m_pGrid, m_bBound ? m_pStyle : nullptr);
     return TRUE;
 }
 

@@ -1,10 +1,12 @@
 // The drawing helpers the cell controls share: packed pictures (sound and damaged blocks, drawing aligned
-// in a rectangle), the named-picture pool, the character under a point and the wrapped line layout.
+// in a rectangle), the named-picture pool, the character under a point, the wrapped line layout and the
+// background a window over a cell erases.
 #include "ControlsTestSupport.h"
 
 #include "grid/controls/CGEDIB.h"
 #include "grid/controls/CGEDIBPool.h"
 #include "grid/controls/CGEDrawingAndFormatting.h"
+#include "grid/controls/GECellWindowBackground.h"
 
 #include <climits>
 #include <cstring>
@@ -151,4 +153,34 @@ TEST(DrawingHelpers, LinesBreakAtTheirBreaksAndBetweenWords) {
                                         lengths, 32),
               1)
         << "a word wider than the rectangle keeps its line";
+}
+
+TEST(DrawingHelpers, ACellWindowErasesToWhiteOrToTheCellsInterior) {
+    WindowGrid window;
+    const HWND hChild = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 30, 20, window.Hwnd(), nullptr,
+                                          ::GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(hChild, nullptr);
+    CWnd child;
+    child.Attach(hChild);
+    CGEStyle plain;
+    CGEStyle green;
+    green.SetInterior(CGEStyleBrush(RGB(0, 255, 0)));
+    const struct {
+        const char* what;
+        const CGEStyle* pStyle;
+        COLORREF expected;
+    } cases[] = {
+        {"bound to no cell", nullptr, RGB(255, 255, 255)},
+        {"a cell without an interior", &plain, RGB(255, 255, 255)},
+        {"a cell with an interior", &green, RGB(0, 255, 0)},
+    };
+    for (const auto& c : cases) {
+        PixelCanvas canvas(40, 30, RGB(255, 0, 255));
+        GEEraseCellWindowBackground(child, canvas.DC(), &window.grid, c.pStyle);
+        EXPECT_EQ(canvas.At(0, 0), c.expected) << c.what;
+        EXPECT_EQ(canvas.At(29, 19), c.expected) << c.what << ": the whole client area";
+        EXPECT_EQ(canvas.At(35, 25), RGB(255, 0, 255)) << c.what << ": nothing beyond it";
+    }
+    child.Detach();
+    ::DestroyWindow(hChild);
 }
