@@ -87,10 +87,12 @@ protected:
     afx_msg void OnPauseTimer();
     afx_msg void OnInterruptTimer();
     afx_msg void OnEnterCompletedTime();
+    // A new task like the one selected in the active view.
+    afx_msg void OnStartNewCopy();
     afx_msg void OnSwitchTask();
     afx_msg void OnUpdateTimedTaskCommand(CCmdUI* pCmdUI);
-    // Start and Enter Completed Time: disabled without a document, otherwise the document's own update
-    // handler decides (enabled when it has none).
+    // Start, Enter Completed Time and Start new copy: disabled without an active document, otherwise
+    // that document's update handler decides.
     afx_msg void OnUpdateDocumentDecides(CCmdUI* pCmdUI);
     afx_msg void OnAppExit();
     afx_msg void OnAppAbout();

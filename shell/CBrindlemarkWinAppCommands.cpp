@@ -17,8 +17,10 @@ ON_COMMAND(ID_TIMER_PAUSE, OnPauseTimer)
 ON_COMMAND(ID_TIMER_INTERRUPT, OnInterruptTimer)
 ON_COMMAND(ID_TIMER_COMPLETED, OnEnterCompletedTime)
 ON_COMMAND(ID_TIMER_SWITCH, OnSwitchTask)
+ON_COMMAND(ID_TIMER_START_COPY, OnStartNewCopy)
 ON_UPDATE_COMMAND_UI(ID_TIMER_START, OnUpdateDocumentDecides)
 ON_UPDATE_COMMAND_UI(ID_TIMER_COMPLETED, OnUpdateDocumentDecides)
+ON_UPDATE_COMMAND_UI(ID_TIMER_START_COPY, OnUpdateDocumentDecides)
 ON_UPDATE_COMMAND_UI(ID_TIMER_STOP, OnUpdateTimedTaskCommand)
 ON_UPDATE_COMMAND_UI(ID_TIMER_STOP_NOW, OnUpdateTimedTaskCommand)
 ON_UPDATE_COMMAND_UI(ID_TIMER_PAUSE, OnUpdateTimedTaskCommand)
@@ -73,6 +75,15 @@ void CBrindlemarkWinApp::OnSwitchTask() {
         m_pActiveDoc->SwitchTask();
 }
 
+void CBrindlemarkWinApp::OnStartNewCopy() {
+    // Not while the log grid holds an unfinished row.
+    if (m_pActiveDoc == nullptr || m_pActiveDoc->IsGridEditingQuiet())
+        return;
+    if (m_pActiveDoc->GetProjectCount() == 0 && AfxMessageBox(IDS_NO_PROJECTS_YET, MB_YESNO) == IDYES)
+        m_pActiveDoc->OnEditProjects();
+    m_pActiveDoc->StartTimerFromSelection();
+}
+
 bool CBrindlemarkWinApp::CanActOnTimedTask(const CLogDoc* pDoc) {
     return pDoc != nullptr && pDoc->IsTiming() && !pDoc->IsOpening() && !pDoc->IsPaused();
 }
@@ -86,9 +97,21 @@ void CBrindlemarkWinApp::OnUpdateDocumentDecides(CCmdUI* pCmdUI) {
         pCmdUI->Enable(FALSE);
         return;
     }
-    // The document's message map may hold the rule; the tray and the menus reach it through here too.
-    if (!m_pActiveDoc->OnCmdMsg(pCmdUI->m_nID, CN_UPDATE_COMMAND_UI, pCmdUI, nullptr))
+    // The active document's rule, not that of whichever document the routing passed first.
+    switch (pCmdUI->m_nID) {
+    case ID_TIMER_START:
+        m_pActiveDoc->OnUpdateStartTimer(pCmdUI);
+        break;
+    case ID_TIMER_COMPLETED:
+        m_pActiveDoc->OnUpdateEnterCompletedTime(pCmdUI);
+        break;
+    case ID_TIMER_START_COPY:
+        m_pActiveDoc->OnUpdateStartLikeSelected(pCmdUI);
+        break;
+    default:
         pCmdUI->Enable(TRUE);
+        break;
+    }
 }
 
 // ---------------------------------------------------------------------------------------------------

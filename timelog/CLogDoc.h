@@ -1192,11 +1192,30 @@ public:
 
 protected:
     bool m_bOpening = false;
+
+public:
+    // ================================================================ timing from the selection
+    // (CLogDocSelection.cpp) By "Active View": the project-task view's selected task (not a summary) or
+    // the log view's one selected entry starts timing now, after what is timed was stopped; a task then
+    // starts where the stopped entry ended, an entry as a copy with a new GUID. Other views: nothing.
+    void StartTimerFromSelection();
+    // In a menu: the item reads the format with the selected task's name (cut to 20 characters and
+    // "..."), or with the fallback string when no task may be timed.
+    void SetTaskMenuText(CCmdUI* pCmdUI, UINT formatId, UINT fallbackId);
+    // Start: enabled while nothing is timed and the time cache does not hold the log back.
+    void OnUpdateStartTimer(CCmdUI* pCmdUI);
+    // Completed time: enabled while the time cache does not hold the log back.
+    void OnUpdateEnterCompletedTime(CCmdUI* pCmdUI);
+    // "Start a new task like the selected one": by the active view and its selection; in the log view
+    // the item says whether it starts or switches.
+    void OnUpdateStartLikeSelected(CCmdUI* pCmdUI);
 };
 
 // ==================================================================== the open document
 // The document of the log view the main frame keeps; nullptr when there is none.
 CLogDoc* GetLogDoc();
+// The project-task view's row that shows the task with that GUID; 0 without the view or such a row.
+DWORD FindTaskRowInTaskView(const char* guid);
 // Reload those views when they exist.
 void RefreshTimesheetView();
 void RefreshInvoiceView();

@@ -131,8 +131,8 @@ TEST_F(AppTimerCommands, EachCommandReachesItsDocumentOperation) {
 TEST_F(AppTimerCommands, WithoutAnActiveLogNothingHappensAndEverythingIsDisabled) {
     // The frame shows the document, but it is not the application's active log.
     StartTask();
-    const UINT commands[] = {ID_TIMER_START,     ID_TIMER_STOP,   ID_TIMER_STOP_NOW, ID_TIMER_PAUSE,
-                             ID_TIMER_INTERRUPT, ID_TIMER_SWITCH, ID_TIMER_COMPLETED};
+    const UINT commands[] = {ID_TIMER_START,     ID_TIMER_STOP,   ID_TIMER_STOP_NOW,  ID_TIMER_PAUSE,
+                             ID_TIMER_INTERRUPT, ID_TIMER_SWITCH, ID_TIMER_COMPLETED, ID_TIMER_START_COPY};
     for (const UINT id : commands) {
         SCOPED_TRACE(id);
         EXPECT_FALSE(Enabled(id));
