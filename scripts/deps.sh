@@ -8,7 +8,7 @@ pkgs=(cmake ninja-build ccache g++-mingw-w64-x86-64 googletest bc
 for a in "$@"; do
   case "$a" in
     --with-postgres) pkgs+=(postgresql odbc-postgresql) ;;
-    --with-x11)      pkgs+=(xvfb x11-apps imagemagick) ;;
+    --with-x11)      pkgs+=(xvfb x11-apps x11-utils imagemagick sqlite3) ;;
     --with-printer)  pkgs+=(cups printer-driver-cups-pdf) ;;
     *) echo "deps: unknown option $a" >&2; exit 2 ;;
   esac

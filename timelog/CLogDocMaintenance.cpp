@@ -8,7 +8,6 @@
 #include "timelog/ILogDocFrame.h"
 #include "timelog/ILogView.h"
 #include "timelog/ITaskView.h"
-#include "timelog/LogClock.h"
 
 namespace {
 
@@ -99,18 +98,4 @@ void CLogDoc::OnAssignToUser(UINT id) {
         RefreshQuickTasks();
         return;
     }
-}
-
-void CLogDoc::OnRecentTask(UINT id) {
-    if (GetLogDoc() != this || m_bTiming)
-        return;
-    const CRecentTask* pItem = m_RecentTasks.FindByCommand(id);
-    if (pItem == nullptr)
-        return;
-    CLogEntry& entry = m_RecentTasks.m_Template;
-    entry.m_Desc.Empty();
-    entry.m_StartTime = LogClock::Now();
-    entry.m_pProject = pItem->m_pProject;
-    entry.m_pCategory = pItem->m_pCategory;
-    StartTiming(&entry);
 }

@@ -102,6 +102,43 @@ public:
         }
         return false;
     }
+    // Waits for the visible dialog whose caption is title; it, or nullptr after the timeout.
+    HWND WaitForDialog(const std::string& title, DWORD timeout = 10000) const {
+        HWND hDialog = nullptr;
+        WaitFor(
+            [&] {
+                hDialog = Dialog(title);
+                return hDialog != nullptr;
+            },
+            timeout);
+        return hDialog;
+    }
+    // The window that has the keyboard focus in the program's user-interface thread.
+    HWND FocusWindow() const {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return GetGUIThreadInfo(m_pi.dwThreadId, &info) ? info.hwndFocus : nullptr;
+    }
+    // What the program shows, for a failure's message: its visible top-level windows, with the texts of
+    // a dialog's controls.
+    std::string Describe() const {
+        std::string text;
+        for (HWND hWnd : Windows()) {
+            if (!IsWindowVisible(hWnd))
+                continue;
+            text += "[";
+            text += ClassOf(hWnd);
+            text += " \"";
+            text += TextOf(hWnd);
+            text += "\"";
+            if (ClassOf(hWnd) == "#32770") {
+                text += " ";
+                text += wintest::ChildTexts(hWnd);
+            }
+            text += "]\n";
+        }
+        return text;
+    }
     // Waits for the program to end; its exit code, or STILL_ACTIVE.
     DWORD WaitForExit(DWORD timeout = kStartTimeout) const {
         WaitForSingleObject(m_pi.hProcess, timeout);

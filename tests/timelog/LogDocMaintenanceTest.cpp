@@ -265,35 +265,4 @@ TEST_F(MaintenanceTest, ALogWithEntriesGetsNoLearningTask) {
     EXPECT_TRUE(done) << "not asked again";
 }
 
-TEST_F(MaintenanceTest, ARecentTaskStartsItsPairOnlyWhileIdleInTheMainWindowsDocument) {
-    const CTime now(2026, 3, 2, 11, 0, 0);
-    modeltest::FixedClock clock(now);
-    CCategory* category = doc.FindOrAddCategory("Research", "");
-    doc.m_RecentTasks.SetDocument(&doc);
-    CLogEntry used;
-    used.m_pProject = project;
-    used.m_pCategory = category;
-    doc.m_RecentTasks.RecordUse(used);
-    ASSERT_EQ(doc.m_RecentTasks.GetCount(), 1);
-    doc.m_RecentTasks.GetAt(0)->m_CommandId = ID_RECENT_TASK_FIRST + 3;
-
-    frame.doc = nullptr;
-    doc.OnCmdMsg(ID_RECENT_TASK_FIRST + 3, CN_COMMAND, nullptr, nullptr);
-    EXPECT_FALSE(doc.IsTiming()) << "not the main window's document";
-    frame.doc = &doc;
-    doc.OnCmdMsg(ID_RECENT_TASK_FIRST + 2, CN_COMMAND, nullptr, nullptr);
-    EXPECT_FALSE(doc.IsTiming()) << "no item has that command";
-
-    doc.OnCmdMsg(ID_RECENT_TASK_FIRST + 3, CN_COMMAND, nullptr, nullptr);
-    ASSERT_TRUE(doc.IsTiming());
-    const CLogEntry* running = doc.GetRunningEntry();
-    EXPECT_EQ(running->m_pProject, project);
-    EXPECT_EQ(running->m_pCategory, category);
-    EXPECT_EQ(running->m_StartTime, now);
-    EXPECT_TRUE(running->m_Desc.IsEmpty());
-    const int entries = doc.GetLogEntryCount();
-    doc.OnCmdMsg(ID_RECENT_TASK_FIRST + 3, CN_COMMAND, nullptr, nullptr);
-    EXPECT_EQ(doc.GetLogEntryCount(), entries) << "nothing starts while a task is timed";
-}
-
 } // namespace
