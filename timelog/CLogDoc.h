@@ -534,8 +534,14 @@ public:
     void LoadRecentTasks();
     // Records the pair of a stopped entry.
     void RecordRecentTask(const CLogEntry& entry);
-    // The update handler of the first recent-task command (ID_RECENT_TASK_FIRST).
+    // The update handler of the first recent-task command (ID_RECENT_TASK_FIRST). Only the application's
+    // active log builds the menu; another document lets the update route on.
     void OnUpdateRecentTask(CCmdUI* pCmdUI);
+    // Recent-task command id (ID_RECENT_TASK_FIRST .. + 9): while idle, times the item's pair from now.
+    // FALSE (routing goes on) when this is not the active log.
+    BOOL OnRecentTask(UINT id);
+    // Whether the registered shell calls this document its active log.
+    bool IsActiveLogDocument() const;
     // ================================================================ completed time (CLogDocCompleted.cpp)
     // Adds a copy of a finished entry (own GUID) to the log and stores it: written to [Tasks] when the
     // database is used, else (or when the write fails) kept pending; the document is then saved. Returns

@@ -122,9 +122,16 @@ void CLogDoc::DeleteSelectedLogEntries(const CDWordArray& starts, const CDWordAr
     CStringArray guids;
     CollectSelectedGUIDs(starts, ends, guids);
     for (INT_PTR g = 0; g < guids.GetSize(); ++g) {
-        if (CLogEntry* pEntry = FindLogEntryByGUIDNoCase(guids.GetAt(g)))
+        CString taskGUID;
+        if (CLogEntry* pEntry = FindLogEntryByGUIDNoCase(guids.GetAt(g))) {
             QueueEntryForQuickBooks(pEntry, true, 0);
+            taskGUID = pEntry->m_ProjectTaskID;
+        }
         DeleteLogEntryByGUID(guids.GetAt(g), false);
+        // The task's logged totals are summed from [Tasks]: only once the row is gone do they leave the
+        // removed entry out.
+        if (!taskGUID.IsEmpty())
+            UpdateTaskTotals(FindProjectTaskByGUID(taskGUID), false, true);
     }
     DoAutoSave(true);
     RefreshTimesheetView();

@@ -159,6 +159,20 @@ CRecentTask* CRecentTaskList::FindByCommand(UINT commandId) const {
     return nullptr;
 }
 
+bool CRecentTaskList::StartFromCommand(UINT commandId) {
+    if (m_pDoc == nullptr || m_pDoc->IsTiming())
+        return false;
+    const CRecentTask* pTask = FindByCommand(commandId);
+    if (pTask == nullptr)
+        return false;
+    m_Template.m_Desc.Empty();
+    m_Template.SetStartTime(LogClock::Now());
+    m_Template.m_pProject = pTask->m_pProject;
+    m_Template.m_pCategory = pTask->m_pCategory;
+    m_pDoc->StartTiming(&m_Template);
+    return true;
+}
+
 bool CRecentTaskList::RefersToProject(const CProject* pProject) const {
     for (int i = 0; i < GetCount(); ++i)
         if (GetAt(i)->m_pProject == pProject)

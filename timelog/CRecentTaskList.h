@@ -44,6 +44,10 @@ public:
     void UpdateMenu(CCmdUI* pCmdUI, bool disable, bool ownDocument);
     // The item the menu gave the command, or nullptr.
     CRecentTask* FindByCommand(UINT commandId) const;
+    // With a document and nothing timed: the template entry (no description, started now, the item's
+    // project and category) is timed. False when nothing was started for want of a document, an item or
+    // because a timer runs.
+    bool StartFromCommand(UINT commandId);
 
     // The in-use checks and replacements of projects and categories.
     bool RefersToProject(const CProject* pProject) const;

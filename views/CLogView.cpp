@@ -25,6 +25,8 @@ BEGIN_MESSAGE_MAP(CLogView, CGEBrowserView)
 ON_WM_SIZE()
 ON_WM_MOUSEWHEEL()
 ON_COMMAND(ID_VIEW_COLUMNS, OnViewColumns)
+ON_COMMAND(ID_EDIT_DELETE_ROWS, OnDeleteRows)
+ON_UPDATE_COMMAND_UI(ID_EDIT_DELETE_ROWS, OnUpdateEditCopy)
 ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
 ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditCopy)
 ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
@@ -118,10 +120,6 @@ void CLogView::OnInitialUpdate() {
     pParam->SetRowSizingFlags(kRowSizingFlags);
     pParam->SetSelectionFlags(kSelectionFlags);
     pParam->SetThumbTrackScroll(TRUE);
-    // The rows show the log; its entries change through the document's entry dialogs.
-    pParam->SetReadOnly(TRUE);
-    if (CGEBrowseParam* pBrowse = GetBrowseParam())
-        pBrowse->m_bAllowAppend = FALSE;
     ApplySort();
     if (const CLogDoc* pDoc = GetLogDocument())
         ApplyFilter(pDoc->m_ViewFilter);

@@ -181,6 +181,26 @@ public:
     BOOL StoreField(int columnId, const CString& text);
     // The entry an edit of one row is collected in.
     CLogEntry& GetEditBuffer() { return m_EditBuffer; }
+    // One changed cell of the edited row into the edit buffer (StoreField for the cell's column).
+    BOOL OnFlushCellValue(ROWCOL nRow, ROWCOL nCol, LPCSTR pszValue) override;
+    // The edited row into its entry: the entry (a fresh one for the new-entry row, every column stored)
+    // is copied into the edit buffer, the changed cells stored into it, and the result handed to the
+    // document, which writes it. A refused value, or a stop before the start, changes nothing: FALSE
+    // with the warning text set.
+    BOOL OnFlushRecord(ROWCOL nRow) override;
+    // Stores the pending row; a refused row is shown its warning and given up, so the row shows its
+    // entry as it is again.
+    BOOL Update(BOOL bShowError = TRUE) override;
+    // The warning of a refused row, through the application's message box.
+    void DisplayWarningText() override;
+    // Deletes the entries of the row ranges: refused (41559) when one of them is read-only, else asked
+    // (one row: 51447, more: 51448); after Yes the document removes them (the timed one ends the timing)
+    // and the rows are sorted, filtered and shaded again. TRUE when deleted.
+    BOOL DeleteRecords(const CDWordArray& firstRows, const CDWordArray& lastRows) override;
+    // Delete deletes the selected rows (the current row's entry when no row is selected).
+    BOOL HandleKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
+    // A typed character goes to the document's project type-ahead first.
+    BOOL HandleChar(UINT nChar, UINT nRepCnt, UINT nFlags) override;
     // A completed click: on a header the rows are sorted by its column (again: reversed); on a text cell
     // of an entry (unless "Edit rows" is set) the entry opens in the Log Task dialog.
     BOOL OnLButtonHitRowCol(ROWCOL nHitRow, ROWCOL nHitCol, ROWCOL nDragRow, ROWCOL nDragCol, CPoint point,
@@ -209,6 +229,7 @@ protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     afx_msg void OnViewColumns();
+    afx_msg void OnDeleteRows();
     afx_msg void OnEditCopy();
     afx_msg void OnUpdateEditCopy(CCmdUI* pCmdUI);
     afx_msg void OnEditUndo();
@@ -221,6 +242,10 @@ protected:
     CLogEntry* GetEntryOfRecord(long nRecord) const;
     void DeleteColumns();
     void OnDataCellClick(ROWCOL nRow, ROWCOL nCol);
+    // A refusal when the edit buffer's stop lies before its start (message 41626 with the start).
+    BOOL RefuseStopBeforeStart();
+    // Marks every field of a new row changed, so that every column is stored into the new entry.
+    void MarkAllFieldsChanged();
     // Tracks the log's context menu at a screen point, the main window receiving its commands.
     void ShowContextMenu(CPoint screen);
 
@@ -241,6 +266,8 @@ protected:
 
     // The gray bar's tint of each row as the last ApplyGrayBar left it (empty before).
     std::vector<BYTE> m_RowTint;
+    // Set when the last record flush refused the row.
+    BOOL m_bRowRefused = FALSE;
 
     static inline int s_nDrawCount = 0;
 };

@@ -1,5 +1,5 @@
-// CLogView: what the user does in the view: clicks, the context menu and the wheel, values checked into
-// the edit buffer, and the commands.
+// CLogView: what the user does in the view: clicks, the context menu, keys and the wheel, values stored
+// from the grid into entries and handed to the document, deleting rows, and the commands.
 #include "views/CLogView.h"
 
 #include "data/CCategory.h"
@@ -21,6 +21,9 @@
 #include "timelog/CLogDoc.h"
 #include "views/CGridColumn.h"
 #include "views/CViewColumnsDlg.h"
+#include "views/StopBeforeStart.h"
+
+#include <memory>
 
 namespace {
 
@@ -115,6 +118,149 @@ BOOL CLogView::StoreField(int columnId, const CString& text) {
     }
     entry.SetModified(TRUE);
     return TRUE;
+}
+
+void CLogView::MarkAllFieldsChanged() {
+    CGEBrowseParam* pParam = GetBrowseParam();
+    if (pParam == nullptr)
+        return;
+    for (ROWCOL nCol = GetHeaderCols() + 1; nCol <= GetColCount(); ++nCol) {
+        if (CGEBrowseParam::FieldBuffer* pField = pParam->GetFieldBuffer(GetFieldFromCol(nCol)))
+            pField->bChanged = TRUE;
+    }
+}
+
+BOOL CLogView::RefuseStopBeforeStart() {
+    const CLogEntry& entry = m_EditBuffer;
+    // Checked once the whole row is in: a moved column may bring the start after the stop.
+    if (!IsStopBeforeStart(entry.m_StartTime, entry.m_EndTime, false))
+        return FALSE;
+    SetWarningText(StopBeforeStartMessage(entry.m_StartTime));
+    return TRUE;
+}
+
+BOOL CLogView::OnFlushCellValue(ROWCOL nRow, ROWCOL nCol, LPCSTR pszValue) {
+    (void)nRow;
+    const CGridColumn* pColumn = GetColumnAt(GetColumnIndexOfGridCol(nCol));
+    if (pszValue == nullptr || pColumn == nullptr)
+        return TRUE;
+    return StoreField(pColumn->m_ColumnId, pszValue);
+}
+
+BOOL CLogView::OnFlushRecord(ROWCOL nRow) {
+    CLogDoc* pDoc = GetLogDocument();
+    const CGEBrowseParam* pParam = GetBrowseParam();
+    if (pDoc == nullptr || pParam == nullptr)
+        return FALSE;
+    const bool bNew = pParam->m_nEditMode == CGEBrowseParam::addNew;
+    if (bNew) {
+        m_EditBuffer = CLogEntry();
+        // Every column is stored, so that what the row leaves out is refused or takes its default.
+        MarkAllFieldsChanged();
+    } else {
+        const CLogEntry* pEntry = GetEntryAtRow(nRow);
+        if (pEntry == nullptr)
+            return FALSE;
+        m_EditBuffer = *pEntry;
+    }
+    if (!CGEBrowserView::OnFlushRecord(nRow) || RefuseStopBeforeStart()) {
+        m_bRowRefused = TRUE;
+        return FALSE; // the document keeps the entry as it was
+    }
+    if (bNew) {
+        auto pNew = std::make_unique<CLogEntry>(m_EditBuffer);
+        pNew->m_pUser = pDoc->GetCurrentUser();
+        pDoc->AppendLogEntry(pNew.release());
+    } else {
+        pDoc->SaveEditedEntry(&m_EditBuffer);
+    }
+    pDoc->DoAutoSave(true);
+    return TRUE;
+}
+
+BOOL CLogView::Update(BOOL bShowError) {
+    m_bRowRefused = FALSE;
+    SetWarningText("");
+    if (CGEBrowserView::Update(bShowError))
+        return TRUE;
+    if (m_bRowRefused) {
+        m_bRowRefused = FALSE;
+        // The text cells cannot be corrected in place: the row shows its entry as it is again.
+        DisplayWarningText();
+        CancelRecord();
+    }
+    return FALSE;
+}
+
+void CLogView::DisplayWarningText() {
+    const CString text = GetWarningText();
+    if (text.IsEmpty())
+        return;
+    // The message box takes the focus: that is no leaving of the cell.
+    const BOOL bOldLock = m_bFocusChangeLock;
+    m_bFocusChangeLock = TRUE;
+    AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
+    m_bFocusChangeLock = bOldLock;
+}
+
+// ================================================================ deleting rows
+
+BOOL CLogView::DeleteRecords(const CDWordArray& firstRows, const CDWordArray& lastRows) {
+    CLogDoc* pDoc = GetLogDocument();
+    if (pDoc == nullptr || firstRows.IsEmpty() || firstRows.GetSize() != lastRows.GetSize())
+        return FALSE;
+    if (pDoc->SelectionHasOpenPendingEntry(firstRows, lastRows)) {
+        AfxMessageBox(IDS_DELETE_READ_ONLY_ROWS, MB_OK | MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    const bool oneRow = firstRows.GetSize() == 1 && firstRows[0] == lastRows[0];
+    if (AfxMessageBox(oneRow ? IDS_DELETE_ROW : IDS_DELETE_ROWS, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return FALSE;
+    // A row being edited would be stored over the rows that move up.
+    CancelRecord();
+    pDoc->DeleteSelectedLogEntries(firstRows, lastRows);
+    // The document removed the entries: every row shows the log again, in sorted order.
+    const BOOL bOldLock = LockUpdate(TRUE);
+    if (CGEBrowseParam* pParam = GetBrowseParam())
+        pParam->m_awRowMap.RemoveAll();
+    ResetLastVisible();
+    LockUpdate(bOldLock);
+    ApplySort();
+    ApplyFilter(pDoc->m_ViewFilter);
+    ApplyGrayBar();
+    RefreshAllRows();
+    ClearSelection(FALSE);
+    UpdateScrollbars();
+    Redraw(GE_INVALIDATE, FALSE);
+    pDoc->DoAutoSave(true);
+    return TRUE;
+}
+
+// ================================================================ keys
+
+BOOL CLogView::HandleKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
+    if (nChar != VK_DELETE || !CanUpdate())
+        return CGEBrowserView::HandleKeyDown(nChar, nRepCnt, nFlags);
+    CDWordArray starts, ends;
+    GetSelectedRows(starts, ends);
+    ROWCOL nRow = 0, nCol = 0;
+    if (starts.IsEmpty() && GetCurrentCell(nRow, nCol) && GetEntryAtRow(nRow) != nullptr) {
+        starts.Add(nRow);
+        ends.Add(nRow);
+    }
+    if (!starts.IsEmpty())
+        DeleteRecords(starts, ends);
+    return TRUE;
+}
+
+BOOL CLogView::HandleChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
+    // Letters and digits name a project to time; the space bar stays the check boxes'.
+    CLogDoc* pDoc = GetLogDocument();
+    if (pDoc != nullptr && nChar > ' ' && nChar < 256) {
+        pDoc->TypeAheadProject(static_cast<char>(nChar), ::GetTickCount());
+        return TRUE;
+    }
+    return CGEBrowserView::HandleChar(nChar, nRepCnt, nFlags);
 }
 
 // ================================================================ the mouse
@@ -270,6 +416,11 @@ BOOL CLogView::Undo() {
 }
 
 // ================================================================ commands
+
+void CLogView::OnDeleteRows() {
+    // Deletion runs through the Delete key, as when the user presses it.
+    PostMessage(WM_KEYDOWN, VK_DELETE, 0);
+}
 
 void CLogView::OnUpdateEditCopy(CCmdUI* pCmdUI) {
     pCmdUI->Enable(CanCopy());

@@ -7,10 +7,13 @@
 bool IsStopBeforeStart(CTime start, CTime stop, bool warn) {
     if (stop.GetTime() == 0 || stop >= start)
         return false;
-    if (warn) {
-        CString message;
-        AfxFormatString1(message, IDS_STOP_BEFORE_START, AcxFormatDateTime(start));
-        AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
-    }
+    if (warn)
+        AfxMessageBox(StopBeforeStartMessage(start), MB_OK | MB_ICONEXCLAMATION);
     return true;
+}
+
+CString StopBeforeStartMessage(CTime start) {
+    CString message;
+    AfxFormatString1(message, IDS_STOP_BEFORE_START, AcxFormatDateTime(start));
+    return message;
 }

@@ -1,4 +1,4 @@
-// Drag and drop of selected ranges (and the drag-fill marker).
+// Drag and drop of selected whole rows and columns by their headers.
 #pragma once
 
 #include "framework/core/CObject.h"
@@ -18,8 +18,6 @@ public:
                                ROWCOL nCol) = 0;
     virtual BOOL OnSelDragDrop(CGEGridCore* pGrid, ROWCOL nTop, ROWCOL nLeft, ROWCOL nRow, ROWCOL nCol) = 0;
     virtual BOOL OnSelDragCancel(CGEGridCore* pGrid) = 0;
-    // Removes the drag-fill marker before the window's pixels scroll.
-    virtual void HideDragFillMarker(CGEGridCore* pGrid) = 0;
 
 protected:
     CGEAbstractGridUserDragSelectRangeImp() = default;

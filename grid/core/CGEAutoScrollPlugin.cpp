@@ -44,14 +44,19 @@ void CGEAutoScrollPlugin::Step(CPoint point) {
         return nTick % nEvery == 0;
     };
     const int nTick = m_pGrid->GetAutoScrollStep();
+    const WORD wDirection = m_pGrid->GetAutoScrollDirection();
+    const BOOL bVert = wDirection != GE_AUTOSCROLL_HORZ;
+    const BOOL bHorz = wDirection != GE_AUTOSCROLL_VERT;
     BOOL bScrolled = FALSE;
-    if (point.y < area.top && due(area.top - point.y, nTick)) {
+    if (!bVert) {
+    } else if (point.y < area.top && due(area.top - point.y, nTick)) {
         if (m_pGrid->GetTopRow() > 1)
             bScrolled |= m_pGrid->SetTopRow(m_pGrid->GetTopRow() - 1);
     } else if (point.y >= area.bottom && due(point.y - area.bottom, nTick)) {
         bScrolled |= m_pGrid->SetTopRow(m_pGrid->GetTopRow() + 1);
     }
-    if (point.x < area.left && due(area.left - point.x, nTick)) {
+    if (!bHorz) {
+    } else if (point.x < area.left && due(area.left - point.x, nTick)) {
         if (m_pGrid->GetLeftCol() > 1)
             bScrolled |= m_pGrid->SetLeftCol(m_pGrid->GetLeftCol() - 1);
     } else if (point.x >= area.right && due(point.x - area.right, nTick)) {

@@ -696,9 +696,16 @@ BOOL CGEControl::Paste() {
     ClipboardAccess clipboard(GetGridWindow());
     if (!clipboard.IsOpen())
         return FALSE;
-    HANDLE hData = ::GetClipboardData(CF_TEXT);
-    if (hData == nullptr)
-        hData = ::GetClipboardData(CF_OEMTEXT);
+    CString strText;
+    if (!ReadClipboardText(CF_TEXT, strText) && !ReadClipboardText(CF_OEMTEXT, strText))
+        return FALSE;
+    if (ValidatePaste(strText))
+        ReplaceSel(strText);
+    return TRUE;
+}
+
+BOOL CGEControl::ReadClipboardText(UINT nFormat, CString& strText) {
+    HANDLE hData = ::GetClipboardData(nFormat);
     if (hData == nullptr)
         return FALSE;
     const SIZE_T nSize = ::GlobalSize(hData);
@@ -706,11 +713,13 @@ BOOL CGEControl::Paste() {
     if (pText == nullptr)
         return FALSE;
     // The block need not end in a terminating zero: never read past its size.
-    const CString strText(pText, static_cast<int>(strnlen(pText, nSize)));
+    strText = CString(pText, static_cast<int>(strnlen(pText, nSize)));
     ::GlobalUnlock(hData);
-    if (ValidatePaste(strText))
-        ReplaceSel(strText);
     return TRUE;
+}
+
+BOOL CGEControl::IsGridClipboardPreferred() const {
+    return GridFormatPreferred(m_pGrid);
 }
 
 BOOL CGEControl::CanCopy() {

@@ -256,6 +256,11 @@ public:
     void AddRefreshRect(const CRect& rect);
     // Registers the validation user attributes (range and warning text) with a styles map.
     static void AddUserAttributes(CGEStylesMap& stylesMap);
+    // TRUE when the grid's range-clipboard option is on and the grid's own format is on the clipboard:
+    // text is then not pasted into the cell.
+    BOOL IsGridClipboardPreferred() const;
+    // The text of a clipboard format while the clipboard is open; FALSE when the format is absent.
+    static BOOL ReadClipboardText(UINT nFormat, CString& strText);
 
 protected:
     // The children laid out for the cell before the mouse reaches them.

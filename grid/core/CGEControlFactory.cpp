@@ -23,6 +23,7 @@
 #include "grid/controls/gadgets/CGECurrencyEdit.h"
 #include "grid/controls/edit/CGEEditControl.h"
 #include "grid/controls/edit/CGEHotSpotEdit.h"
+#include "grid/controls/edit/CGEMaskControl.h"
 #include "grid/controls/edit/CGEPasswordControl.h"
 #include "grid/controls/edit/CGERichEditCtrl.h"
 #include "grid/controls/edit/CGESpinEdit.h"
@@ -113,6 +114,8 @@ CGEControl* MakeControl(UINT nID, CGEGridCore* pGrid) {
         return WithTip(std::make_unique<CGESpinEdit>(pGrid, nID));
     case GE_IDS_CTRL_PASSWORD:
         return WithTip(std::make_unique<CGEPasswordControl>(pGrid, nID));
+    case GE_IDS_CTRL_MASKEDIT:
+        return WithTip(std::make_unique<CGEMaskControl>(pGrid, nID, RUNTIME_CLASS(CGEMaskData)));
     case GE_IDS_CTRL_RICHEDIT:
         return WithTip(std::make_unique<CGERichEditCtrl>(pGrid));
     case GE_IDS_CTRL_PROGRESS:
@@ -254,6 +257,7 @@ void CGEControlFactory::RegisterUserAttributes(CGEStylesMap& stylesMap) {
     CGEProgressCtrl::AddUserAttributes(stylesMap);
     CGEDateTimeCtrl::AddUserAttributes(stylesMap);
     CGECurrencyEdit::AddUserAttributes(stylesMap);
+    CGEMaskControl::AddUserAttributes(stylesMap);
 }
 
 void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
@@ -275,6 +279,8 @@ void CGEControlFactory::InstallGridFeatures(CGEGridCore* pGrid) {
     pGrid->InstallFloatCells();
     pGrid->InstallPrinting();
     pGrid->InstallUserSelectRange();
+    pGrid->InstallExcelLikeFrame();
+    pGrid->InstallUserDragSelectRange();
     pGrid->InstallUserResizeCells();
     pGrid->InstallOptimizedUpdate();
     pGrid->InstallMarkEditHeader();

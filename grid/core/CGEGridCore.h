@@ -279,6 +279,8 @@ public:
     BOOL IsAutoScrolling() const { return m_bAutoScrolling; }
     // Ticks since auto-scrolling started.
     int GetAutoScrollStep() const { return m_nAutoScrollStep; }
+    // GE_AUTOSCROLL_VERT, GE_AUTOSCROLL_HORZ, or 0 for both.
+    WORD GetAutoScrollDirection() const { return m_wAutoScrollDirection; }
 
     // ======================= styles and values (CGEGridCoreStyles.cpp) =======================
     virtual CGEStyle* CreateStyle();
@@ -448,6 +450,7 @@ public:
     // Cursors: a resource id with a system fallback; 0 restores the default.
     void SetGridCursor(UINT nIDCursor, LPCSTR pszSystemCursor = nullptr);
     void SetOverrideCursor(UINT nIDCursor);
+    UINT GetOverrideCursor() const { return m_nOverrideCursorId; }
     virtual void UpdateCursor(CPoint point);
 
     // ======================= painting (CGEGridCorePaint.cpp) =======================
@@ -680,6 +683,9 @@ public:
     void UpdateSelectionFrame(CDC* pDC, BOOL bErase, const CGECellRange* pNewRange);
     void ToggleFrameHandle();
     BOOL HideSelectionFrame(BOOL bHide, BOOL bCreateHint = TRUE);
+    // Removes the frame from the window and forgets its range (the selection was cleared, or lines came
+    // or went).
+    void ForgetSelectionFrame();
 
     BOOL OnSelDragStart(ROWCOL nRow, ROWCOL nCol);
     BOOL OnSelDragMove(ROWCOL nStartRow, ROWCOL nStartCol, ROWCOL nRow, ROWCOL nCol);
@@ -828,7 +834,7 @@ public:
     ROWCOL m_nLastSelRow = 0, m_nLastSelCol = 0;
     WORD m_wButtonMode = 0; // bit 1 left button down, bit 2 mouse selection, bit 128 Ctrl at press
     ROWCOL m_nPressedRow = 0, m_nPressedCol = 0;
-    UINT m_nPressedButtons = 0;
+    UINT m_nPressedButtons = 0; // the press's key-state flags (MK_LBUTTON, MK_CONTROL, MK_SHIFT)
     BOOL m_bPendingSelExtension = FALSE;
     // Resize tracking state of the user-resizing feature.
     BOOL m_bTrackResize = FALSE;
@@ -842,8 +848,18 @@ public:
     CRect m_rectTrackEdge, m_rectTrackBorder, m_rectTrackCurrent;
     BOOL m_bTrackLive = FALSE, m_bTrackHeaderPreview = FALSE, m_bTrackDragLine = FALSE,
          m_bTrackInvertLine = FALSE, m_bTrackRedrawHeader = FALSE;
-    CWnd* m_pDragLineWnd = nullptr;
+    CWnd* m_pDragLineWnd = nullptr; // shared with the drag of selected rows and columns
     BOOL m_bUserResizing = TRUE;
+    // Drag state of the drag-and-drop feature: a drag is in progress, its kind (1 columns, 2 rows) and
+    // where the block would drop now.
+    BOOL m_bSelDragging = FALSE;
+    int m_nSelDragKind = 0;
+    ROWCOL m_nSelDragRow = 0, m_nSelDragCol = 0;
+    // State of the spreadsheet-like frame: the range it is drawn around in cells (valid while a frame is
+    // on screen), its handle kind (0 cells, 2 rows, 7 columns) and whether it is hidden.
+    CGECellRange m_rangeFrame;
+    int m_nFrameHandle = 0;
+    BOOL m_bFrameHidden = FALSE;
     // Locks of the span features.
     BOOL m_bFloatEvalLock = FALSE;
     BOOL m_bMergeEvalLock = FALSE;

@@ -397,12 +397,14 @@ BOOL CGEGridCore::OnSelDragCancel() {
     return m_pUserDragSelectRangeImp != nullptr ? m_pUserDragSelectRangeImp->OnSelDragCancel(this) : FALSE;
 }
 
+// Ctrl and Shift at the press keep the click for the selection: the keys, or the press's own flags.
 BOOL CGEGridCore::OnSelDragRowsStart(ROWCOL, ROWCOL) {
-    return !IsKeyDown(VK_CONTROL) && !IsKeyDown(VK_SHIFT);
+    return !IsKeyDown(VK_CONTROL) && !IsKeyDown(VK_SHIFT) &&
+           (m_nPressedButtons & (MK_CONTROL | MK_SHIFT)) == 0;
 }
 
-BOOL CGEGridCore::OnSelDragColsStart(ROWCOL, ROWCOL) {
-    return !IsKeyDown(VK_CONTROL) && !IsKeyDown(VK_SHIFT);
+BOOL CGEGridCore::OnSelDragColsStart(ROWCOL nFirst, ROWCOL nLast) {
+    return OnSelDragRowsStart(nFirst, nLast);
 }
 
 // ---- headers of the current cell ----

@@ -40,17 +40,22 @@ BOOL CGEGridCore::OnGridLButtonDown(UINT nFlags, CPoint point) {
     }
     m_nPressedRow = nRow;
     m_nPressedCol = nCol;
-    m_nPressedButtons = MK_LBUTTON;
+    m_nPressedButtons = MK_LBUTTON | (nFlags & (MK_CONTROL | MK_SHIFT));
     m_bMovedWhilePressed = FALSE;
     if (nHit == GE_HT_SELCORNER) {
         m_wButtonMode = 1;
         CaptureMouse();
         return TRUE;
     }
-    m_wButtonMode = static_cast<WORD>(1 | ((nFlags & MK_CONTROL) != 0 ? 128 : 0));
+    const WORD wMode = static_cast<WORD>(1 | ((nFlags & MK_CONTROL) != 0 ? 128 : 0));
+    m_wButtonMode = wMode;
     BOOL bTaken = FALSE;
-    if (m_pUserDragSelectRangeImp != nullptr)
+    if (m_pUserDragSelectRangeImp != nullptr) {
         bTaken = m_pUserDragSelectRangeImp->OnLButtonDown(this, point, nFlags, nHit, nRow, nCol);
+        // A refused drag cancels its mode; the press then belongs to the selection.
+        if (!bTaken)
+            m_wButtonMode = wMode;
+    }
     if (!bTaken && m_pUserSelectRangeImp != nullptr)
         m_pUserSelectRangeImp->OnLButtonDown(this, point, nFlags, nHit, nRow, nCol);
     if (!OnLButtonHitRowCol(nRow, nCol, nRow, nCol, point, nFlags, GE_MR_DOWN)) {
@@ -62,7 +67,8 @@ BOOL CGEGridCore::OnGridLButtonDown(UINT nFlags, CPoint point) {
         RouteMouseToCell(nRow, nCol, nFlags, point, GE_MR_DOWN | (bInSelection ? GE_MR_INSELECTION : 0));
     }
     CaptureMouse();
-    if (m_pParam != nullptr && m_pParam->m_bAutoScroll && m_pAutoScrollPlugin != nullptr)
+    // A drag of rows or columns started its own auto-scroll along its direction.
+    if (!bTaken && m_pParam != nullptr && m_pParam->m_bAutoScroll && m_pAutoScrollPlugin != nullptr)
         StartAutoScroll(FALSE, 0, 0);
     return TRUE;
 }

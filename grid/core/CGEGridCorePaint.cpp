@@ -215,9 +215,9 @@ void CGEGridCore::DrawGridArea(CDC* pDC, const CRect& rectClip) {
     PrepareDC(pDC);
     if (m_pOldDrawingImp == nullptr || !m_pOldDrawingImp->DrawCellsOld(this, pDC, table))
         DrawPaintTable(pDC, table);
-    // The spreadsheet-like frame is drawn over the cells it surrounds.
-    if (m_pExcelLikeFrameImp != nullptr)
-        DrawSelectionFrame(pDC, nullptr, 0, FALSE);
+    // The cells under the spreadsheet-like frame were painted afresh: it is drawn over them once more.
+    if (m_pExcelLikeFrameImp != nullptr && !m_bPrinting)
+        UpdateSelectionFrame(pDC, TRUE, nullptr);
     if (pOldFont != nullptr)
         pDC->SelectObject(pOldFont);
     FreePaintTable(table);

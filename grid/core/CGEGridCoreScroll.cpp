@@ -1,14 +1,15 @@
 // Top row and left column, bringing cells into view, scroll bars, scrolling the window's pixels and
 // auto-scrolling. Scroll-bar positions are row and column numbers (times the bar's unit), so nothing
 // here sums over rows that are not shown: a jump anywhere in a million rows costs one repaint.
+#include "framework/win/CClientDC.h"
 #include "framework/win/CWnd.h"
 #include "grid/core/CGEAbstractGridUpdateHintImp.h"
-#include "grid/core/CGEAbstractGridUserDragSelectRangeImp.h"
 #include "grid/core/CGEControl.h"
 #include "grid/core/CGEGridCore.h"
 #include "grid/core/CGEGridParam.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -358,11 +359,17 @@ void CGEGridCore::OnGridHScroll(UINT nSBCode, UINT nPos) {
 void CGEGridCore::ScrollWindowEx(int dx, int dy, LPCRECT pRectScroll, LPCRECT pRectClip) {
     if (!HasWindow(m_pGridWnd))
         return;
-    if ((dx != 0 || dy != 0) && m_pUserDragSelectRangeImp != nullptr && m_pParam != nullptr &&
-        m_pParam->m_bDragFill)
-        m_pUserDragSelectRangeImp->HideDragFillMarker(this);
+    // The spreadsheet-like frame is taken off before the pixels move and drawn at its new place after,
+    // so that no piece of it stays behind at a pane boundary.
+    std::unique_ptr<CClientDC> pFrameDC;
+    if (m_pExcelLikeFrameImp != nullptr && m_rangeFrame.IsValid() && !IsLockUpdate()) {
+        pFrameDC = std::make_unique<CClientDC>(m_pGridWnd);
+        UpdateSelectionFrame(pFrameDC.get(), TRUE, nullptr);
+    }
     m_pGridWnd->ScrollWindowEx(dx, dy, pRectScroll, pRectClip, nullptr, nullptr,
                                SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+    if (pFrameDC != nullptr)
+        UpdateSelectionFrame(pFrameDC.get(), TRUE, nullptr);
 }
 
 // ---- auto-scroll ----

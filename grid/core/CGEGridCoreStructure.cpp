@@ -41,6 +41,7 @@ template <class F> void AdjustSpanPools(CGEGridParam* pParam, F edit) {
 } // namespace
 
 BOOL CGEGridCore::StoreInsertRows(ROWCOL nRow, ROWCOL nCount) {
+    ForgetSelectionFrame();
     CGEData* pData = GetData();
     if (pData == nullptr || !pData->StoreInsertRows(nRow, nCount))
         return FALSE;
@@ -61,6 +62,7 @@ BOOL CGEGridCore::StoreInsertRows(ROWCOL nRow, ROWCOL nCount) {
 }
 
 BOOL CGEGridCore::StoreInsertCols(ROWCOL nCol, ROWCOL nCount) {
+    ForgetSelectionFrame();
     CGEData* pData = GetData();
     if (pData == nullptr || !pData->StoreInsertCols(nCol, nCount))
         return FALSE;
@@ -81,6 +83,7 @@ BOOL CGEGridCore::StoreInsertCols(ROWCOL nCol, ROWCOL nCount) {
 }
 
 BOOL CGEGridCore::StoreRemoveRows(ROWCOL nFrom, ROWCOL nTo) {
+    ForgetSelectionFrame();
     CGEData* pData = GetData();
     if (pData == nullptr || !pData->StoreRemoveRows(nFrom, nTo))
         return FALSE;
@@ -106,6 +109,7 @@ BOOL CGEGridCore::StoreRemoveRows(ROWCOL nFrom, ROWCOL nTo) {
 }
 
 BOOL CGEGridCore::StoreRemoveCols(ROWCOL nFrom, ROWCOL nTo) {
+    ForgetSelectionFrame();
     CGEData* pData = GetData();
     if (pData == nullptr || !pData->StoreRemoveCols(nFrom, nTo))
         return FALSE;

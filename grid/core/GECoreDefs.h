@@ -76,6 +76,9 @@ constexpr WORD GE_IDS_UA_NEGCOLOR = 52797;
 // Timer id of auto-scrolling and its interval.
 constexpr UINT_PTR GE_AUTOSCROLL_TIMER = 992;
 constexpr UINT GE_AUTOSCROLL_INTERVAL = 10;
+// Directions of auto-scrolling (0: both).
+constexpr WORD GE_AUTOSCROLL_VERT = 1;
+constexpr WORD GE_AUTOSCROLL_HORZ = 2;
 
 // "No such row or column" and "any row or column" (IsCurrentCell).
 constexpr ROWCOL GE_INVALID = 0xFFFFFFFF;

@@ -62,6 +62,21 @@ BOOL IsTargetPane(CGEGridCore* pGrid, const CGEGridHint& hint, BOOL bColumns) {
     return hint.m_dwExtra == CGEGridUpdateHintImp::PaneCode(pGrid->m_nSplitterRow, pGrid->m_nSplitterCol);
 }
 
+// Rows (bRows) or columns first..last moved to dest in the shared objects: redraws every line between
+// the lowest and the highest one the move touched.
+void RedrawMoved(CGEGridCore* pGrid, const CGEGridHint& hint, bool bRows) {
+    const ROWCOL nFirst = bRows ? hint.m_nRow1 : hint.m_nCol1;
+    const ROWCOL nLast = bRows ? hint.m_nRow2 : hint.m_nCol2;
+    const ROWCOL nDest = bRows ? hint.m_nRow3 : hint.m_nCol3;
+    const ROWCOL nFrom = std::min(nFirst, nDest);
+    const ROWCOL nTo = std::max(nLast, nDest + (nLast - nFirst));
+    pGrid->ResetLastVisible();
+    if (bRows)
+        pGrid->RedrawRowCol(nFrom, 0, nTo, pGrid->GetColCount(), hint.m_flags, FALSE);
+    else
+        pGrid->RedrawRowCol(0, nFrom, pGrid->GetRowCount(), nTo, hint.m_flags, FALSE);
+}
+
 } // namespace
 
 BOOL CGEGridUpdateHintImp::Send(CGEGridCore* pGrid, CGEGridHint& hint) {
@@ -118,17 +133,11 @@ void CGEGridUpdateHintImp::Apply(CGEGridCore* pGrid, CGEGridHint& hint) {
     case 10:
         pGrid->UpdateRemoveRows(hint.m_nRow1, hint.m_nRow2, anSizes, flags, FALSE);
         break;
-    case 11: // columns moved in the shared objects: redraw what moved
-        pGrid->ResetLastVisible();
-        pGrid->RedrawRowCol(0, std::min(hint.m_nCol1, hint.m_nCol3), pGrid->GetRowCount(),
-                            std::max(hint.m_nCol2, hint.m_nCol3 + (hint.m_nCol2 - hint.m_nCol1)), flags,
-                            FALSE);
+    case 11: // columns moved in the shared objects
+        RedrawMoved(pGrid, hint, false);
         break;
     case 12:
-        pGrid->ResetLastVisible();
-        pGrid->RedrawRowCol(std::min(hint.m_nRow1, hint.m_nRow3), 0,
-                            std::max(hint.m_nRow2, hint.m_nRow3 + (hint.m_nRow2 - hint.m_nRow1)),
-                            pGrid->GetColCount(), flags, FALSE);
+        RedrawMoved(pGrid, hint, true);
         break;
     case 13:
         pGrid->UpdateSetSelection(reinterpret_cast<POSITION>(hint.m_dwExtra), hint.m_nRow1, hint.m_nCol1,
@@ -208,6 +217,53 @@ void CGEGridUpdateHintImp::Apply(CGEGridCore* pGrid, CGEGridHint& hint) {
 
 // ---- senders ----
 
+namespace {
+
+void FillBlock(CGEGridHint& hint, ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight) {
+    hint.m_nRow1 = nTop;
+    hint.m_nCol1 = nLeft;
+    hint.m_nRow2 = nBottom;
+    hint.m_nCol2 = nRight;
+}
+
+// A setting hint names the splitter it comes from unless the caller gave one.
+DWORD_PTR SplitterCode(CGEGridCore* pGrid, DWORD dwSplitter) {
+    return dwSplitter != 0 ? dwSplitter : reinterpret_cast<DWORD_PTR>(pGrid->m_pSplitterWnd);
+}
+
+} // namespace
+
+BOOL CGEGridUpdateHintImp::SendLines(CGEGridCore* pGrid, int nId, bool bRows, Lines lines, UINT flags,
+                                     DWORD_PTR dwExtra) {
+    CGEGridHint hint(nId, pGrid->m_nHintId);
+    ROWCOL* aFields[] = {&hint.m_nRow1, &hint.m_nRow2, &hint.m_nRow3};
+    if (!bRows) {
+        aFields[0] = &hint.m_nCol1;
+        aFields[1] = &hint.m_nCol2;
+        aFields[2] = &hint.m_nCol3;
+    }
+    *aFields[0] = lines.nFirst;
+    *aFields[1] = lines.nSecond;
+    *aFields[2] = lines.nThird;
+    hint.m_dwExtra = dwExtra;
+    hint.m_flags = flags;
+    return Send(pGrid, hint);
+}
+
+BOOL CGEGridUpdateHintImp::SendBlock(CGEGridCore* pGrid, int nId, ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom,
+                                     ROWCOL nRight, UINT flags) {
+    CGEGridHint hint(nId, pGrid->m_nHintId);
+    FillBlock(hint, nTop, nLeft, nBottom, nRight);
+    hint.m_flags = flags;
+    return Send(pGrid, hint);
+}
+
+BOOL CGEGridUpdateHintImp::SendFlags(CGEGridCore* pGrid, int nId, UINT flags) {
+    CGEGridHint hint(nId, pGrid->m_nHintId);
+    hint.m_flags = flags;
+    return Send(pGrid, hint);
+}
+
 BOOL CGEGridUpdateHintImp::HintSyncCurrentCell(CGEGridCore* pGrid, DWORD dwValue) {
     CGEGridHint hint(21, pGrid->m_nHintId);
     hint.m_dwValue = dwValue;
@@ -232,49 +288,27 @@ BOOL CGEGridUpdateHintImp::HintTransferCurrentCell(CGEGridCore* pGrid, BOOL bSav
 }
 
 BOOL CGEGridUpdateHintImp::HintSetRowCount(CGEGridCore* pGrid, ROWCOL nRows, UINT flags) {
-    CGEGridHint hint(3, pGrid->m_nHintId);
-    hint.m_nRow1 = nRows;
-    hint.m_flags = flags;
-    return Send(pGrid, hint);
+    return SendLines(pGrid, 3, true, {nRows}, flags);
 }
 
 BOOL CGEGridUpdateHintImp::HintSetColCount(CGEGridCore* pGrid, ROWCOL nCols, UINT flags) {
-    CGEGridHint hint(4, pGrid->m_nHintId);
-    hint.m_nCol1 = nCols;
-    hint.m_flags = flags;
-    return Send(pGrid, hint);
+    return SendLines(pGrid, 4, false, {nCols}, flags);
 }
 
 BOOL CGEGridUpdateHintImp::HintSetFrozenCols(CGEGridCore* pGrid, ROWCOL nFrozen, ROWCOL nHeader, UINT flags) {
-    CGEGridHint hint(16, pGrid->m_nHintId);
-    hint.m_nCol1 = nFrozen;
-    hint.m_nCol2 = nHeader;
-    hint.m_flags = flags;
-    return Send(pGrid, hint);
+    return SendLines(pGrid, 16, false, {nFrozen, nHeader}, flags);
 }
 
 BOOL CGEGridUpdateHintImp::HintSetFrozenRows(CGEGridCore* pGrid, ROWCOL nFrozen, ROWCOL nHeader, UINT flags) {
-    CGEGridHint hint(15, pGrid->m_nHintId);
-    hint.m_nRow1 = nFrozen;
-    hint.m_nRow2 = nHeader;
-    hint.m_flags = flags;
-    return Send(pGrid, hint);
+    return SendLines(pGrid, 15, true, {nFrozen, nHeader}, flags);
 }
 
 BOOL CGEGridUpdateHintImp::HintSetTopRow(CGEGridCore* pGrid, ROWCOL nRow, UINT flags, DWORD dwPane) {
-    CGEGridHint hint(25, pGrid->m_nHintId);
-    hint.m_nRow1 = nRow;
-    hint.m_flags = flags;
-    hint.m_dwExtra = dwPane;
-    return Send(pGrid, hint);
+    return SendLines(pGrid, 25, true, {nRow}, flags, dwPane);
 }
 
 BOOL CGEGridUpdateHintImp::HintSetLeftCol(CGEGridCore* pGrid, ROWCOL nCol, UINT flags, DWORD dwPane) {
-    CGEGridHint hint(26, pGrid->m_nHintId);
-    hint.m_nCol1 = nCol;
-    hint.m_flags = flags;
-    hint.m_dwExtra = dwPane;
-    return Send(pGrid, hint);
+    return SendLines(pGrid, 26, false, {nCol}, flags, dwPane);
 }
 
 BOOL CGEGridUpdateHintImp::HintInsertRows(CGEGridCore* pGrid, ROWCOL nRow, ROWCOL nCount, UINT flags) {
@@ -295,19 +329,11 @@ BOOL CGEGridUpdateHintImp::HintInsertCols(CGEGridCore* pGrid, ROWCOL nCol, ROWCO
 
 BOOL CGEGridUpdateHintImp::HintRedrawRowCol(CGEGridCore* pGrid, ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom,
                                             ROWCOL nRight, UINT flags) {
-    CGEGridHint hint(2, pGrid->m_nHintId);
-    hint.m_nRow1 = nTop;
-    hint.m_nCol1 = nLeft;
-    hint.m_nRow2 = nBottom;
-    hint.m_nCol2 = nRight;
-    hint.m_flags = flags;
-    return Send(pGrid, hint);
+    return SendBlock(pGrid, 2, nTop, nLeft, nBottom, nRight, flags);
 }
 
 BOOL CGEGridUpdateHintImp::HintRedraw(CGEGridCore* pGrid, UINT flags) {
-    CGEGridHint hint(1, pGrid->m_nHintId);
-    hint.m_flags = flags;
-    return Send(pGrid, hint);
+    return SendFlags(pGrid, 1, flags);
 }
 
 BOOL CGEGridUpdateHintImp::HintEngineSetting36(CGEGridCore* pGrid, DWORD dwExtra) {
@@ -346,19 +372,14 @@ BOOL CGEGridUpdateHintImp::HintSelectRange(CGEGridCore* pGrid, const CGECellRang
 }
 
 BOOL CGEGridUpdateHintImp::HintUpdateSelectionFrame(CGEGridCore* pGrid, UINT flags) {
-    CGEGridHint hint(30, pGrid->m_nHintId);
-    hint.m_flags = flags;
-    return Send(pGrid, hint);
+    return SendFlags(pGrid, 30, flags);
 }
 
 BOOL CGEGridUpdateHintImp::HintUpdateSetSelection(CGEGridCore* pGrid, POSITION pos, ROWCOL nTop, ROWCOL nLeft,
                                                   ROWCOL nBottom, ROWCOL nRight) {
     CGEGridHint hint(13, pGrid->m_nHintId);
     hint.m_dwExtra = reinterpret_cast<DWORD_PTR>(pos);
-    hint.m_nRow1 = nTop;
-    hint.m_nCol1 = nLeft;
-    hint.m_nRow2 = nBottom;
-    hint.m_nCol2 = nRight;
+    FillBlock(hint, nTop, nLeft, nBottom, nRight);
     return Send(pGrid, hint);
 }
 
@@ -369,35 +390,25 @@ BOOL CGEGridUpdateHintImp::HintUpdateClearSelection(CGEGridCore* pGrid) {
 
 BOOL CGEGridUpdateHintImp::HintUpdateChangedRowHeights(CGEGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo,
                                                        const int* anOld, UINT flags) {
-    CGEGridHint hint(5, pGrid->m_nHintId);
-    hint.m_nRow1 = nFrom;
-    hint.m_nRow2 = nTo;
-    hint.m_dwExtra = reinterpret_cast<DWORD_PTR>(anOld);
-    hint.m_flags = flags;
-    return Send(pGrid, hint);
+    return SendLines(pGrid, 5, true, {nFrom, nTo}, flags, reinterpret_cast<DWORD_PTR>(anOld));
 }
 
 BOOL CGEGridUpdateHintImp::HintUpdateChangedColWidths(CGEGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo,
                                                       const int* anOld, UINT flags) {
-    CGEGridHint hint(6, pGrid->m_nHintId);
-    hint.m_nCol1 = nFrom;
-    hint.m_nCol2 = nTo;
-    hint.m_dwExtra = reinterpret_cast<DWORD_PTR>(anOld);
-    hint.m_flags = flags;
-    return Send(pGrid, hint);
+    return SendLines(pGrid, 6, false, {nFrom, nTo}, flags, reinterpret_cast<DWORD_PTR>(anOld));
 }
 
 BOOL CGEGridUpdateHintImp::HintSetReadOnly(CGEGridCore* pGrid, BOOL bReadOnly, DWORD dwSplitter) {
     CGEGridHint hint(20, pGrid->m_nHintId);
     hint.m_dwValue = bReadOnly ? 1 : 0;
-    hint.m_dwExtra = dwSplitter != 0 ? dwSplitter : reinterpret_cast<DWORD_PTR>(pGrid->m_pSplitterWnd);
+    hint.m_dwExtra = SplitterCode(pGrid, dwSplitter);
     return Send(pGrid, hint);
 }
 
 BOOL CGEGridUpdateHintImp::HintSetZoom(CGEGridCore* pGrid, int nZoom, DWORD dwSplitter, UINT flags) {
     CGEGridHint hint(19, pGrid->m_nHintId);
     hint.m_dwValue = static_cast<DWORD>(nZoom);
-    hint.m_dwExtra = dwSplitter != 0 ? dwSplitter : reinterpret_cast<DWORD_PTR>(pGrid->m_pSplitterWnd);
+    hint.m_dwExtra = SplitterCode(pGrid, dwSplitter);
     hint.m_flags = flags;
     return Send(pGrid, hint);
 }
@@ -414,15 +425,11 @@ BOOL CGEGridUpdateHintImp::HintSetStyleRange(CGEGridCore* pGrid, const CGECellRa
 }
 
 BOOL CGEGridUpdateHintImp::HintChangedStylesMap(CGEGridCore* pGrid, UINT flags) {
-    CGEGridHint hint(34, pGrid->m_nHintId);
-    hint.m_flags = flags;
-    return Send(pGrid, hint);
+    return SendFlags(pGrid, 34, flags);
 }
 
 BOOL CGEGridUpdateHintImp::HintChangedProperties(CGEGridCore* pGrid, UINT flags) {
-    CGEGridHint hint(33, pGrid->m_nHintId);
-    hint.m_flags = flags;
-    return Send(pGrid, hint);
+    return SendFlags(pGrid, 33, flags);
 }
 
 BOOL CGEGridUpdateHintImp::HintChangedBaseStyle(CGEGridCore* pGrid, WORD wStyleId, UINT flags) {
@@ -432,37 +439,19 @@ BOOL CGEGridUpdateHintImp::HintChangedBaseStyle(CGEGridCore* pGrid, WORD wStyleI
     return Send(pGrid, hint);
 }
 
-namespace {
-
-void FillBlock(CGEGridHint& hint, ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, UINT flags) {
-    hint.m_nRow1 = nTop;
-    hint.m_nCol1 = nLeft;
-    hint.m_nRow2 = nBottom;
-    hint.m_nCol2 = nRight;
-    hint.m_flags = flags;
-}
-
-} // namespace
-
 BOOL CGEGridUpdateHintImp::HintUpdateCoveredCells(CGEGridCore* pGrid, ROWCOL nTop, ROWCOL nLeft,
                                                   ROWCOL nBottom, ROWCOL nRight, UINT flags) {
-    CGEGridHint hint(18, pGrid->m_nHintId);
-    FillBlock(hint, nTop, nLeft, nBottom, nRight, flags);
-    return Send(pGrid, hint);
+    return SendBlock(pGrid, 18, nTop, nLeft, nBottom, nRight, flags);
 }
 
 BOOL CGEGridUpdateHintImp::HintUpdateFloatedCells(CGEGridCore* pGrid, ROWCOL nTop, ROWCOL nLeft,
                                                   ROWCOL nBottom, ROWCOL nRight, UINT flags) {
-    CGEGridHint hint(28, pGrid->m_nHintId);
-    FillBlock(hint, nTop, nLeft, nBottom, nRight, flags);
-    return Send(pGrid, hint);
+    return SendBlock(pGrid, 28, nTop, nLeft, nBottom, nRight, flags);
 }
 
 BOOL CGEGridUpdateHintImp::HintUpdateMergedCells(CGEGridCore* pGrid, ROWCOL nTop, ROWCOL nLeft,
                                                  ROWCOL nBottom, ROWCOL nRight, UINT flags) {
-    CGEGridHint hint(29, pGrid->m_nHintId);
-    FillBlock(hint, nTop, nLeft, nBottom, nRight, flags);
-    return Send(pGrid, hint);
+    return SendBlock(pGrid, 29, nTop, nLeft, nBottom, nRight, flags);
 }
 
 BOOL CGEGridUpdateHintImp::HintUpdateReorderRows(CGEGridCore* pGrid, const CGECellRange& range, UINT flags) {
@@ -481,40 +470,20 @@ BOOL CGEGridUpdateHintImp::HintUpdateReorderCols(CGEGridCore* pGrid, const CGECe
 
 BOOL CGEGridUpdateHintImp::HintRemoveRows(CGEGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, const int* anOld,
                                           UINT flags) {
-    CGEGridHint hint(10, pGrid->m_nHintId);
-    hint.m_nRow1 = nFrom;
-    hint.m_nRow2 = nTo;
-    hint.m_dwExtra = reinterpret_cast<DWORD_PTR>(anOld);
-    hint.m_flags = flags;
-    return Send(pGrid, hint);
+    return SendLines(pGrid, 10, true, {nFrom, nTo}, flags, reinterpret_cast<DWORD_PTR>(anOld));
 }
 
 BOOL CGEGridUpdateHintImp::HintRemoveCols(CGEGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, const int* anOld,
                                           UINT flags) {
-    CGEGridHint hint(9, pGrid->m_nHintId);
-    hint.m_nCol1 = nFrom;
-    hint.m_nCol2 = nTo;
-    hint.m_dwExtra = reinterpret_cast<DWORD_PTR>(anOld);
-    hint.m_flags = flags;
-    return Send(pGrid, hint);
+    return SendLines(pGrid, 9, false, {nFrom, nTo}, flags, reinterpret_cast<DWORD_PTR>(anOld));
 }
 
 BOOL CGEGridUpdateHintImp::HintMoveRows(CGEGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest,
                                         UINT flags) {
-    CGEGridHint hint(12, pGrid->m_nHintId);
-    hint.m_nRow1 = nFrom;
-    hint.m_nRow2 = nTo;
-    hint.m_nRow3 = nDest;
-    hint.m_flags = flags;
-    return Send(pGrid, hint);
+    return SendLines(pGrid, 12, true, {nFrom, nTo, nDest}, flags);
 }
 
 BOOL CGEGridUpdateHintImp::HintMoveCols(CGEGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest,
                                         UINT flags) {
-    CGEGridHint hint(11, pGrid->m_nHintId);
-    hint.m_nCol1 = nFrom;
-    hint.m_nCol2 = nTo;
-    hint.m_nCol3 = nDest;
-    hint.m_flags = flags;
-    return Send(pGrid, hint);
+    return SendLines(pGrid, 11, false, {nFrom, nTo, nDest}, flags);
 }

@@ -63,7 +63,21 @@ public:
     }
 
 private:
+    // Up to three rows or columns a hint names: first, last (or header count) and destination.
+    struct Lines {
+        ROWCOL nFirst = 0, nSecond = 0, nThird = 0;
+    };
+
     // Sends the hint to the document's other views; what UpdateAllViews gives.
     static BOOL Send(CGEGridCore* pGrid, CGEGridHint& hint);
+    // Sends hint nId with the lines in its row fields (bRows) or its column fields, the redraw flags and
+    // dwExtra (former sizes or a pane); every other field is 0.
+    static BOOL SendLines(CGEGridCore* pGrid, int nId, bool bRows, Lines lines, UINT flags,
+                          DWORD_PTR dwExtra = 0);
+    // Sends hint nId for the cell block from (nTop, nLeft) to (nBottom, nRight) with the redraw flags.
+    static BOOL SendBlock(CGEGridCore* pGrid, int nId, ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom,
+                          ROWCOL nRight, UINT flags);
+    // Sends hint nId that carries nothing but the redraw flags.
+    static BOOL SendFlags(CGEGridCore* pGrid, int nId, UINT flags);
     static void Apply(CGEGridCore* pGrid, CGEGridHint& hint);
 };

@@ -8,6 +8,7 @@
 #include "grid/core/CGERangeList.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -79,6 +80,14 @@ std::vector<ROWCOL> VisibleLines(CGEGridCore* pGrid, BOOL bRows, ROWCOL nFirst, 
     return lines;
 }
 
+// Moves the spreadsheet-like frame to a range (stored even where there is no window to draw on).
+void MoveFrame(CGEGridCore* pGrid, const CGECellRange* pRange) {
+    std::unique_ptr<CClientDC> pDC;
+    if (CWnd* pWnd = pGrid->GridWnd(); pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr)
+        pDC = std::make_unique<CClientDC>(pWnd);
+    pGrid->UpdateSelectionFrame(pDC.get(), TRUE, pRange);
+}
+
 } // namespace
 
 void CGEGridCore::InstallUserSelectRange() {
@@ -125,7 +134,7 @@ BOOL CGEGridUserSelectRangeImp::MoveCurrentCell(CGEGridCore* pGrid, int nDirecti
 }
 
 BOOL CGEGridUserSelectRangeImp::MoveInRowMode(CGEGridCore* pGrid, int nDirection, UINT nCount, BOOL bExtend,
-                                             BOOL bCurrentRowOnly) {
+                                              BOOL bCurrentRowOnly) {
     ROWCOL nRow = 0, nCol = 0;
     pGrid->GetCurrentCell(nRow, nCol);
     if (pGrid->m_posActiveRange == nullptr || !bExtend || bCurrentRowOnly) {
@@ -207,7 +216,8 @@ BOOL CGEGridUserSelectRangeImp::OnLButtonDown(CGEGridCore* pGrid, CPoint&, UINT&
             pGrid->SelectRange(CGECellRange(nCurRow, nCurCol, nCurRow, nCurCol), TRUE, TRUE);
     }
     const BOOL bAllowed = (bRowHeader && pParam->TestSelectionFlags(1)) ||
-                          (bColHeader && pParam->TestSelectionFlags(2)) || (bCell && pParam->TestSelectionFlags(8));
+                          (bColHeader && pParam->TestSelectionFlags(2)) ||
+                          (bCell && pParam->TestSelectionFlags(8));
     if (!bAllowed)
         return FALSE;
 
@@ -284,15 +294,17 @@ BOOL CGEGridUserSelectRangeImp::OnLButtonUp(CGEGridCore* pGrid, CPoint&, UINT&) 
             ClearAll(pGrid, FALSE);
         }
     } else {
-        const CGECellRange* pActive =
-            pGrid->m_posActiveRange != nullptr ? Selection(pGrid).GetRangeAt(pGrid->m_posActiveRange) : nullptr;
+        const CGECellRange* pActive = pGrid->m_posActiveRange != nullptr
+                                          ? Selection(pGrid).GetRangeAt(pGrid->m_posActiveRange)
+                                          : nullptr;
         pGrid->OnChangedSelection(pActive, FALSE, FALSE);
     }
     pGrid->m_wButtonMode &= static_cast<WORD>(~2);
     return TRUE;
 }
 
-BOOL CGEGridUserSelectRangeImp::OnCellClick(CGEGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint) {
+BOOL CGEGridUserSelectRangeImp::OnCellClick(CGEGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, UINT nFlags,
+                                            CPoint) {
     if (pGrid->GetParam() == nullptr || (nFlags & MK_CONTROL) == 0)
         return FALSE;
     const BOOL bRowHeader = nCol <= pGrid->GetHeaderCols() && nRow > pGrid->GetHeaderRows();
@@ -303,7 +315,8 @@ BOOL CGEGridUserSelectRangeImp::OnCellClick(CGEGridCore* pGrid, ROWCOL nRow, ROW
     if (!IsLineSelectedElsewhere(Selection(pGrid), bRowHeader, nLine, pGrid->m_posActiveRange))
         return FALSE;
     pGrid->m_posActiveRange = nullptr;
-    pGrid->SelectRange(bRowHeader ? CGECellRange().SetRows(nLine, nLine) : CGECellRange().SetCols(nLine, nLine),
+    pGrid->SelectRange(bRowHeader ? CGECellRange().SetRows(nLine, nLine)
+                                  : CGECellRange().SetCols(nLine, nLine),
                        FALSE, TRUE);
     return TRUE;
 }
@@ -324,7 +337,8 @@ void CGEGridUserSelectRangeImp::SelectRange(CGEGridCore* pGrid, const CGECellRan
         pGrid->UpdateSelectRange(range, &before, TRUE);
 }
 
-BOOL CGEGridUserSelectRangeImp::StoreSelectRange(CGEGridCore* pGrid, const CGECellRange& range, BOOL bSelect) {
+BOOL CGEGridUserSelectRangeImp::StoreSelectRange(CGEGridCore* pGrid, const CGECellRange& range,
+                                                 BOOL bSelect) {
     if (pGrid->GetParam() == nullptr || !range.IsValid())
         return FALSE;
     CGERangeList& list = Selection(pGrid);
@@ -351,10 +365,12 @@ BOOL CGEGridUserSelectRangeImp::StoreSelectRange(CGEGridCore* pGrid, const CGECe
         const BOOL bRowPieces = range.IsRows() && (old.IsRows() || old.IsTable());
         const BOOL bColPieces = range.IsCols() && (old.IsCols() || old.IsTable());
         auto addRows = [&](ROWCOL a, ROWCOL b) {
-            list.AddRange(bRowPieces ? CGECellRange().SetRows(a, b) : CGECellRange(a, cells.left, b, cells.right));
+            list.AddRange(bRowPieces ? CGECellRange().SetRows(a, b)
+                                     : CGECellRange(a, cells.left, b, cells.right));
         };
         auto addCols = [&](ROWCOL a, ROWCOL b) {
-            list.AddRange(bColPieces ? CGECellRange().SetCols(a, b) : CGECellRange(cells.top, a, cells.bottom, b));
+            list.AddRange(bColPieces ? CGECellRange().SetCols(a, b)
+                                     : CGECellRange(cells.top, a, cells.bottom, b));
         };
         if (cells.top < inter.top)
             addRows(cells.top, inter.top - 1);
@@ -424,8 +440,9 @@ void CGEGridUserSelectRangeImp::InvertChanges(CGEGridCore* pGrid, const CGECellR
     }
 }
 
-void CGEGridUserSelectRangeImp::UpdateSetSelection(CGEGridCore* pGrid, POSITION pos, ROWCOL nTop, ROWCOL nLeft,
-                                                   ROWCOL nBottom, ROWCOL nRight, BOOL bCreateHint) {
+void CGEGridUserSelectRangeImp::UpdateSetSelection(CGEGridCore* pGrid, POSITION pos, ROWCOL nTop,
+                                                   ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight,
+                                                   BOOL bCreateHint) {
     CGEGridParam* pParam = pGrid->GetParam();
     if (pParam == nullptr || pos == nullptr)
         return;
@@ -435,12 +452,9 @@ void CGEGridUserSelectRangeImp::UpdateSetSelection(CGEGridCore* pGrid, POSITION 
     const CGECellRange& old = *list.GetRangeAt(pos);
     if (old.IsValid())
         examine.SetUnion(newCells, CellsOf(pGrid, old));
+    const CGECellRange newRange = RangeOf(nTop, nLeft, nBottom, nRight);
+    MoveFrame(pGrid, &newRange);
     if (!pParam->IsLockUpdate()) {
-        CGECellRange newRange = RangeOf(nTop, nLeft, nBottom, nRight);
-        if (CWnd* pWnd = pGrid->GridWnd(); pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr) {
-            CClientDC dc(pWnd);
-            pGrid->UpdateSelectionFrame(&dc, FALSE, &newRange);
-        }
         InvertChanges(pGrid, examine, &list, [&](ROWCOL nRow, ROWCOL nCol) {
             return newCells.Contains(nRow, nCol) || list.IsCellInList(nRow, nCol, pos);
         });
@@ -457,10 +471,7 @@ void CGEGridUserSelectRangeImp::UpdateSelectRange(CGEGridCore* pGrid, const CGEC
     const CGERangeList& list = Selection(pGrid);
     const CGECellRange* pLast =
         list.GetTailPosition() != nullptr ? list.GetRangeAt(list.GetTailPosition()) : nullptr;
-    if (CWnd* pWnd = pGrid->GridWnd(); pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr) {
-        CClientDC dc(pWnd);
-        pGrid->UpdateSelectionFrame(&dc, FALSE, pLast);
-    }
+    MoveFrame(pGrid, pLast);
     if (!pParam->IsLockUpdate() && pOldList != nullptr) {
         // A table selected before reaches into the headers.
         const POSITION posHead = pOldList->GetHeadPosition();
@@ -480,11 +491,8 @@ void CGEGridUserSelectRangeImp::UpdateClearSelection(CGEGridCore* pGrid, BOOL bC
     if (!pParam->IsLockUpdate()) {
         const CGECellRange all(0, 0, pGrid->GetRowCount(), pGrid->GetColCount());
         InvertChanges(pGrid, all, &Selection(pGrid), [](ROWCOL, ROWCOL) { return FALSE; });
-        if (CWnd* pWnd = pGrid->GridWnd(); pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr) {
-            CClientDC dc(pWnd);
-            pGrid->UpdateSelectionFrame(&dc, TRUE, nullptr);
-        }
     }
+    pGrid->ForgetSelectionFrame();
     if (bCreateHint && pGrid->m_pUpdateHintImp != nullptr)
         pGrid->m_pUpdateHintImp->HintUpdateClearSelection(pGrid);
 }

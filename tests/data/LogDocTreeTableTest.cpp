@@ -63,6 +63,52 @@ TEST_P(LogDocTreeTable, ADeletedTaskLeavesTheTableAndItsEntries) {
     EXPECT_EQ(Count("Tasks"), 1);
 }
 
+// A task view that shows no rows: the document only needs one to keep the logged totals.
+class TotalsTaskView : public ITaskView {
+public:
+    TotalsTaskView() { SetTaskView(this); }
+    ~TotalsTaskView() override { SetTaskView(nullptr); }
+    TotalsTaskView(const TotalsTaskView&) = delete;
+    TotalsTaskView& operator=(const TotalsTaskView&) = delete;
+    UINT GetPrimarySortColumn() override { return 0; }
+    bool IsSortAscending() override { return true; }
+    CTask* GetSelectedTask() override { return nullptr; }
+    CTask* GetTaskAtRow(DWORD) override { return nullptr; }
+    void ClearSelection() override {}
+};
+
+TEST_P(LogDocTreeTable, DeletedEntriesLeaveTheirTasksLoggedTotals) {
+    const CString guid = Write("logged", alpha).GetGUID();
+    m_tasks.clear();
+    m_doc->LoadProjectTasks();
+    CTask* task = m_doc->FindProjectTaskByGUID(guid);
+    ASSERT_NE(task, nullptr);
+    TotalsTaskView view;
+    for (int hours : {1, 2, 4}) {
+        auto* entry = new CLogEntry;
+        entry->SetStartTime(CTime(2021, 1, 4, 8, 0, 0));
+        entry->SetStopTime(CTime(2021, 1, 4, 8 + hours, 0, 0));
+        entry->m_pProject = alpha;
+        entry->m_ProjectTaskID = guid;
+        m_doc->AddLogEntry(entry);
+        ASSERT_TRUE(m_doc->SaveLogEntry(entry));
+    }
+    ASSERT_TRUE(m_doc->UpdateTaskTotals(task, true, false));
+    ASSERT_EQ(task->m_ActualWork.GetTotalSeconds(), 7 * 3600);
+
+    // Without a log grid row n shows entry n: rows 1 and 3 are the one- and four-hour entries.
+    CDWordArray starts;
+    CDWordArray ends;
+    starts.Add(1);
+    ends.Add(1);
+    starts.Add(3);
+    ends.Add(3);
+    m_doc->DeleteSelectedLogEntries(starts, ends);
+    ASSERT_EQ(m_doc->GetLogEntryCount(), 1);
+    EXPECT_EQ(task->m_ActualWork.GetTotalSeconds(), 2 * 3600) << "the removed entries no longer count";
+    EXPECT_EQ(Count("Tasks"), 1);
+}
+
 TEST_P(LogDocTreeTable, AnEntryThatCannotBeWrittenStaysPending) {
     auto* entry = new CLogEntry;
     entry->SetStartTime(CTime(2021, 1, 4, 9, 0, 0));

@@ -2,11 +2,13 @@
 // menu built from the items.
 #include "LogDocTestViews.h"
 #include "ModelTestSupport.h"
+#include "TimingTestSupport.h"
 
 #include "foundation/Registry.h"
 #include "framework/win/CCmdUI.h"
 #include "framework/win/CMenu.h"
 #include "resource.h"
+#include "timelog/ILogDocShell.h"
 
 #include <string>
 
@@ -145,23 +147,51 @@ TEST_F(RecentTasks, DeletedProjectsLeaveNoDanglingItems) {
 
 // ---------------------------------------------------------------- the menu
 
+// The application's side as far as the recent-task commands ask: which log is the active one.
+class ActiveLogShell : public ILogDocShell {
+public:
+    ActiveLogShell() { SetLogDocShell(this); }
+    ~ActiveLogShell() override { SetLogDocShell(nullptr); }
+    ActiveLogShell(const ActiveLogShell&) = delete;
+    ActiveLogShell& operator=(const ActiveLogShell&) = delete;
+
+    int MatchActiveLog(CLogDoc*, const char*) override { return 1; }
+    void ForgetLogDocument(CLogDoc*) override {}
+    bool IsActiveLogDocument(const CLogDoc* pDoc) const override { return pDoc == active; }
+    void ShowTrayTiming(bool) override {}
+    bool PostExit() override { return false; }
+    bool ShowOptionsPage(UINT) override { return false; }
+    bool HasUnfinishedLogRow() override { return false; }
+    void AfterLogOpened(CLogDoc*, bool, bool) override {}
+
+    const CLogDoc* active = nullptr;
+};
+
 class RecentTaskMenu : public RecentTasks {
 protected:
     RecentTaskMenu() {
+        shell.active = &doc;
         menu.CreatePopupMenu();
         menu.AppendMenu(MF_STRING, 100, "Before");
         menu.AppendMenu(MF_STRING, ID_RECENT_TASK_FIRST, "placeholder");
         menu.AppendMenu(MF_STRING, 101, "After");
     }
-    void Update() {
+    // The menu's update request for its first recent-task item, routed through the document; whether
+    // the document handled it.
+    bool Update() {
         CCmdUI ui;
         ui.m_pMenu = &menu;
         ui.m_nID = ID_RECENT_TASK_FIRST;
         ui.m_nIndex = 1;
         ui.m_nIndexMax = menu.GetMenuItemCount();
-        doc.OnUpdateRecentTask(&ui);
+        const BOOL handled = doc.OnCmdMsg(ID_RECENT_TASK_FIRST, CN_UPDATE_COMMAND_UI, &ui, nullptr);
         lastIndex = ui.m_nIndex;
         lastMax = ui.m_nIndexMax;
+        return handled != FALSE;
+    }
+    // The recent-task command of item k (1-based) routed through the document; whether it was handled.
+    bool Choose(int k) {
+        return doc.OnCmdMsg(ID_RECENT_TASK_FIRST + k - 1, CN_COMMAND, nullptr, nullptr) != FALSE;
     }
     std::string Label(UINT position) {
         char text[256] = {};
@@ -170,6 +200,7 @@ protected:
     }
     bool Grayed(UINT position) { return (menu.GetMenuState(position, MF_BYPOSITION) & MF_GRAYED) != 0; }
 
+    ActiveLogShell shell;
     CMenu menu;
     UINT lastIndex = 0;
     UINT lastMax = 0;
@@ -206,6 +237,74 @@ TEST_F(RecentTaskMenu, WithoutItemsThePlaceholderSaysSoAndIsDisabled) {
     EXPECT_EQ(Label(1), "<No recently used tasks>");
     EXPECT_TRUE(Grayed(1));
     EXPECT_EQ(RecentTaskLabel(12, "a&b&&c"), "&2 a&&b&&&&c");
+}
+
+TEST_F(RecentTaskMenu, ChoosingAnItemTimesItsPairFromNow) {
+    modeltest::RecordingFrame frame;
+    timingtest::RecordingLogView view;
+    frame.doc = &doc;
+    frame.logView = &view;
+    const CLogEntry first = Pair(1);
+    const CLogEntry second = Pair(2);
+    doc.RecordRecentTask(first);
+    doc.RecordRecentTask(first);
+    doc.RecordRecentTask(second);
+    // The description of an earlier start must not carry over.
+    doc.m_RecentTasks.m_Template.m_Desc = "left over";
+    ASSERT_TRUE(Update());
+
+    EXPECT_TRUE(Choose(2));
+    ASSERT_TRUE(doc.IsTiming());
+    const CLogEntry* running = doc.GetRunningEntry();
+    ASSERT_NE(running, nullptr);
+    EXPECT_EQ(running->m_pProject, second.m_pProject);
+    EXPECT_EQ(running->m_pCategory, second.m_pCategory);
+    EXPECT_EQ(running->m_Desc, "");
+    EXPECT_EQ(running->m_StartTime, At(2026, 6, 1, 12));
+    EXPECT_EQ(CLogDoc::GetRunningGUID(), running->m_GUID);
+
+    // While timing, another item starts nothing and the menu shows its items disabled.
+    EXPECT_TRUE(Choose(1));
+    EXPECT_EQ(doc.GetLogEntryCount(), 1);
+    EXPECT_EQ(doc.GetRunningEntry()->m_pProject, second.m_pProject);
+    ASSERT_TRUE(Update());
+    EXPECT_TRUE(Grayed(1));
+    EXPECT_TRUE(Grayed(2));
+}
+
+TEST_F(RecentTaskMenu, OnlyTheActiveLogAnswersTheCommands) {
+    modeltest::RecordingFrame frame;
+    timingtest::RecordingLogView view;
+    frame.doc = &doc;
+    frame.logView = &view;
+    doc.RecordRecentTask(Pair(1));
+    struct Case {
+        const char* name;
+        bool registered;
+        bool active;
+    };
+    const Case cases[] = {
+        {"another log is active", true, false},
+        {"no application", false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CLogDoc other;
+        shell.active = c.active ? &doc : &other;
+        if (!c.registered)
+            SetLogDocShell(nullptr);
+        EXPECT_FALSE(Update()) << "the update routes on";
+        EXPECT_EQ(menu.GetMenuItemCount(), 3u);
+        EXPECT_EQ(Label(1), "placeholder");
+        EXPECT_FALSE(Choose(1)) << "the command routes on";
+        EXPECT_FALSE(doc.IsTiming());
+        EXPECT_EQ(doc.GetLogEntryCount(), 0);
+        SetLogDocShell(&shell);
+    }
+    // An id the menu never gave an item starts nothing either.
+    shell.active = &doc;
+    EXPECT_TRUE(Choose(5));
+    EXPECT_FALSE(doc.IsTiming());
 }
 
 } // namespace

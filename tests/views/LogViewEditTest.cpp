@@ -1,5 +1,5 @@
 // The time log view as the user works with it: sorting by a column (the header click and the stored
-// sort), the sort arrow, values checked into the edit buffer, rows that take no typed values, clicks and the
+// sort), the sort arrow, values checked into the edit buffer, clicks and the
 // right click, and the Show Columns dialog with Close and with Escape.
 #include "ViewTestSupport.h"
 
@@ -23,24 +23,6 @@
 using namespace viewtest;
 
 namespace {
-
-// Answers the program's message boxes and remembers what they said.
-class AnsweringApp : public CWinApp {
-public:
-    AnsweringApp() : CWinApp("Log view tests") {}
-    int DoMessageBox(LPCSTR lpszPrompt, UINT, UINT) override {
-        prompts.emplace_back(lpszPrompt);
-        return answer;
-    }
-    std::vector<std::string> prompts;
-    int answer = IDYES;
-};
-
-std::string Text(UINT id) {
-    CString text;
-    text.LoadString(id);
-    return static_cast<LPCSTR>(text);
-}
 
 class LogViewEdit : public LogViewTest {
 protected:
@@ -192,15 +174,6 @@ TEST_F(LogViewEdit, AHiddenStartColumnGivesANewEntryTheCurrentTime) {
     EXPECT_TRUE(view->StoreField(CLogView::colStart, ""));
     EXPECT_GE(view->GetEditBuffer().m_StartTime, before);
     EXPECT_LE(view->GetEditBuffer().m_StartTime, CTime::GetCurrentTime());
-}
-
-TEST_F(LogViewEdit, TheRowsTakeNoTypedValues) {
-    ASSERT_NE(MakeView(), nullptr);
-    const ROWCOL billed = GridCol(CLogView::colBilled);
-    EXPECT_FALSE(view->SetValueRange(CGECellRange(2, billed, 2, billed), "1"));
-    EXPECT_FALSE(view->HasUnfinishedRow());
-    EXPECT_EQ(second->m_Billed, 0);
-    EXPECT_EQ(view->GetRowCount(), 3u) << "no append row";
 }
 
 TEST_F(LogViewEdit, AClickOnATextCellOpensTheEntryUnlessRowsAreEdited) {

@@ -8,6 +8,7 @@
 #include "framework/win/AfxRes.h"
 #include "framework/win/CCreateContext.h"
 #include "framework/win/CFrameWnd.h"
+#include "framework/win/CWinApp.h"
 #include "framework/win/WindowTestCommon.h"
 #include "grid/core/CGELibraryState.h"
 #include "timelog/CLogDoc.h"
@@ -17,7 +18,29 @@
 
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 namespace viewtest {
+
+// Answers the program's message boxes and remembers what they said.
+class AnsweringApp : public CWinApp {
+public:
+    AnsweringApp() : CWinApp("Log view tests") {}
+    int DoMessageBox(LPCSTR lpszPrompt, UINT, UINT) override {
+        prompts.emplace_back(lpszPrompt);
+        return answer;
+    }
+    std::vector<std::string> prompts;
+    int answer = IDYES;
+};
+
+// A string-table text.
+inline std::string Text(UINT id) {
+    CString text;
+    text.LoadString(id);
+    return static_cast<LPCSTR>(text);
+}
 
 // GEInitializeLibrary once per test program, as the program's start-up does.
 inline void StartEngine() {
@@ -39,6 +62,23 @@ inline void PumpPending() {
 // A local time.
 inline CTime At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
     return CTime(year, month, day, hour, minute, second);
+}
+
+// A log view on the document, made in the frame (client area width x height) and initialised as the
+// document template does; nullptr when it could not be made.
+inline CLogView* CreateLogView(CLogDoc& doc, CFrameWnd& frame, int width, int height) {
+    frame.Create(nullptr, "Time log", WS_OVERLAPPEDWINDOW, CRect(0, 0, width, height));
+    CCreateContext context;
+    context.m_pCurrentDoc = &doc;
+    context.m_pNewViewClass = RUNTIME_CLASS(CLogView);
+    auto* view = dynamic_cast<CLogView*>(frame.CreateView(&context, AFX_IDW_PANE_FIRST));
+    if (view == nullptr)
+        return nullptr;
+    CRect client;
+    frame.GetClientRect(&client);
+    view->MoveWindow(&client, FALSE);
+    view->OnInitialUpdate();
+    return view;
 }
 
 // A time-log document with projects and entries, shown by a log view in a frame of its own.
@@ -77,17 +117,7 @@ protected:
     virtual CFrameWnd* NewFrame() { return new CFrameWnd; }
     CLogView* MakeView(int width = 800, int height = 400) {
         frame = NewFrame();
-        frame->Create(nullptr, "Time log", WS_OVERLAPPEDWINDOW, CRect(0, 0, width, height));
-        CCreateContext context;
-        context.m_pCurrentDoc = &doc;
-        context.m_pNewViewClass = RUNTIME_CLASS(CLogView);
-        view = dynamic_cast<CLogView*>(frame->CreateView(&context, AFX_IDW_PANE_FIRST));
-        if (view == nullptr)
-            return nullptr;
-        CRect client;
-        frame->GetClientRect(&client);
-        view->MoveWindow(&client, FALSE);
-        view->OnInitialUpdate();
+        view = CreateLogView(doc, *frame, width, height);
         return view;
     }
     // The visible text of a cell.

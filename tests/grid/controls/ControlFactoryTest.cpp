@@ -51,6 +51,7 @@ TEST(ControlFactory, EachIdMakesItsControl) {
         {52522, "CGEListBox", true, 0},
         {52536, "CGEProgressCtrl", false, 0},
         {52534, "CGERichEditCtrl", true, 0},
+        {52535, "CGEMaskControl", true, 0},
         {20128, "CGEStatic", false, 0},
         // Ids of controls this program does not make, and unknown ids, get the edit control.
         {52530, "CGEEditControl", true, 0},

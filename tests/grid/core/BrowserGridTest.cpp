@@ -181,7 +181,10 @@ TEST(BrowserGrid, TheBrowseParametersRefuseALaterSchema) {
     }
     CMemFile later;
     {
+        // A valid grid-parameter part, so the browse part's own schema is the one refused.
         CArchive ar(&later, CArchive::store);
+        CGEBrowseParam newer;
+        newer.CGEGridParam::Serialize(ar);
         ar << static_cast<WORD>(3) << static_cast<BYTE>(1);
         ar.Close();
     }

@@ -55,8 +55,11 @@ namespace {
 class RecordingFrame : public CGEAbstractGridExcelLikeFrameImp {
 public:
     void DrawFrameRect(CGEGridCore*, CDC*, const CRect&, const CRect&, BOOL, BOOL, int, BOOL) override {}
-    void DrawSelectionFrame(CGEGridCore*, CDC*, const CGECellRange*, int, BOOL) override { ++draws; }
-    void UpdateSelectionFrame(CGEGridCore*, CDC*, BOOL, const CGECellRange*) override {}
+    void DrawSelectionFrame(CGEGridCore*, CDC*, const CGECellRange*, int, BOOL) override {}
+    // The paint draws the framed range once more over the cells it painted.
+    void UpdateSelectionFrame(CGEGridCore*, CDC*, BOOL bErase, const CGECellRange* pNewRange) override {
+        draws += bErase && pNewRange == nullptr;
+    }
     void ToggleFrameHandle(CGEGridCore*) override {}
     BOOL HideSelectionFrame(CGEGridCore*, BOOL bHide, BOOL) override {
         calls.push_back(bHide);
