@@ -4,6 +4,7 @@
 // nothing happens. The enable rules follow the document's timing, open and Pause states.
 #include "ShellTestSupport.h"
 
+#include "../RecordingCmdUI.h"
 #include "../timelog/TimingTestSupport.h"
 #include "timelog/CLogDoc.h"
 #include "views/CLogView.h"
@@ -15,16 +16,6 @@ using namespace shelltest;
 using timingtest::ScriptedDialogs;
 
 namespace {
-
-class RecordingCmdUI : public CCmdUI {
-public:
-    explicit RecordingCmdUI(UINT id) { m_nID = id; }
-    void Enable(BOOL bOn) override {
-        enabled = bOn != FALSE;
-        m_bEnableChanged = TRUE;
-    }
-    bool enabled = true;
-};
 
 class AppTimerCommands : public MainFrameFixture {
 protected:

@@ -2,6 +2,7 @@
 // document, refused values that change nothing, deleting rows, and the view's commands.
 #include "ViewTestSupport.h"
 
+#include "../RecordingCmdUI.h"
 #include "../timelog/ModelTestSupport.h"
 #include "data/CCategory.h"
 #include "data/CSubsystem.h"
@@ -41,16 +42,6 @@ std::vector<std::string> Fields(const CLogEntry& entry) {
 std::string TimeText(CTime time) {
     return static_cast<LPCSTR>(AcxFormatDateTime(time));
 }
-
-class RecordingCmdUI : public CCmdUI {
-public:
-    explicit RecordingCmdUI(UINT id) { m_nID = id; }
-    void Enable(BOOL bOn) override {
-        enabled = bOn != FALSE;
-        m_bEnableChanged = TRUE;
-    }
-    bool enabled = false;
-};
 
 class LogViewStore : public LogViewTest {
 protected:
