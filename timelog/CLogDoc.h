@@ -68,6 +68,10 @@
 class COrgGroup;
 class CLogTextRow;
 class CCmdUI;
+class CComboBoxEx;
+class CFindDlg;
+class IFindService;
+struct CFindRequest;
 class CException;
 class CProgressCtrl;
 class CStatic;
@@ -1209,6 +1213,91 @@ public:
     // "Start a new task like the selected one": by the active view and its selection; in the log view
     // the item says whether it starts or switches.
     void OnUpdateStartLikeSelected(CCmdUI* pCmdUI);
+
+    // ================================================================ view-dependent commands
+    // (CLogDocViewCommands.cpp) Commands on the object selected in the active view ("Prefs\Active
+    // View"); the dialogs of the other views come through IViewCommands and nothing happens without it.
+    // By the active view: the timesheet's row, the log view's one selected entry, the project task, the
+    // expense or the invoice in its dialog.
+    void OnViewTask();
+    // In a menu: the text says whether a project or a subsystem summary is edited; enabled in the
+    // project-task view.
+    void OnUpdateEditSummary(CCmdUI* pCmdUI);
+    // With right 4: the Project Task dialog on a new task.
+    void OnNewProjectTask();
+    // With right 7: the expense dialog on a new expense (the update: enabled exactly with right 7).
+    void OnNewExpense();
+    void OnUpdateNewExpense(CCmdUI* pCmdUI);
+    // The dialog of the expense view's (invoice view's) first selected expense (invoice); the updates
+    // enable them while the view has a selection, and in a menu set their texts.
+    void OnViewExpense();
+    void OnUpdateViewExpense(CCmdUI* pCmdUI);
+    void OnNewInvoice();
+    void OnViewInvoice();
+    void OnUpdateViewInvoice(CCmdUI* pCmdUI);
+    void OnViewInvoiceDocument();
+    // With right 8: the payment dialog of the selected invoice; the invoice view reloads after OK.
+    void OnEnterPayment();
+    void OnViewPayments();
+    // Enabled while the invoice view has a selected invoice.
+    void OnUpdateInvoiceSelected(CCmdUI* pCmdUI);
+    // The trips dialog; the trips it changed are written (with the database), the views told, saved.
+    void OnExpenseTrips();
+    // The Log Task dialog on a log entry shown in a log grid row; its result (0 without dialogs).
+    int EditLogEntry(CLogEntry* pEntry, DWORD row);
+    // The Project Task dialog; its result (0 without the main window's commands).
+    int EditProjectTask(CTask* pTask, bool newTask);
+
+    // ================================================================ Find (CLogDocFind.cpp)
+    // The one modeless Find dialog: made on first use and brought to the top; enabled in the log,
+    // project-task, expense and invoice views.
+    void OnFind();
+    void OnUpdateFind(CCmdUI* pCmdUI);
+    // The active view's own Find Next, forward, and its enabled state.
+    void OnFindNext();
+    void OnUpdateFindNext(CCmdUI* pCmdUI);
+    // What the Find dialog asks, by the active view: the view's search text, a search on from its last
+    // hit, the found object's text ("caption:\r\n" and its text in that column), opening it.
+    CString GetLastFindText();
+    bool FindItem(const CFindRequest& request, CString& guid, int& columnId);
+    CString GetFoundItemText(const CString& guid, int columnId);
+    void OpenFoundItem(const CString& guid);
+    // The Find dialog's window is destroyed, the object deleted; the next Find makes a new one.
+    void DestroyFindDialog();
+    CFindDlg* GetFindDialog() const { return m_pFindDlg.get(); }
+
+    // ================================================================ list maintenance, continued
+    // (CLogDocMaintenance.cpp) The log view sorted, filtered, shaded, redrawn and scrolled to its last
+    // row; the document is then unmodified (callers that changed data mark it again).
+    void RefreshLogView();
+    // The quick tasks by name, each with the task as item data.
+    void FillQuickTaskCombo(CComboBoxEx& combo) const;
+    // The Assign to User pop-up of the menu (the one whose first item is 12501) for the task view's
+    // selected task: the users from 12501 on, the owner checked; a summary task loses the pop-up.
+    // Whether the menu was changed.
+    bool FillAssignToUserMenu(HMENU hMenu);
+    // The user of that menu command owns the selected task, which is saved; the views follow.
+    void OnAssignToUser(UINT id);
+    // Once per user ("Prefs\Learning setup") and only while the defaults table has no learning objects:
+    // the learning project, its subsystem, project type and client, and seven example project tasks,
+    // stored and shown. Whether they were made.
+    bool RunLearningSetup();
+    // Once ("Prefs\Learning task"), on an empty log: the first example task is timed from now and the
+    // first log load is no longer waited for. Whether it started.
+    bool RunLearningTask();
+    // "Open..." a report: whose data (user or group), then a report file from the "Reports" folder beside
+    // the program (made when missing), then the report viewer; a cancel ends it.
+    void OnOpenReport();
+
+protected:
+    struct FindDialogDeleter {
+        void operator()(CFindDlg* pDialog) const;
+    };
+    struct FindServiceDeleter {
+        void operator()(IFindService* pService) const;
+    };
+    std::unique_ptr<CFindDlg, FindDialogDeleter> m_pFindDlg;
+    std::unique_ptr<IFindService, FindServiceDeleter> m_pFindService;
 };
 
 // ==================================================================== the open document

@@ -6,6 +6,7 @@
 #include "framework/win/CWinApp.h"
 #include "resource.h"
 #include "timelog/CLogHint.h"
+#include "timelog/IDocumentViews.h"
 #include "timelog/IExpenseView.h"
 #include "timelog/IInvoiceView.h"
 #include "timelog/ILogDocFrame.h"
@@ -203,8 +204,11 @@ void CLogDoc::RemoveSubsystem(CSubsystem* pSubsystem, bool refresh) {
         return;
     CLogHint hint;
     UpdateAllViews(nullptr, 0, &hint);
+    UpdateTimingDisplayKeepSelection();
     RefreshTimesheetView();
     RefreshTaskView();
+    if (IDocumentViews* pViews = GetDocumentViews())
+        pViews->RefreshExpenseView();
 }
 
 // ---------------------------------------------------------------- the selections of the record views

@@ -228,15 +228,23 @@ void CLogDoc::ReceiveSyncedEntry(CLogEntry* pEntry) {
         pAdded->RecalcElapsed();
         WriteEntryOrKeepPending(pAdded);
         QueueEntryForQuickBooks(pAdded, false, 0);
+        UpdateEntryTask(pAdded, false, true);
         ImportTaggedExpense(pAdded);
     } else {
         // Billing is decided here, not on the handheld.
         pEntry->m_Billed = pFound->m_Billed;
         pEntry->m_Billable = pFound->m_Billable;
+        const CString previousTask = pFound->m_ProjectTaskID;
         *pFound = *pEntry;
         pFound->RecalcElapsed();
         QueueEntryForQuickBooks(pFound, false, 0);
         WriteEntryOrKeepPending(pFound);
+        // Both tasks' totals change when the entry moved from one task to another.
+        if (!previousTask.IsEmpty())
+            UpdateTaskTotals(FindProjectTaskByGUID(previousTask), false, true);
+        if (pFound->m_ProjectTaskID != previousTask)
+            UpdateEntryTask(pFound, false, true);
+        RefreshQuickTasks();
     }
     SaveNow();
     ArmViewRefresh(LogClock::TickCount());

@@ -334,6 +334,9 @@ void CTaskDlg::CarryOut() {
     } else if (m_bCompletedMode) {
         m_pDoc->AddNewEntry(m_pEntry.get(), true, true);
     }
+    // Expenses written into the description of a finished task ("[ex]", "[mi]" ...) are stored too.
+    if (m_bStopMode || m_bCompletedMode)
+        m_pDoc->ImportTaggedExpense(m_pEntry.get());
 }
 
 void CTaskDlg::ApplyEdit() {

@@ -4,9 +4,11 @@
 #pragma once
 
 #include "framework/core/CDWordArray.h"
+#include "framework/core/CString.h"
 
 class CLogEntry;
 class CViewFilter;
+struct CFindRequest;
 
 class ILogView {
 public:
@@ -37,6 +39,8 @@ public:
     virtual void ResetRowHeights() = 0;
     // Redraws the grid without the pending updates of its rows.
     virtual void Redraw() = 0;
+    // Repaints the whole window (background too) and scrolls the last row into view.
+    virtual void ShowLastRow() {}
 
     // The selected rows as ranges (first and last row of each).
     virtual void GetSelectedRows(CDWordArray& starts, CDWordArray& ends) = 0;
@@ -45,4 +49,18 @@ public:
     // Selects the row of the entry (nothing when it has none).
     virtual void SelectEntryRow(CLogEntry* pEntry) = 0;
     virtual void ClearSelection() = 0;
+
+    // ---- Find
+    // Searches on from the last row found with the request (kept as the view's own) and selects the
+    // hit: the found entry's GUID and the id of the column that matched. False when nothing matches.
+    virtual bool FindEntry(const CFindRequest& /*request*/, CString& /*guid*/, int& /*columnId*/) {
+        return false;
+    }
+    // The text of the view's own search; empty when none.
+    virtual CString GetFindText() { return CString(); }
+    // Find Next with the view's own search, and whether it has one.
+    virtual void FindNextEntry() {}
+    virtual bool CanFindNext() { return false; }
+    // The caption of the column with that id; empty when the grid has none.
+    virtual CString GetColumnCaption(int /*columnId*/) { return CString(); }
 };

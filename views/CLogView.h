@@ -142,6 +142,13 @@ public:
     // Find Next is enabled while the view holds a find text.
     void UpdateFindNext(CCmdUI* pCmdUI);
     ROWCOL GetLastFoundRow() const { return m_nLastFoundRow; }
+    // The document's Find through the view: the search kept, the hit selected.
+    bool FindEntry(const CFindRequest& request, CString& guid, int& columnId) override;
+    CString GetFindText() override { return m_FindSpec.phrase; }
+    void FindNextEntry() override;
+    bool CanFindNext() override { return !m_FindSpec.phrase.IsEmpty(); }
+    CString GetColumnCaption(int columnId) override;
+    void ShowLastRow() override;
 
     // True while the grid holds a row whose values are not yet stored (being edited or appended).
     bool HasUnfinishedRow() override;

@@ -363,6 +363,29 @@ BOOL CLogView::FindNext(const CFindRequest& request, BOOL bSelect, CString& foun
     return TRUE;
 }
 
+bool CLogView::FindEntry(const CFindRequest& request, CString& guid, int& columnId) {
+    return FindNext(request, TRUE, guid, &columnId) != FALSE;
+}
+
+void CLogView::FindNextEntry() {
+    CString guid;
+    FindNext(m_FindSpec, TRUE, guid);
+}
+
+void CLogView::ShowLastRow() {
+    Invalidate(TRUE);
+    // Far enough down for any log; the grid keeps it within its rows.
+    constexpr ROWCOL kFarRow = 100000;
+    const ROWCOL nRows = GetRowCount();
+    if (nRows > GetHeaderRows())
+        ScrollCellInView(std::min(kFarRow, nRows), GetHeaderCols() + 1, GE_INVALIDATE);
+}
+
+CString CLogView::GetColumnCaption(int columnId) {
+    const CGridColumn* pColumn = GetColumnAt(FindColumnIndex(columnId));
+    return pColumn != nullptr ? pColumn->m_Title : CString();
+}
+
 void CLogView::UpdateFindNext(CCmdUI* pCmdUI) {
     pCmdUI->Enable(!m_FindSpec.phrase.IsEmpty());
 }

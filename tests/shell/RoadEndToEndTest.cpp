@@ -215,6 +215,24 @@ protected:
             10000);
     }
 
+    // Fills the Log Task dialog of that title (the fields given; an empty one keeps what the form offers)
+    // and saves it; the dialog has closed afterwards.
+    static void FillAndSave(const ProgramRun& run, const char* title, const std::string& project,
+                            const std::string& category, const std::string& description) {
+        const HWND hDialog = run.WaitForDialog(title);
+        ASSERT_NE(hDialog, nullptr) << run.Describe();
+        const LogTaskForm form(run, hDialog, std::string(title) == "Start Logging Task");
+        if (!project.empty()) {
+            ASSERT_TRUE(form.Set(LogTaskForm::kProject, project)) << run.Describe();
+        }
+        if (!category.empty()) {
+            ASSERT_TRUE(form.Set(LogTaskForm::kCategory, category)) << run.Describe();
+        }
+        form.SetDescription(description);
+        form.Save();
+        ASSERT_TRUE(WaitForNoDialog(run)) << run.Describe();
+    }
+
     ScratchRegistry registry;
     ScratchFolder program;
     ScratchFolder data;
@@ -228,16 +246,8 @@ TEST_F(RoadEndToEnd, TasksAreTimedStoredMirroredAndSurviveARestart) {
 
     // F5: the Log Task dialog starts the first task.
     PressKey(hFrame, VK_F5);
-    HWND hDialog = run.WaitForDialog("Start Logging Task");
-    ASSERT_NE(hDialog, nullptr) << run.Describe();
-    {
-        LogTaskForm form(run, hDialog, true);
-        ASSERT_TRUE(form.Set(LogTaskForm::kProject, "Road works")) << run.Describe();
-        ASSERT_TRUE(form.Set(LogTaskForm::kCategory, "Design")) << run.Describe();
-        form.SetDescription("Survey the road");
-        form.Save();
-    }
-    ASSERT_TRUE(WaitForNoDialog(run)) << run.Describe();
+    ASSERT_NO_FATAL_FAILURE(
+        FillAndSave(run, "Start Logging Task", "Road works", "Design", "Survey the road"));
     EXPECT_TRUE(ReadFlag(REG_LOGGING, "Logging"));
     EXPECT_EQ(Mirror("Project"), "Road works");
     EXPECT_EQ(Mirror("Category"), "Design");
@@ -245,16 +255,12 @@ TEST_F(RoadEndToEnd, TasksAreTimedStoredMirroredAndSurviveARestart) {
 
     // Switch: the running task stops through its dialog and the next one starts where it ended.
     PostMessageA(hFrame, WM_COMMAND, kSwitch, 0);
-    hDialog = run.WaitForDialog("Stop Logging Task");
+    HWND hDialog = run.WaitForDialog("Stop Logging Task");
     ASSERT_NE(hDialog, nullptr) << run.Describe();
     PostMessageA(hDialog, WM_COMMAND, IDOK, 0);
     if (HWND hNotice = run.WaitForDialog("Switch Task", 5000))
         PostMessageA(hNotice, WM_COMMAND, IDOK, 0);
-    hDialog = run.WaitForDialog("Start Logging Task");
-    ASSERT_NE(hDialog, nullptr) << run.Describe();
-    LogTaskForm(run, hDialog, true).SetDescription("Pour the asphalt");
-    LogTaskForm(run, hDialog, true).Save();
-    ASSERT_TRUE(WaitForNoDialog(run)) << run.Describe();
+    ASSERT_NO_FATAL_FAILURE(FillAndSave(run, "Start Logging Task", "", "", "Pour the asphalt"));
     EXPECT_TRUE(ReadFlag(REG_LOGGING, "Logging"));
     EXPECT_EQ(Mirror("Project"), "Road works") << "the new task starts like the stopped one";
     EXPECT_EQ(Mirror("Description"), "Pour the asphalt");
@@ -278,11 +284,7 @@ TEST_F(RoadEndToEnd, TasksAreTimedStoredMirroredAndSurviveARestart) {
 
     // F5 then F9: stopped at once, without a dialog.
     PressKey(hFrame, VK_F5);
-    hDialog = run.WaitForDialog("Start Logging Task");
-    ASSERT_NE(hDialog, nullptr) << run.Describe();
-    LogTaskForm(run, hDialog, true).SetDescription("Paint the lines");
-    LogTaskForm(run, hDialog, true).Save();
-    ASSERT_TRUE(WaitForNoDialog(run)) << run.Describe();
+    ASSERT_NO_FATAL_FAILURE(FillAndSave(run, "Start Logging Task", "", "", "Paint the lines"));
     EXPECT_TRUE(ReadFlag(REG_LOGGING, "Logging"));
     PressKey(hFrame, VK_F9);
     EXPECT_TRUE(run.WaitFor([] { return !ReadFlag(REG_LOGGING, "Logging"); }, 10000));
@@ -303,16 +305,7 @@ TEST_F(RoadEndToEnd, TasksAreTimedStoredMirroredAndSurviveARestart) {
 
     // F5: a task left running.
     PressKey(hFrame, VK_F5);
-    hDialog = run.WaitForDialog("Start Logging Task");
-    ASSERT_NE(hDialog, nullptr) << run.Describe();
-    {
-        LogTaskForm form(run, hDialog, true);
-        ASSERT_TRUE(form.Set(LogTaskForm::kProject, "Road works")) << run.Describe();
-        ASSERT_TRUE(form.Set(LogTaskForm::kCategory, "Meeting")) << run.Describe();
-        form.SetDescription("Open the road");
-        form.Save();
-    }
-    ASSERT_TRUE(WaitForNoDialog(run)) << run.Describe();
+    ASSERT_NO_FATAL_FAILURE(FillAndSave(run, "Start Logging Task", "Road works", "Meeting", "Open the road"));
     EXPECT_TRUE(ReadFlag(REG_LOGGING, "Logging"));
     const std::string runningStart = Mirror("Start time");
 
