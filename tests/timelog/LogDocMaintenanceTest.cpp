@@ -2,6 +2,7 @@
 // to User menu of the project-task view, and the views told after a subsystem is removed.
 #include "LogDocTestViews.h"
 #include "ModelTestSupport.h"
+#include "TaskSelectionSupport.h"
 
 #include "framework/win/CComboBoxEx.h"
 #include "framework/win/CWinApp.h"
@@ -13,20 +14,6 @@
 #include <vector>
 
 namespace {
-
-class SelectedTaskView : public ITaskView {
-public:
-    SelectedTaskView() { SetTaskView(this); }
-    ~SelectedTaskView() override { SetTaskView(nullptr); }
-    SelectedTaskView(const SelectedTaskView&) = delete;
-    SelectedTaskView& operator=(const SelectedTaskView&) = delete;
-    UINT GetPrimarySortColumn() override { return 0; }
-    bool IsSortAscending() override { return true; }
-    CTask* GetSelectedTask() override { return selected; }
-    CTask* GetTaskAtRow(DWORD) override { return nullptr; }
-    void ClearSelection() override { selected = nullptr; }
-    CTask* selected = nullptr;
-};
 
 class LastRowLogView : public modeltest::RecordingLogView {
 public:
@@ -94,7 +81,7 @@ protected:
     CLogDoc doc;
     LastRowLogView view;
     modeltest::RecordingFrame frame;
-    SelectedTaskView taskView;
+    modeltest::SelectedTaskView taskView;
     CProject* project = nullptr;
     CTask* task = nullptr;
 };

@@ -1,6 +1,7 @@
 // Project tasks timed directly: quick tasks start and stop the timer, the quick-task menu, time worked
 // added to a task, and the rescheduling of a task's dates.
 #include "ModelTestSupport.h"
+#include "TaskSelectionSupport.h"
 #include "TimingTestSupport.h"
 
 #include "timelog/ITaskView.h"
@@ -12,20 +13,6 @@
 using modeltest::FixedClock;
 
 namespace {
-
-class SelectingTaskView : public ITaskView {
-public:
-    SelectingTaskView() { SetTaskView(this); }
-    ~SelectingTaskView() override { SetTaskView(nullptr); }
-    SelectingTaskView(const SelectingTaskView&) = delete;
-    SelectingTaskView& operator=(const SelectingTaskView&) = delete;
-    UINT GetPrimarySortColumn() override { return 0; }
-    bool IsSortAscending() override { return true; }
-    CTask* GetSelectedTask() override { return selected; }
-    CTask* GetTaskAtRow(DWORD) override { return nullptr; }
-    void ClearSelection() override { selected = nullptr; }
-    CTask* selected = nullptr;
-};
 
 class ProjectTimingTest : public modeltest::ModelTest {
 protected:
@@ -145,7 +132,7 @@ TEST(MoveTaskDate, StepsByWeeksAndByMonthsKeepingTheTimeOfDay) {
 }
 
 TEST_F(ProjectTimingTest, RescheduleMovesStartAndDueOfTheSelectedTaskOnly) {
-    SelectingTaskView taskView;
+    modeltest::SelectedTaskView taskView;
     first->m_StartDate = CTime(2026, 1, 15, 9, 0, 0);
     FixedClock clock(CTime(2026, 5, 6, 14, 25, 0));
     taskView.selected = first;

@@ -2,6 +2,7 @@
 // timing (after stopping what runs); the timer commands' menu texts name the selected task.
 #include "LogDocTestViews.h"
 #include "ModelTestSupport.h"
+#include "TaskSelectionSupport.h"
 
 #include "framework/win/CCmdUI.h"
 #include "framework/win/CMenu.h"
@@ -11,37 +12,6 @@
 #include <string>
 
 namespace {
-
-class OneTaskView : public ITaskView {
-public:
-    OneTaskView() { SetTaskView(this); }
-    ~OneTaskView() override { SetTaskView(nullptr); }
-    OneTaskView(const OneTaskView&) = delete;
-    OneTaskView& operator=(const OneTaskView&) = delete;
-    UINT GetPrimarySortColumn() override { return 0; }
-    bool IsSortAscending() override { return true; }
-    CTask* GetSelectedTask() override { return selected; }
-    CTask* GetTaskAtRow(DWORD) override { return nullptr; }
-    void ClearSelection() override { selected = nullptr; }
-    DWORD FindTaskRow(const char* guid) override {
-        return selected != nullptr && selected->m_GUID == guid ? 7 : 0;
-    }
-    CTask* selected = nullptr;
-};
-
-// Records what an update handler set.
-class RecordingCmdUI : public CCmdUI {
-public:
-    explicit RecordingCmdUI(bool inMenu) {
-        if (inMenu)
-            m_pMenu = &menu;
-    }
-    void Enable(BOOL on) override { enabled = on != FALSE ? 1 : 0; }
-    void SetText(LPCSTR value) override { text = value; }
-    CMenu menu;
-    int enabled = -1; // -1: left as it is
-    std::string text;
-};
 
 class SelectionTest : public modeltest::ModelTest {
 protected:
@@ -55,6 +25,7 @@ protected:
         task->m_Name = "Write the report";
         task->SetProject(project);
         doc.AddProjectTask(task);
+        taskView.foundRow = 7;
     }
     static void ActiveView(int value) { RegWriteInt(REG_PREFS, "Active View", value); }
     CLogEntry* AddFinished(const char* desc) {
@@ -74,7 +45,7 @@ protected:
         view.selEnds.Add(last);
     }
     int Enabled(void (CLogDoc::*handler)(CCmdUI*)) {
-        RecordingCmdUI ui(true);
+        modeltest::MenuCmdUI ui(0, true);
         (doc.*handler)(&ui);
         return ui.enabled;
     }
@@ -83,7 +54,7 @@ protected:
     CLogDoc doc;
     modeltest::RecordingLogView view;
     modeltest::RecordingFrame frame;
-    OneTaskView taskView;
+    modeltest::SelectedTaskView taskView;
     CProject* project = nullptr;
     CTask* task = nullptr;
 };
@@ -169,14 +140,14 @@ TEST_F(SelectionTest, MenuTextsNameTheSelectedTaskCutAfterTwentyCharacters) {
         taskView.selected = c.name != nullptr ? task : nullptr;
         task->m_Name = c.name != nullptr ? c.name : "";
         task->m_Summary = c.summary ? 1 : 0;
-        RecordingCmdUI start(true);
+        modeltest::MenuCmdUI start(0, true);
         doc.OnUpdateStartTimer(&start);
         EXPECT_EQ(start.text, std::string("&Start Timer... (") + c.shown + ")");
-        RecordingCmdUI completed(true);
+        modeltest::MenuCmdUI completed(0, true);
         doc.OnUpdateEnterCompletedTime(&completed);
         EXPECT_EQ(completed.text, std::string("&Enter Completed Time... (") + c.shown + ")");
     }
-    RecordingCmdUI button(false);
+    modeltest::MenuCmdUI button(0, false);
     doc.OnUpdateStartTimer(&button);
     EXPECT_TRUE(button.text.empty()) << "only menu items get the text";
     EXPECT_EQ(button.enabled, 1);
@@ -213,7 +184,7 @@ TEST_F(SelectionTest, StartLikeSelectedFollowsTheActiveViewAndItsSelection) {
     SelectRows(3, 3);
     EXPECT_EQ(Enabled(&CLogDoc::OnUpdateStartLikeSelected), 0) << "beyond the rows";
     SelectRows(2, 2);
-    RecordingCmdUI one(true);
+    modeltest::MenuCmdUI one(0, true);
     doc.OnUpdateStartLikeSelected(&one);
     EXPECT_EQ(one.enabled, 1);
     EXPECT_EQ(one.text, "Start a new task like this one");
@@ -227,7 +198,7 @@ TEST_F(SelectionTest, StartLikeSelectedFollowsTheActiveViewAndItsSelection) {
     EXPECT_EQ(Enabled(&CLogDoc::OnUpdateStartLikeSelected), 0) << "no task";
 
     ActiveView(3);
-    RecordingCmdUI switching(true);
+    modeltest::MenuCmdUI switching(0, true);
     doc.OnUpdateStartLikeSelected(&switching);
     EXPECT_EQ(switching.text, "Switch to a new task like this one");
     ActiveView(7);

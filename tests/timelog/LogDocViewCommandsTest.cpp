@@ -3,6 +3,7 @@
 // active view.
 #include "LogDocTestViews.h"
 #include "ModelTestSupport.h"
+#include "TaskSelectionSupport.h"
 #include "TimingTestSupport.h"
 
 #include "foundation/SharedHelpers.h"
@@ -171,20 +172,6 @@ public:
     std::vector<std::string> edited;
 };
 
-class RecordingCmdUI : public CCmdUI {
-public:
-    explicit RecordingCmdUI(UINT id, bool inMenu = false) {
-        m_nID = id;
-        if (inMenu)
-            m_pMenu = &menu;
-    }
-    void Enable(BOOL on) override { enabled = on != FALSE ? 1 : 0; }
-    void SetText(LPCSTR value) override { text = value; }
-    CMenu menu;
-    int enabled = -1;
-    std::string text;
-};
-
 class ViewCommandsTest : public modeltest::ModelTest {
 protected:
     void SetUp() override {
@@ -219,9 +206,9 @@ protected:
         return e;
     }
     bool Command(UINT id) { return doc.OnCmdMsg(id, CN_COMMAND, nullptr, nullptr) != FALSE; }
-    int Enabled(UINT id, RecordingCmdUI* pUI = nullptr) {
-        RecordingCmdUI own(id);
-        RecordingCmdUI& ui = pUI != nullptr ? *pUI : own;
+    int Enabled(UINT id, modeltest::MenuCmdUI* pUI = nullptr) {
+        modeltest::MenuCmdUI own(id, false);
+        modeltest::MenuCmdUI& ui = pUI != nullptr ? *pUI : own;
         doc.OnCmdMsg(id, CN_UPDATE_COMMAND_UI, &ui, nullptr);
         return ui.enabled;
     }
@@ -329,10 +316,10 @@ TEST_F(ViewCommandsTest, UpdatesFollowTheSelectionAndSetTheirMenuTexts) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.id);
-        RecordingCmdUI inMenu(c.id, true);
+        modeltest::MenuCmdUI inMenu(c.id, true);
         EXPECT_EQ(Enabled(c.id, &inMenu), 1);
         EXPECT_EQ(inMenu.text, c.menuText != nullptr ? c.menuText : "");
-        RecordingCmdUI button(c.id);
+        modeltest::MenuCmdUI button(c.id, false);
         Enabled(c.id, &button);
         EXPECT_TRUE(button.text.empty()) << "a button keeps its text";
     }
@@ -360,7 +347,7 @@ TEST_F(ViewCommandsTest, EditSummaryNamesTheKindOfSummaryAndWaitsForTheTaskView)
         SCOPED_TRACE(c.text);
         task->m_Summary = c.summary ? 1 : 0;
         task->m_pSubsystem = c.pSubsystem;
-        RecordingCmdUI ui(ID_EDIT_SUMMARY, true);
+        modeltest::MenuCmdUI ui(ID_EDIT_SUMMARY, true);
         EXPECT_EQ(Enabled(ID_EDIT_SUMMARY, &ui), 1);
         EXPECT_EQ(ui.text, c.text);
     }
