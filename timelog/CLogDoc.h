@@ -845,6 +845,8 @@ protected:
     void LoadLogPortion();
     // Nonzero while loading or the first pass is still to come.
     int WantsMoreIdleTime() const;
+    // Once after loading: the time cache merged into the log, the QuickBooks queue read back.
+    void MergeCaches();
     // Once after loading: the log grid sorted, filtered, re-read and shaded; visibility; the timing
     // state reconciled with the log.
     void RunFirstIdlePass();

@@ -16,6 +16,21 @@ constexpr DWORD kCounterPollMs = 900000;
 bool Elapsed(DWORD now, DWORD since, DWORD interval) {
     return static_cast<DWORD>(now - since) >= interval;
 }
+
+// Adds to queue each GUID of queued it does not hold (GUIDs compare without case).
+bool AddMissing(CStringArray& queue, const CStringArray& queued) {
+    bool added = false;
+    for (INT_PTR i = 0; i < queued.GetSize(); ++i) {
+        bool held = false;
+        for (INT_PTR j = 0; j < queue.GetSize() && !held; ++j)
+            held = queue.GetAt(j).CompareNoCase(queued.GetAt(i)) == 0;
+        if (!held) {
+            queue.Add(queued.GetAt(i));
+            added = true;
+        }
+    }
+    return added;
+}
 } // namespace
 
 int CLogDoc::OnIdleCheck() {
@@ -31,6 +46,8 @@ int CLogDoc::OnIdleCheck(DWORD tick) {
         return WantsMoreIdleTime();
     LoadLogPortion();
     const bool loaded = !IsLogLoading();
+    if (loaded)
+        MergeCaches();
     if (loaded && !m_bFirstPassDone)
         RunFirstIdlePass();
     if (Elapsed(tick, m_nRetryTick, kRetryMs)) {
@@ -71,6 +88,21 @@ void CLogDoc::LoadLogPortion() {
         more = false;
     m_bLogLoadPending = false;
     m_bLogLoading = more;
+}
+
+void CLogDoc::MergeCaches() {
+    // Once the log is loaded, the entries a previous run could not write come back from the time cache;
+    // until then the cache file is left as that run wrote it.
+    MergeTimeCache();
+    if (m_bQBCacheLoaded)
+        return;
+    m_bQBCacheLoaded = true;
+    // Entries queued while the log loaded stay queued beside those the cache kept.
+    CStringArray queued;
+    queued.Copy(m_QBQueue);
+    LoadQuickBooksCache();
+    if (AddMissing(m_QBQueue, queued))
+        SaveQuickBooksCache();
 }
 
 void CLogDoc::RunFirstIdlePass() {

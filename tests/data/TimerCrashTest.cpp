@@ -1,12 +1,13 @@
 // The timer operations survive an end at any step: a child program times tasks on a log kept in the
 // database (start, switch, pause and resume, stop) and is ended after each step in turn; opening the log
 // again must find every started task exactly once, running or completed as it was when the child ended,
-// in the log and in [Tasks].
+// in the log and in [Tasks]. The same when the database is lost part of the way.
 #include "TableTestSupport.h"
 #include "TimerCrashSteps.h"
 
 #include "../timelog/ModelTestSupport.h"
 #include "foundation/Registry.h"
+#include "framework/db/COdbcApi.h"
 
 #include <algorithm>
 #include <set>
@@ -156,6 +157,32 @@ TEST_P(TimerCrash, AnEndAtAnyStepLeavesEachStartedTaskOnceOnTheNextOpen) {
         ASSERT_TRUE(doc && doc->IsDatabaseUsable());
         IdleWhile(*doc);
         ExpectLog(*doc, kAfterStep[killed ? step : timercrash::kStopped]);
+    }
+}
+
+// The database is lost before a step and stays lost until the program ends without closing the log:
+// what was timed meanwhile waits in the time cache and reaches the log and [Tasks] after the next open.
+TEST_P(TimerCrash, WhatIsTimedWhileTheDatabaseIsLostArrivesAfterTheNextOpen) {
+    for (int lost = timercrash::kAlphaStarted; lost <= timercrash::kStopped; ++lost) {
+        SCOPED_TRACE(Trace("database lost before step", lost));
+        Fresh();
+        {
+            std::unique_ptr<CLogDoc> doc = Open();
+            ASSERT_TRUE(doc && doc->IsDatabaseUsable());
+            timingtest::ScriptedDialogs dialogs;
+            const auto loseBefore = [lost](int step) {
+                if (step + 1 == lost)
+                    COdbcApi::FailCall(1, "08S01", -1);
+            };
+            loseBefore(timercrash::kOpened);
+            const bool ran = timercrash::RunTimerSteps(*doc, dialogs, loseBefore);
+            COdbcApi::ClearFailures();
+            ASSERT_TRUE(ran);
+        } // the document is dropped unsaved, as by a program that was ended
+        std::unique_ptr<CLogDoc> doc = Open();
+        ASSERT_TRUE(doc && doc->IsDatabaseUsable());
+        IdleWhile(*doc);
+        ExpectLog(*doc, kAfterStep[timercrash::kStopped]);
     }
 }
 
